@@ -1,0 +1,16 @@
+# Every dependency comes from Debian packages (scripts/bootstrap installs them).
+find_package(PkgConfig REQUIRED)
+find_package(Threads REQUIRED)
+find_package(Qt5 5.15 REQUIRED COMPONENTS Core Gui Widgets Concurrent Svg Test LinguistTools)
+find_package(Boost 1.74 REQUIRED COMPONENTS thread system)
+find_package(cJSON CONFIG REQUIRED)
+find_package(log4cxx CONFIG REQUIRED)
+find_package(OpenSSL REQUIRED)
+find_package(LibXml2 REQUIRED)
+# Debian 12's libzip CMake config is broken (names a missing zipcmp): use pkg-config.
+pkg_check_modules(SQLCIPHER REQUIRED IMPORTED_TARGET sqlcipher)
+pkg_check_modules(XLSXWRITER REQUIRED IMPORTED_TARGET xlsxwriter)
+pkg_check_modules(LIBZIP REQUIRED IMPORTED_TARGET libzip)
+find_package(GTest REQUIRED)
+find_package(benchmark QUIET)
+set(CMAKE_AUTOMOC OFF)

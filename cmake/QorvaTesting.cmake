@@ -1,0 +1,27 @@
+# qorva_add_test(NAME <name> SOURCES <files...> LIBS <targets...> [GUI] [TIMEOUT <s>] [LABELS <l...>])
+# GUI tests run on the offscreen platform; every test gets a timeout (an unanswered
+# modal dialog would otherwise hang CI) and QORVA_TEST_DATA_DIR pointing at ./data.
+function(qorva_add_test)
+  cmake_parse_arguments(T "GUI;GTEST_MAIN" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 120)
+  endif()
+  add_executable(${T_NAME} ${T_SOURCES})
+  set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/bin)
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS})
+  if(T_GTEST_MAIN)
+    target_link_libraries(${T_NAME} PRIVATE GTest::gtest_main)
+  endif()
+  target_compile_definitions(${T_NAME} PRIVATE
+    QORVA_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data"
+    QORVA_BIN_DIR="${QORVA_BIN_DIR}")
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  set(_env "QORVA_LOCAL_CODEPAGE=GBK;LANG=C.UTF-8;LC_ALL=C.UTF-8")
+  if(T_GUI)
+    list(APPEND _env "QT_QPA_PLATFORM=offscreen")
+  endif()
+  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT} ENVIRONMENT "${_env}")
+  if(T_LABELS)
+    set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}")
+  endif()
+endfunction()

@@ -1,0 +1,78 @@
+#include <Base/Error.h>
+#include <Base/Log.h>
+#include <Base/LogCapture.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <unistd.h>
+
+using Base::details::CLog;
+using Base::details::CLogCapture;
+using Base::details::LogLevel;
+
+TEST(Log, CapturesMessageLevelAndLocation)
+{
+    CLogCapture capture;
+    const int line = __LINE__ + 1;
+    LOG_WARN("Failed to request [url-%s]. [error-%d-%d].", "/a", 67, 3);
+    auto lines = capture.lines();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].level, LogLevel::Warn);
+    EXPECT_EQ(lines[0].message, "Failed to request [url-/a]. [error-67-3].");
+    EXPECT_EQ(lines[0].file, "tst_log.cpp");
+    EXPECT_EQ(lines[0].line, line);
+    EXPECT_NE(lines[0].function.find("TestBody"), std::string::npos);
+}
+
+TEST(Log, LongMessagesAreNotTruncated)
+{
+    CLogCapture capture;
+    std::string big(5000, 'x');
+    LOG_INFO("%s!", big.c_str());
+    ASSERT_EQ(capture.messages().size(), 1u);
+    EXPECT_EQ(capture.messages()[0].size(), 5001u);
+}
+
+TEST(Log, SafeBeforeInitAfterUninitAndAcrossThreads)
+{
+    CLogCapture capture;
+    LOG_ERROR("before init %d", 1);
+    char dir[] = "/tmp/qorva-logtest-XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    // A missing properties file falls back to the built-in configuration.
+    EXPECT_FALSE(CLog::instance().InitLog(std::string(dir) + "/missing.properties"));
+    EXPECT_TRUE(CLog::instance().isInitialised());
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([t] {
+            for (int i = 0; i < 200; ++i)
+                LOG_INFO("thread %d line %d", t, i);
+        });
+    for (auto &th : threads)
+        th.join();
+    CLog::instance().UninitLog();
+    CLog::instance().UninitLog();
+    LOG_FATAL("after uninit");
+    EXPECT_EQ(capture.messages().size(), 802u);
+    std::ifstream file(std::string(dir) + "/logs/tst_base_log.log");
+    std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_NE(content.find("thread 3 line 199"), std::string::npos);
+    EXPECT_NE(content.find("tst_log.cpp"), std::string::npos);
+}
+
+TEST(LastError, IsPerThreadAndPrintsModuleDashCode)
+{
+    Base::Error::SetLastError(67, 1015);
+    Base::Error::ErrorCode seen(9, 9);
+    std::thread([&] { seen = Base::Error::GetLastError(); }).join();
+    EXPECT_EQ(seen, Base::Error::ErrorCode());
+    EXPECT_EQ(Base::Error::GetLastError().toString(), "67-1015");
+    EXPECT_EQ(Base::Error::ErrorCode().toString(), "0-0");
+    EXPECT_EQ(Base::Error::ErrorCode(4294967295u, 1).toString(), "4294967295-1");
+}
