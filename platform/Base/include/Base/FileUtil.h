@@ -1,0 +1,33 @@
+#pragma once
+// Directory of the running program, and small file-system helpers.
+// Every directory returned ends with '/'.
+
+#include <string>
+
+namespace Base {
+namespace FileUtil {
+
+/// Directory that holds the running program (from /proc/self/exe), converted to the local
+/// code page (Base::UTF8ToLocal; characters the code page lacks become '?'). Ends with
+/// '/'. Returns "./" when the program path cannot be read.
+std::string GetCurExeDir();
+
+/// Registers the program directory in UTF-8 (the caller converts GetCurExeDir with
+/// Base::LocalToUTF8 first). A missing trailing '/' is added. Call once at start-up;
+/// safe from any thread.
+void InitCurExeDirUtf8(const std::string &dirUtf8);
+
+/// The directory registered by InitCurExeDirUtf8; before any registration (or after one
+/// with an empty text) the program directory read from /proc/self/exe, in UTF-8. Ends
+/// with '/'.
+std::string GetCurExeDirUtf8();
+
+/// True when path names an existing file or directory.
+bool IsPathExist(const std::string &path);
+
+/// Creates path and every missing parent (like mkdir -p, mode 0755 less the umask).
+/// True when the directory exists afterwards.
+bool CreateDirectories(const std::string &path);
+
+} // namespace FileUtil
+} // namespace Base
