@@ -1,0 +1,263 @@
+#include <Common/CommonMethod/ThreadPoolDelegateModel.h>
+
+#include <Base/Log.h>
+
+#include <boost/chrono/duration.hpp>
+
+#include <algorithm>
+
+namespace comm_method {
+
+namespace {
+
+const boost::chrono::milliseconds kDispatcherWait(5000);
+const boost::chrono::milliseconds kPause(5);
+
+} // namespace
+
+CThreadPoolDelegateModel::CThreadPoolDelegateModel(bool startDispatcher)
+    : m_startDispatcher(startDispatcher)
+{
+    // The logger must outlive a pool that is destroyed at process exit.
+    Base::details::CLog::instance();
+}
+
+CThreadPoolDelegateModel::~CThreadPoolDelegateModel()
+{
+    // No log line here: at process exit the log sinks may already be gone.
+    stopPool(false);
+    // Left over when the dispatcher never ran; destroyed outside the lock because a
+    // task's destructor may post again.
+    TaskQueue incoming;
+    {
+        boost::lock_guard<boost::mutex> lock(m_mutex);
+        incoming.swap(m_incoming);
+    }
+    incoming.clear();
+    m_working.clear();
+    m_deferred.clear();
+}
+
+int32_t CThreadPoolDelegateModel::init(int32_t threadCount, int32_t queueLimit,
+                                       int32_t keyedCount)
+{
+    boost::lock_guard<boost::mutex> lifecycle(m_lifecycleMutex);
+    if (m_running.load() || m_dispatcher.joinable())
+        return 1;
+    if (threadCount < 1) {
+        LOG_ERROR("Failed to init net task pool. ThreadCount:[%d].", threadCount);
+        return -1;
+    }
+    if (keyedCount < 1 || keyedCount > threadCount)
+        keyedCount = threadCount / 2;
+    if (queueLimit > 0)
+        m_queueLimit.store(queueLimit);
+    {
+        // A pool may be started again after stop().
+        boost::lock_guard<boost::mutex> lock(m_mutex);
+        m_stopping.store(false);
+        m_discard.store(false);
+    }
+
+    for (int32_t i = 0; i < keyedCount; ++i) {
+        auto worker = std::make_shared<CThreadDelegate>(this, CThreadDelegate::Keyed);
+        worker->start();
+        m_keyedWorkers.push_back(std::move(worker));
+    }
+    for (int32_t i = keyedCount; i < threadCount; ++i) {
+        auto worker = std::make_shared<CThreadDelegate>(this, CThreadDelegate::Free);
+        worker->start();
+        m_freeWorkers.push_back(std::move(worker));
+    }
+    m_keyedCount.store(keyedCount);
+    m_freeCount.store(threadCount - keyedCount);
+    if (m_startDispatcher)
+        m_dispatcher = boost::thread([this] { dispatchLoop(); });
+    m_running.store(true);
+    LOG_INFO("Net task pool started. Keyed:[%d],Free:[%d],QueueLimit:[%d].", keyedCount,
+             threadCount - keyedCount, m_queueLimit.load());
+    return 0;
+}
+
+bool CThreadPoolDelegateModel::post(std::unique_ptr<CNetTask> task)
+{
+    if (!task)
+        return false;
+    {
+        boost::lock_guard<boost::mutex> lock(m_mutex);
+        // Checked under the lock so that concurrent producers cannot overshoot the limit
+        // and nothing is appended after stop() has discarded the queue.
+        if (!m_stopping.load() && m_queuedCount.load() <= m_queueLimit.load()) {
+            m_incoming.push_back(std::move(task));
+            m_queuedCount.fetch_add(1);
+            m_cond.notify_one();
+            return true;
+        }
+    }
+    task.reset(); // outside the lock: a destructor may post again
+    return false;
+}
+
+void CThreadPoolDelegateModel::stop()
+{
+    stopPool(true);
+}
+
+void CThreadPoolDelegateModel::stopPool(bool log)
+{
+    boost::lock_guard<boost::mutex> lifecycle(m_lifecycleMutex);
+    if (!m_running.load())
+        return;
+    {
+        boost::lock_guard<boost::mutex> lock(m_mutex);
+        m_stopping.store(true);
+        m_discard.store(true);
+        m_cond.notify_all();
+    }
+    if (m_dispatcher.joinable())
+        m_dispatcher.join();
+    // Ask all first, then join: workers finish their current tasks in parallel.
+    for (auto &worker : m_keyedWorkers)
+        worker->requestStop();
+    for (auto &worker : m_freeWorkers)
+        worker->requestStop();
+    for (auto &worker : m_keyedWorkers)
+        worker->join();
+    for (auto &worker : m_freeWorkers)
+        worker->join();
+    m_keyedWorkers.clear();
+    m_freeWorkers.clear();
+    m_keyedCount.store(0);
+    m_freeCount.store(0);
+    {
+        boost::lock_guard<boost::mutex> lock(m_runningKeysMutex);
+        m_runningKeys.clear();
+    }
+    m_running.store(false);
+    if (log)
+        LOG_INFO("Net task pool stopped.");
+}
+
+int32_t CThreadPoolDelegateModel::workerCount(CThreadDelegate::Kind kind) const
+{
+    return kind == CThreadDelegate::Keyed ? m_keyedCount.load() : m_freeCount.load();
+}
+
+void CThreadPoolDelegateModel::finishKeyedTask(const CNetTask *task)
+{
+    boost::lock_guard<boost::mutex> lock(m_runningKeysMutex);
+    auto it = std::find_if(m_runningKeys.begin(), m_runningKeys.end(),
+                           [task](const auto &entry) { return entry.first == task; });
+    if (it != m_runningKeys.end())
+        m_runningKeys.erase(it);
+}
+
+void CThreadPoolDelegateModel::discardQueued()
+{
+    TaskQueue incoming;
+    {
+        boost::lock_guard<boost::mutex> lock(m_mutex);
+        incoming.swap(m_incoming);
+    }
+    const auto count = static_cast<int32_t>(m_working.size() + m_deferred.size() + incoming.size());
+    m_working.clear();
+    m_deferred.clear();
+    incoming.clear();
+    m_queuedCount.fetch_sub(count);
+}
+
+void CThreadPoolDelegateModel::dropIncomingAtLimit()
+{
+    TaskQueue incoming;
+    {
+        boost::lock_guard<boost::mutex> lock(m_mutex);
+        incoming.swap(m_incoming);
+    }
+    if (incoming.empty())
+        return;
+    const auto count = static_cast<int32_t>(incoming.size());
+    incoming.clear();
+    m_queuedCount.fetch_sub(count);
+    LOG_WARN("Net task queue reached its limit, dropped [%d] incoming tasks.", count);
+}
+
+CThreadDelegate *CThreadPoolDelegateModel::chooseWorker(const CNetTask &task, bool &conflict) const
+{
+    {
+        boost::lock_guard<boost::mutex> lock(m_runningKeysMutex);
+        conflict = std::any_of(m_runningKeys.begin(), m_runningKeys.end(),
+                               [&task](const auto &entry) { return entry.second == task.key(); });
+    }
+    if (!conflict) {
+        for (const auto &worker : m_keyedWorkers) {
+            if (worker->isIdle())
+                return worker.get();
+        }
+    }
+    for (const auto &worker : m_freeWorkers) {
+        if (worker->isIdle())
+            return worker.get();
+    }
+    return nullptr;
+}
+
+void CThreadPoolDelegateModel::dispatchLoop()
+{
+    for (;;) {
+        if (m_stopping.load() && m_working.empty() && m_deferred.empty()) {
+            boost::lock_guard<boost::mutex> lock(m_mutex);
+            if (m_incoming.empty())
+                return;
+        }
+        if (m_discard.load())
+            discardQueued();
+        if (m_queuedCount.load() >= m_queueLimit.load())
+            dropIncomingAtLimit();
+
+        if (m_working.empty()) {
+            {
+                boost::lock_guard<boost::mutex> lock(m_mutex);
+                m_working.swap(m_incoming);
+            }
+            if (!m_deferred.empty()) {
+                // Nothing else to do: give the busy keys a moment before retrying.
+                if (m_working.empty())
+                    boost::this_thread::sleep_for(kPause);
+                m_working.insert(m_working.begin(), std::make_move_iterator(m_deferred.begin()),
+                                 std::make_move_iterator(m_deferred.end()));
+                m_deferred.clear();
+            }
+            if (m_working.empty()) {
+                boost::unique_lock<boost::mutex> lock(m_mutex);
+                if (!m_stopping.load())
+                    m_cond.wait_for(lock, kDispatcherWait,
+                                    [this] { return !m_incoming.empty() || m_stopping.load(); });
+                continue;
+            }
+        }
+
+        bool conflict = false;
+        CThreadDelegate *worker = chooseWorker(*m_working.front(), conflict);
+        if (worker) {
+            std::unique_ptr<CNetTask> task = std::move(m_working.front());
+            m_working.pop_front();
+            if (worker->kind() == CThreadDelegate::Keyed) {
+                // Registered before the worker can see the task, so its removal can
+                // never come first.
+                boost::lock_guard<boost::mutex> lock(m_runningKeysMutex);
+                m_runningKeys.emplace_back(task.get(), task->key());
+            }
+            worker->assign(std::move(task));
+            m_queuedCount.fetch_sub(1);
+        } else if (conflict) {
+            m_deferred.push_back(std::move(m_working.front()));
+            m_working.pop_front();
+            m_deferrals.fetch_add(1);
+        } else {
+            m_busyPauses.fetch_add(1);
+            boost::this_thread::sleep_for(kPause);
+        }
+    }
+}
+
+} // namespace comm_method
