@@ -1,0 +1,40 @@
+#pragma once
+// The read and write rule of every field kind, in one place. Records never call these
+// directly: the field table of JSONRecord does (JSONField.h).
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct cJSON;
+
+namespace protocol {
+namespace fieldrules {
+
+/// String value of a JSON string; "" for any other member type.
+std::string readString(const cJSON *item);
+/// cJSON's integer view: numbers truncated and saturated at the 32-bit limits (NaN 0),
+/// true 1, anything else 0.
+std::int32_t readInt32(const cJSON *item);
+/// Double value truncated toward zero and saturated at the 64-bit limits; 0 for non-numbers.
+std::int64_t readInt64(const cJSON *item);
+/// Double value of a number; 0 for anything else.
+double readDouble(const cJSON *item);
+/// True exactly when readInt32 gives 1 (JSON true, numbers in [1, 2)).
+bool readBool(const cJSON *item);
+/// readInt64 printed in decimal: identifiers too long for 32 bits travel as numbers.
+std::string readNumericText(const cJSON *item);
+
+cJSON *writeString(const std::string &value);
+cJSON *writeInt64(std::int64_t value);
+
+/// Attaches item under key (the key text is copied); releases item when that fails.
+/// A null item is ignored.
+void attach(cJSON *object, const char *key, cJSON *item);
+
+/// First member of object whose name equals key ignoring letter case; null when none
+/// (and for a null or non-object node).
+const cJSON *findMember(const cJSON *object, const char *key);
+
+} // namespace fieldrules
+} // namespace protocol

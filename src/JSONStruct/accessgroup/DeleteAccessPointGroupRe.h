@@ -1,0 +1,22 @@
+#pragma once
+// Outcome for one group: "0-0" when it was deleted.
+
+#include <JSONStruct/Core/IReturnData.h>
+#include <JSONStruct/Core/JSONRecord.h>
+
+#include <cstdint>
+#include <string>
+
+namespace protocol {
+
+class DeleteAccessPointGroupRe : public JSONRecord<DeleteAccessPointGroupRe, IReturnData>
+{
+public:
+    explicit DeleteAccessPointGroupRe(const cJSON *node = nullptr) { fromJSON(node); }
+    static const FieldList &fields();
+
+    std::string guid;
+    std::string code;
+};
+
+} // namespace protocol

@@ -1,0 +1,27 @@
+#pragma once
+// A door of a changed access-point group.
+
+#include <JSONStruct/Core/IInboundData.h>
+#include <JSONStruct/Core/JSONRecord.h>
+
+#include <cstdint>
+#include <string>
+
+namespace protocol {
+
+class ObjectModify : public JSONRecord<ObjectModify, IInboundData>
+{
+public:
+    explicit ObjectModify(const cJSON *node = nullptr) { fromJSON(node); }
+    const char *name() const override { return "objectModify"; }
+    static const FieldList &fields();
+
+    std::string deviceGuid;
+    std::string objectGuid;
+    std::string objGroupGuid;
+    std::string objectName;
+    std::int32_t objectNo = 0;
+    std::int32_t objectType = 0;
+};
+
+} // namespace protocol

@@ -1,0 +1,23 @@
+#pragma once
+// Answer of a group create.
+
+#include <JSONStruct/Core/IReturnData.h>
+#include <JSONStruct/Core/JSONRecord.h>
+
+#include <cstdint>
+#include <string>
+
+namespace protocol {
+
+class VisitAccessGroupAddedResult : public JSONRecord<VisitAccessGroupAddedResult, IReturnData>
+{
+public:
+    explicit VisitAccessGroupAddedResult(const cJSON *node = nullptr) { fromJSON(node); }
+    static const FieldList &fields();
+
+    std::string name;
+    std::string accessGroupGuid;
+    std::string code;
+};
+
+} // namespace protocol

@@ -1,0 +1,22 @@
+#pragma once
+// Wrapper of a group change answer.
+
+#include <JSONStruct/Core/IReturnData.h>
+#include <JSONStruct/Core/JSONRecord.h>
+#include <JSONStruct/accessgroup/VisitAccessGroupModifyResult.h>
+
+#include <cstdint>
+#include <string>
+
+namespace protocol {
+
+class VisitAccessGroupModifyResultData : public JSONRecord<VisitAccessGroupModifyResultData, IReturnData>
+{
+public:
+    explicit VisitAccessGroupModifyResultData(const cJSON *node = nullptr) { fromJSON(node); }
+    static const FieldList &fields();
+
+    VisitAccessGroupModifyResult visitAccessGroupModifyResult;
+};
+
+} // namespace protocol

@@ -1,0 +1,23 @@
+#pragma once
+// Answer of the group list.
+
+#include <JSONStruct/Core/IReturnData.h>
+#include <JSONStruct/Core/JSONRecord.h>
+#include <JSONStruct/accessgroup/VisitAccessGroupQueryResp.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace protocol {
+
+class VisitAccessGroupQueryResponseData : public JSONRecord<VisitAccessGroupQueryResponseData, IReturnData>
+{
+public:
+    explicit VisitAccessGroupQueryResponseData(const cJSON *node = nullptr) { fromJSON(node); }
+    static const FieldList &fields();
+
+    std::vector<VisitAccessGroupQueryResp> visitAccessGroupQueryResponse;
+};
+
+} // namespace protocol

@@ -1,0 +1,23 @@
+#pragma once
+// Outcome of the rights synchronisation per device.
+
+#include <JSONStruct/Core/IReturnData.h>
+#include <JSONStruct/Core/JSONRecord.h>
+#include <JSONStruct/accessgroup/RightListResult.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace protocol {
+
+class VisitorRightConfigResult : public JSONRecord<VisitorRightConfigResult, IReturnData>
+{
+public:
+    explicit VisitorRightConfigResult(const cJSON *node = nullptr) { fromJSON(node); }
+    static const FieldList &fields();
+
+    std::vector<RightListResult> rightListResult;
+};
+
+} // namespace protocol
