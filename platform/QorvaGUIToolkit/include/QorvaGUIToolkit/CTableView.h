@@ -1,0 +1,17 @@
+#pragma once
+// The toolkit's table view.
+
+#include <QorvaGUIToolkit/CAbstractItemView.h>
+
+namespace QorvaGUIToolkit {
+
+/// Table view used by pages and by CMultiPageServerTableView; behaviour of
+/// CAbstractItemView, object name "CTableView".
+class CTableView : public CAbstractItemView
+{
+    Q_OBJECT
+public:
+    explicit CTableView(QWidget *parent = nullptr);
+};
+
+} // namespace QorvaGUIToolkit

@@ -1,0 +1,131 @@
+#include <QorvaGUIToolkit/CAbstractItemView.h>
+#include <QorvaGUIToolkit/CHeaderView.h>
+#include <QorvaGUIToolkit/CTableDelegate.h>
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace QorvaGUIToolkit {
+
+CAbstractItemView::CAbstractItemView(QWidget *parent) : QTableView(parent)
+{
+    qRegisterMetaType<QorvaGUIToolkit::CItemDataRole>("QorvaGUIToolkit::CItemDataRole");
+    setHorizontalHeader(new CHeaderView(Qt::Horizontal, this));
+    horizontalHeader()->setStretchLastSection(true);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(32);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setShowGrid(false);
+    setAlternatingRowColors(false);
+    setWordWrap(false);
+    setMouseTracking(true);
+    m_pDelegate = new CTableDelegate(this);
+    setItemDelegate(m_pDelegate);
+    m_emptyText = tr("No data");
+}
+
+void CAbstractItemView::setModel(QAbstractItemModel *newModel)
+{
+    if (QAbstractItemModel *old = model())
+        disconnect(old, nullptr, this, nullptr);
+    QTableView::setModel(newModel);
+    if (!newModel)
+        return;
+    // The empty text depends on the row count, which the base class does not repaint for.
+    auto refresh = [this] { viewport()->update(); };
+    connect(newModel, &QAbstractItemModel::rowsInserted, this, refresh);
+    connect(newModel, &QAbstractItemModel::rowsRemoved, this, refresh);
+    connect(newModel, &QAbstractItemModel::modelReset, this, refresh);
+    connect(newModel, &QAbstractItemModel::layoutChanged, this, refresh);
+    connect(newModel, &QAbstractItemModel::headerDataChanged, this,
+            [this](Qt::Orientation orientation, int, int) {
+                if (orientation == Qt::Horizontal)
+                    applyColumnWidths();
+            });
+    applyColumnWidths();
+}
+
+CHeaderView *CAbstractItemView::GetHeaderView() const
+{
+    return qobject_cast<CHeaderView *>(horizontalHeader());
+}
+
+void CAbstractItemView::SetEmptyText(const QString &text)
+{
+    m_emptyText = text;
+    m_customEmptyText = true;
+    viewport()->update();
+}
+
+QString CAbstractItemView::EmptyText() const
+{
+    return m_emptyText;
+}
+
+void CAbstractItemView::applyColumnWidths()
+{
+    QAbstractItemModel *m = model();
+    if (!m)
+        return;
+    for (int column = 0; column < m->columnCount(); ++column) {
+        bool ok = false;
+        const int width = m->headerData(column, Qt::Horizontal, HeaderColumnWidthRole).toInt(&ok);
+        if (ok && width > 0)
+            setColumnWidth(column, width);
+    }
+}
+
+void CAbstractItemView::paintEvent(QPaintEvent *event)
+{
+    QTableView::paintEvent(event);
+    if (model() && model()->rowCount(rootIndex()) > 0)
+        return;
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    painter.drawText(viewport()->rect(), Qt::AlignCenter, m_emptyText);
+}
+
+void CAbstractItemView::mouseMoveEvent(QMouseEvent *event)
+{
+    CTableDelegate::UpdateHoverCursor(this, event->pos());
+    QTableView::mouseMoveEvent(event);
+}
+
+void CAbstractItemView::mousePressEvent(QMouseEvent *event)
+{
+    m_pressedIcon = event->button() == Qt::LeftButton
+                        ? QPersistentModelIndex(CTableDelegate::ClickableIconAt(this, event->pos()))
+                        : QPersistentModelIndex();
+    QTableView::mousePressEvent(event);
+}
+
+void CAbstractItemView::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A click counts only when press and release hit the same icon.
+    const QPersistentModelIndex released(event->button() == Qt::LeftButton
+                                             ? CTableDelegate::ClickableIconAt(this, event->pos())
+                                             : QModelIndex());
+    const bool clicked = released.isValid() && released == m_pressedIcon;
+    m_pressedIcon = QPersistentModelIndex();
+    QTableView::mouseReleaseEvent(event);
+    if (clicked && released.isValid())
+        emit SignalClicked(released, ItemClickableIconRole);
+}
+
+void CAbstractItemView::leaveEvent(QEvent *event)
+{
+    viewport()->unsetCursor();
+    QTableView::leaveEvent(event);
+}
+
+void CAbstractItemView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange && !m_customEmptyText)
+        m_emptyText = tr("No data");
+    QTableView::changeEvent(event);
+}
+
+} // namespace QorvaGUIToolkit

@@ -1,0 +1,10 @@
+#include <QorvaGUIToolkit/CTableView.h>
+
+namespace QorvaGUIToolkit {
+
+CTableView::CTableView(QWidget *parent) : CAbstractItemView(parent)
+{
+    setObjectName(QStringLiteral("CTableView"));
+}
+
+} // namespace QorvaGUIToolkit

@@ -1,0 +1,87 @@
+#include <QorvaGUIToolkit/CHeaderView.h>
+#include <QorvaGUIToolkit/CTableDelegate.h>
+#include <QorvaGUIToolkit/CTreeView.h>
+
+#include <QMouseEvent>
+
+namespace QorvaGUIToolkit {
+
+CTreeView::CTreeView(QWidget *parent) : QTreeView(parent)
+{
+    setObjectName(QStringLiteral("CTreeView"));
+    qRegisterMetaType<QorvaGUIToolkit::CItemDataRole>("QorvaGUIToolkit::CItemDataRole");
+    setHeader(new CHeaderView(Qt::Horizontal, this));
+    header()->setStretchLastSection(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setMouseTracking(true);
+    m_pDelegate = new CTableDelegate(this);
+    setItemDelegate(m_pDelegate);
+}
+
+CHeaderView *CTreeView::GetHeaderView() const
+{
+    return qobject_cast<CHeaderView *>(header());
+}
+
+void CTreeView::setModel(QAbstractItemModel *newModel)
+{
+    if (QAbstractItemModel *old = model())
+        disconnect(old, nullptr, this, nullptr);
+    QTreeView::setModel(newModel);
+    if (!newModel)
+        return;
+    connect(newModel, &QAbstractItemModel::headerDataChanged, this,
+            [this](Qt::Orientation orientation, int, int) {
+                if (orientation == Qt::Horizontal)
+                    applyColumnWidths();
+            });
+    applyColumnWidths();
+}
+
+void CTreeView::applyColumnWidths()
+{
+    QAbstractItemModel *m = model();
+    if (!m)
+        return;
+    for (int column = 0; column < m->columnCount(); ++column) {
+        bool ok = false;
+        const int width = m->headerData(column, Qt::Horizontal, HeaderColumnWidthRole).toInt(&ok);
+        if (ok && width > 0)
+            setColumnWidth(column, width);
+    }
+}
+
+void CTreeView::mouseMoveEvent(QMouseEvent *event)
+{
+    CTableDelegate::UpdateHoverCursor(this, event->pos());
+    QTreeView::mouseMoveEvent(event);
+}
+
+void CTreeView::mousePressEvent(QMouseEvent *event)
+{
+    m_pressedIcon = event->button() == Qt::LeftButton
+                        ? QPersistentModelIndex(CTableDelegate::ClickableIconAt(this, event->pos()))
+                        : QPersistentModelIndex();
+    QTreeView::mousePressEvent(event);
+}
+
+void CTreeView::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QPersistentModelIndex released(event->button() == Qt::LeftButton
+                                             ? CTableDelegate::ClickableIconAt(this, event->pos())
+                                             : QModelIndex());
+    const bool clicked = released.isValid() && released == m_pressedIcon;
+    m_pressedIcon = QPersistentModelIndex();
+    QTreeView::mouseReleaseEvent(event);
+    if (clicked && released.isValid())
+        emit SignalClicked(released, ItemClickableIconRole);
+}
+
+void CTreeView::leaveEvent(QEvent *event)
+{
+    viewport()->unsetCursor();
+    QTreeView::leaveEvent(event);
+}
+
+} // namespace QorvaGUIToolkit
