@@ -27,7 +27,6 @@ namespace {
 
 constexpr int kDefaultSendTimeoutMs = 60000;
 constexpr std::size_t kReadChunk = 64 * 1024;
-constexpr std::uint32_t kWelcomeIdentityInUse = 1;
 
 struct Waiter
 {
