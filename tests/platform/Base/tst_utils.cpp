@@ -1,3 +1,4 @@
+#include <Base/DiskDriveUtil.h>
 #include <Base/Encoding.h>
 #include <Base/FileUtil.h>
 #include <Base/GuidUtil.h>
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
 #include <mutex>
@@ -14,6 +16,7 @@
 #include <thread>
 #include <vector>
 
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 using namespace Base;
@@ -213,4 +216,33 @@ TEST(GuidUtil, FormatAndUniqueness)
         ASSERT_EQ(g[12], '4') << g; // version 4
         ASSERT_NE(std::string("89ab").find(g[16]), std::string::npos) << g;
     }
+}
+
+TEST(DiskDriveUtil, ReportsMiBOfTheFileSystem)
+{
+    unsigned long long total = 0, freeMiB = 0;
+    ASSERT_TRUE(DiskDriveUtil::GetLocalDriveSpace("/tmp", total, freeMiB));
+    EXPECT_GT(total, 0u);
+    EXPECT_LE(freeMiB, total);
+    struct statvfs st;
+    ASSERT_EQ(statvfs("/tmp", &st), 0);
+    EXPECT_EQ(total, static_cast<unsigned long long>(st.f_blocks) * st.f_frsize / (1024 * 1024));
+    // Missing paths are measured at their nearest existing ancestor; "" means "/".
+    unsigned long long t2 = 0, f2 = 0;
+    ASSERT_TRUE(DiskDriveUtil::GetLocalDriveSpace("/tmp/no/such/dir/", t2, f2));
+    EXPECT_EQ(t2, total);
+    ASSERT_TRUE(DiskDriveUtil::GetLocalDriveSpace("", t2, f2));
+    EXPECT_GT(t2, 0u);
+    // Other 64-bit output types.
+    std::uint64_t u1 = 0, u2 = 0;
+    EXPECT_TRUE(DiskDriveUtil::GetLocalDriveSpace("/tmp", u1, u2));
+    EXPECT_EQ(u1, total);
+    long long s1 = 0, s2 = 0;
+    EXPECT_TRUE(DiskDriveUtil::GetLocalDriveSpace("/tmp", s1, s2));
+    EXPECT_EQ(static_cast<unsigned long long>(s1), total);
+    // A relative "drive" with no existing ancestor fails.
+    t2 = f2 = 7;
+    EXPECT_FALSE(DiskDriveUtil::GetLocalDriveSpace("C:", t2, f2));
+    EXPECT_EQ(t2, 0u);
+    EXPECT_EQ(f2, 0u);
 }
