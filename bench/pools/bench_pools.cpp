@@ -1,0 +1,188 @@
+// Net-task pool against boost::asio::thread_pool, 8 threads each:
+//  - throughput of trivial tasks from one producer that keeps at most 1000 queued;
+//  - post-to-start latency of single tasks posted 1 ms apart to an idle pool.
+// Usage: bench_pools [tasks=100000] [samples=2000]
+
+#include <Common/CommonMethod/NetTask.h>
+#include <Common/CommonMethod/ThreadPoolDelegateModel.h>
+
+#include <boost/asio/post.hpp>
+#include <boost/asio/thread_pool.hpp>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kThreads = 8;
+constexpr int64_t kWindow = 1000;
+
+// Lets the producer run ahead of the workers by at most kWindow tasks.
+class CWindow
+{
+public:
+    void complete()
+    {
+        m_done.fetch_add(1);
+        if (m_waiting.load()) {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_cond.notify_one();
+        }
+    }
+    void acquire(int64_t posted)
+    {
+        if (posted - m_done.load() < kWindow)
+            return;
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_waiting.store(true);
+        while (posted - m_done.load() >= kWindow)
+            m_cond.wait_for(lock, std::chrono::milliseconds(100));
+        m_waiting.store(false);
+    }
+    void waitAll(int64_t total)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_waiting.store(true);
+        while (m_done.load() < total)
+            m_cond.wait_for(lock, std::chrono::milliseconds(100));
+        m_waiting.store(false);
+    }
+
+private:
+    std::atomic<int64_t> m_done{0};
+    std::atomic<bool> m_waiting{false};
+    std::mutex m_mutex;
+    std::condition_variable m_cond;
+};
+
+class CFnTask : public comm_method::CNetTask
+{
+public:
+    CFnTask(std::string key, std::function<void()> fn)
+        : CNetTask(std::move(key)), m_fn(std::move(fn))
+    {
+    }
+    void run() override { m_fn(); }
+
+private:
+    std::function<void()> m_fn;
+};
+
+// Abstracts "post a callable" over both pools.
+using PostFn = std::function<void(const std::string &key, std::function<void()>)>;
+
+double throughput(const PostFn &post, int64_t tasks, int keyCount)
+{
+    CWindow window;
+    const auto start = Clock::now();
+    for (int64_t i = 0; i < tasks; ++i) {
+        window.acquire(i);
+        post("/bench/" + std::to_string(keyCount > 0 ? i % keyCount : i), [&window] {
+            window.complete();
+        });
+    }
+    window.waitAll(tasks);
+    const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    return tasks / seconds;
+}
+
+struct Latency
+{
+    double p50, p99, max; // microseconds
+};
+
+Latency latency(const PostFn &post, int samples)
+{
+    std::vector<double> us;
+    us.reserve(samples);
+    std::mutex mutex;
+    std::condition_variable cond;
+    for (int i = 0; i < samples; ++i) {
+        const auto posted = Clock::now();
+        Clock::time_point started;
+        bool done = false;
+        post("/bench/latency", [&] {
+            const auto now = Clock::now();
+            std::lock_guard<std::mutex> lock(mutex);
+            started = now;
+            done = true;
+            cond.notify_one();
+        });
+        {
+            std::unique_lock<std::mutex> lock(mutex);
+            cond.wait(lock, [&] { return done; });
+        }
+        us.push_back(std::chrono::duration<double, std::micro>(started - posted).count());
+        std::this_thread::sleep_until(posted + std::chrono::milliseconds(1));
+    }
+    std::sort(us.begin(), us.end());
+    auto at = [&](double q) { return us[std::min(us.size() - 1, size_t(q * us.size()))]; };
+    return {at(0.50), at(0.99), us.back()};
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const int64_t tasks = argc > 1 ? std::atoll(argv[1]) : 100000;
+    const int samples = argc > 2 ? std::atoi(argv[2]) : 2000;
+
+    comm_method::CThreadPoolDelegateModel net;
+    if (net.init(kThreads, 0, 0) != 0) {
+        std::fprintf(stderr, "net-task pool failed to start\n");
+        return 1;
+    }
+    const PostFn postNet = [&net](const std::string &key, std::function<void()> fn) {
+        if (!net.post(std::make_unique<CFnTask>(key, std::move(fn))))
+            std::fprintf(stderr, "net-task pool refused a task\n");
+    };
+    boost::asio::thread_pool asio(kThreads);
+    const PostFn postAsio = [&asio](const std::string &, std::function<void()> fn) {
+        boost::asio::post(asio, std::move(fn));
+    };
+
+    std::printf("%lld trivial tasks, at most %lld queued, %d threads per pool\n",
+                static_cast<long long>(tasks), static_cast<long long>(kWindow), kThreads);
+    uint64_t pauses = net.busyPauseCount();
+    const double netUnique = throughput(postNet, tasks, 0);
+    const uint64_t pausesUnique = net.busyPauseCount() - pauses;
+    pauses = net.busyPauseCount();
+    const uint64_t deferrals = net.deferralCount();
+    const double netEight = throughput(postNet, tasks, 8);
+    const uint64_t pausesEight = net.busyPauseCount() - pauses;
+    const uint64_t deferralsEight = net.deferralCount() - deferrals;
+    const double asioRate = throughput(postAsio, tasks, 0);
+    std::printf("throughput net-task pool, distinct keys : %10.0f tasks/s  (5 ms all-busy pauses: %llu)\n",
+                netUnique, static_cast<unsigned long long>(pausesUnique));
+    std::printf("throughput net-task pool, 8 keys        : %10.0f tasks/s  (5 ms all-busy pauses: %llu, deferrals: %llu)\n",
+                netEight, static_cast<unsigned long long>(pausesEight),
+                static_cast<unsigned long long>(deferralsEight));
+    std::printf("throughput asio thread_pool             : %10.0f tasks/s\n", asioRate);
+    std::printf("ratio net/asio (distinct keys)          : %10.4f\n", netUnique / asioRate);
+
+    pauses = net.busyPauseCount();
+    const Latency netLat = latency(postNet, samples);
+    const uint64_t pausesLatency = net.busyPauseCount() - pauses;
+    const Latency asioLat = latency(postAsio, samples);
+    std::printf("idle post-to-start latency, %d samples 1 ms apart (microseconds):\n", samples);
+    std::printf("  net-task pool    p50 %8.1f  p99 %8.1f  max %8.1f  (5 ms pauses: %llu)\n",
+                netLat.p50, netLat.p99, netLat.max, static_cast<unsigned long long>(pausesLatency));
+    std::printf("  asio thread_pool p50 %8.1f  p99 %8.1f  max %8.1f\n", asioLat.p50, asioLat.p99,
+                asioLat.max);
+
+    net.stop();
+    asio.join();
+    return 0;
+}

@@ -1,0 +1,418 @@
+#include "PoolTestSupport.h"
+
+#include <Common/CommonMethod/NetTask.h>
+#include <Common/CommonMethod/TaskClock.h>
+#include <Common/CommonMethod/ThreadPoolDelegateModel.h>
+#include <Common/CommonMethod/ThreadPoolForInnerTask.h>
+#include <Common/CommonMethod/ThreadPoolForNetTask.h>
+
+#include <Base/LogCapture.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+using comm_method::CNetTask;
+using comm_method::CTaskClock;
+using comm_method::CThreadDelegate;
+using comm_method::CThreadPoolDelegateModel;
+using pooltest::CCounter;
+using pooltest::CGate;
+using pooltest::waitUntil;
+
+namespace {
+
+// What happened to the tasks that share it.
+struct Probe
+{
+    CCounter started;
+    CCounter ran;
+    CCounter timedOut;
+    CCounter destroyed;
+    std::mutex mutex;
+    std::thread::id thread;
+
+    std::thread::id runThread()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return thread;
+    }
+};
+
+class ProbeTask : public CNetTask
+{
+public:
+    ProbeTask(std::string key, Probe &probe, const CGate *gate = nullptr,
+              int32_t timeout = kDefaultTimeout)
+        : CNetTask(std::move(key), timeout), m_probe(probe), m_gate(gate)
+    {
+    }
+    ~ProbeTask() override { m_probe.destroyed.add(); }
+    void onTimeout() override { m_probe.timedOut.add(); }
+    void run() override
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_probe.mutex);
+            m_probe.thread = std::this_thread::get_id();
+        }
+        m_probe.started.add();
+        if (m_gate)
+            m_gate->wait();
+        m_probe.ran.add();
+    }
+
+private:
+    Probe &m_probe;
+    const CGate *m_gate;
+};
+
+std::unique_ptr<CNetTask> probeTask(const std::string &key, Probe &probe,
+                                    const CGate *gate = nullptr)
+{
+    return std::make_unique<ProbeTask>(key, probe, gate);
+}
+
+std::atomic<int64_t> g_fakeMs{1000000};
+
+CTaskClock::TimePoint fakeNow()
+{
+    return CTaskClock::TimePoint(std::chrono::milliseconds(g_fakeMs.load()));
+}
+
+// Time stands still unless the test moves it.
+struct FakeClock
+{
+    FakeClock() { CTaskClock::setSource(&fakeNow); }
+    ~FakeClock() { CTaskClock::setSource(nullptr); }
+    void advance(int64_t ms) { g_fakeMs.fetch_add(ms); }
+};
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------
+// init
+
+struct InitCase
+{
+    int32_t threads, limit, keyed;
+    int32_t result, keyedWorkers, freeWorkers, queueLimit;
+};
+
+class NetPoolInit : public ::testing::TestWithParam<InitCase>
+{
+};
+
+TEST_P(NetPoolInit, ResultAndKeyedFreeSplit)
+{
+    const InitCase c = GetParam();
+    CThreadPoolDelegateModel pool(false);
+    EXPECT_EQ(pool.init(c.threads, c.limit, c.keyed), c.result);
+    EXPECT_EQ(pool.workerCount(CThreadDelegate::Keyed), c.keyedWorkers);
+    EXPECT_EQ(pool.workerCount(CThreadDelegate::Free), c.freeWorkers);
+    EXPECT_EQ(pool.queueLimit(), c.queueLimit);
+    EXPECT_EQ(pool.isRunning(), c.result == 0);
+    if (c.result == 0) {
+        EXPECT_EQ(pool.init(c.threads, c.limit, c.keyed), 1) << "second init";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, NetPoolInit,
+                         ::testing::Values(InitCase{8, 0, 0, 0, 4, 4, 20000},
+                                           InitCase{8, 0, 10, 0, 4, 4, 20000},
+                                           InitCase{8, 0, 3, 0, 3, 5, 20000},
+                                           InitCase{8, 0, 8, 0, 8, 0, 20000},
+                                           InitCase{8, 0, -2, 0, 4, 4, 20000},
+                                           InitCase{1, 0, 0, 0, 0, 1, 20000},
+                                           InitCase{3, 7, 0, 0, 1, 2, 7},
+                                           InitCase{2, -5, 1, 0, 1, 1, 20000},
+                                           InitCase{0, 0, 0, -1, 0, 0, 20000},
+                                           InitCase{-4, 10, 0, -1, 0, 0, 20000}));
+
+TEST(NetPool, ConcurrentFirstInstanceCallsShareOnePool)
+{
+    std::vector<std::thread> threads;
+    std::vector<const void *> net(8), inner(8);
+    CGate go;
+    for (int i = 0; i < 8; ++i) {
+        threads.emplace_back([&, i] {
+            go.wait();
+            net[i] = &comm_method::CThreadPoolForNetTask::instance();
+            inner[i] = &comm_method::CThreadPoolForInnerTask::instance();
+        });
+    }
+    go.open();
+    for (auto &t : threads)
+        t.join();
+    for (int i = 1; i < 8; ++i) {
+        EXPECT_EQ(net[i], net[0]);
+        EXPECT_EQ(inner[i], inner[0]);
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// posting and queue limit
+
+TEST(NetPool, QueueLimitAcceptsOneMoreThanTheLimit)
+{
+    Probe probe;
+    {
+        CThreadPoolDelegateModel pool(false); // no dispatcher: nothing leaves the queue
+        ASSERT_EQ(pool.init(2, 2, 0), 0);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(pool.queuedTaskCount(), i);
+            EXPECT_TRUE(pool.post(probeTask("k" + std::to_string(i), probe)));
+        }
+        EXPECT_EQ(pool.queuedTaskCount(), 3);
+        EXPECT_FALSE(pool.post(probeTask("k3", probe)));
+        EXPECT_EQ(probe.destroyed.value(), 1) << "the refused task is destroyed at once";
+        EXPECT_EQ(pool.queuedTaskCount(), 3);
+        EXPECT_FALSE(pool.post(nullptr));
+    }
+    EXPECT_EQ(probe.destroyed.value(), 4);
+    EXPECT_EQ(probe.started.value(), 0);
+    EXPECT_EQ(probe.timedOut.value(), 0);
+}
+
+TEST(NetPool, TasksPostedBeforeInitRunAfterIt)
+{
+    Probe probe;
+    CThreadPoolDelegateModel pool;
+    for (int i = 0; i < 5; ++i)
+        ASSERT_TRUE(pool.post(probeTask("early", probe)));
+    ASSERT_EQ(pool.init(2, 0, 0), 0);
+    EXPECT_TRUE(probe.ran.waitAtLeast(5));
+    pool.stop();
+    EXPECT_EQ(probe.destroyed.value(), 5);
+    EXPECT_EQ(pool.queuedTaskCount(), 0);
+}
+
+// ---------------------------------------------------------------------------------------
+// keys
+
+TEST(NetPool, SameKeyIsDeferredWhileFreeWorkersAreBusy)
+{
+    CThreadPoolDelegateModel pool;
+    ASSERT_EQ(pool.init(2, 0, 1), 0); // one keyed, one free worker
+
+    // Occupy the free worker: the second task of key "x" cannot take the keyed one.
+    Probe x1, x2;
+    CGate releaseX1, releaseX2;
+    ASSERT_TRUE(pool.post(probeTask("x", x1, &releaseX1)));
+    ASSERT_TRUE(x1.started.waitAtLeast(1));
+    ASSERT_TRUE(pool.post(probeTask("x", x2, &releaseX2)));
+    ASSERT_TRUE(x2.started.waitAtLeast(1));
+    EXPECT_NE(x1.runThread(), x2.runThread());
+    const std::thread::id keyedThread = x1.runThread();
+    releaseX1.open();
+    ASSERT_TRUE(x1.destroyed.waitAtLeast(1));
+
+    // Keyed worker idle, free worker busy: the second "k" waits for the first.
+    Probe first, second;
+    CGate releaseFirst;
+    ASSERT_TRUE(pool.post(probeTask("k", first, &releaseFirst)));
+    ASSERT_TRUE(first.started.waitAtLeast(1));
+    EXPECT_EQ(first.runThread(), keyedThread);
+    const uint64_t deferralsBefore = pool.deferralCount();
+    ASSERT_TRUE(pool.post(probeTask("k", second)));
+    ASSERT_TRUE(waitUntil([&] { return pool.deferralCount() > deferralsBefore; }));
+    EXPECT_EQ(second.started.value(), 0);
+
+    releaseFirst.open();
+    ASSERT_TRUE(second.ran.waitAtLeast(1));
+    EXPECT_EQ(second.runThread(), keyedThread);
+    EXPECT_EQ(x2.ran.value(), 0) << "the free worker was busy all along";
+    releaseX2.open();
+    pool.stop();
+}
+
+TEST(NetPool, FreeWorkerMayRunAKeyThatIsBusyOnAKeyedWorker)
+{
+    CThreadPoolDelegateModel pool;
+    ASSERT_EQ(pool.init(2, 0, 1), 0);
+    Probe first, second;
+    CGate release;
+    ASSERT_TRUE(pool.post(probeTask("k", first, &release)));
+    ASSERT_TRUE(first.started.waitAtLeast(1));
+    ASSERT_TRUE(pool.post(probeTask("k", second)));
+    EXPECT_TRUE(second.ran.waitAtLeast(1));
+    EXPECT_EQ(first.ran.value(), 0);
+    release.open();
+    pool.stop();
+}
+
+// Without free workers no two tasks of one key may ever overlap, whatever the load.
+class KeyGuardTask : public CNetTask
+{
+public:
+    KeyGuardTask(std::string key, std::atomic<int> &inFlight, std::atomic<int> &overlaps,
+                 CCounter &done)
+        : CNetTask(std::move(key)), m_inFlight(inFlight), m_overlaps(overlaps), m_done(done)
+    {
+    }
+    void run() override
+    {
+        if (m_inFlight.fetch_add(1) != 0)
+            m_overlaps.fetch_add(1);
+        std::this_thread::yield();
+        m_inFlight.fetch_sub(1);
+        m_done.add();
+    }
+
+private:
+    std::atomic<int> &m_inFlight;
+    std::atomic<int> &m_overlaps;
+    CCounter &m_done;
+};
+
+TEST(NetPool, KeyedWorkersNeverRunOneKeyTwiceAtOnce)
+{
+    CThreadPoolDelegateModel pool;
+    ASSERT_EQ(pool.init(4, 0, 4), 0);
+    const std::vector<std::string> keys{"a", "b", "c"};
+    std::map<std::string, std::atomic<int>> inFlight;
+    for (const auto &k : keys)
+        inFlight[k] = 0;
+    std::atomic<int> overlaps{0};
+    CCounter done;
+    const int total = 300;
+    for (int i = 0; i < total; ++i) {
+        const std::string &key = keys[i % keys.size()];
+        ASSERT_TRUE(pool.post(std::make_unique<KeyGuardTask>(key, inFlight[key], overlaps, done)));
+    }
+    EXPECT_TRUE(done.waitAtLeast(total));
+    EXPECT_EQ(overlaps.load(), 0);
+    pool.stop();
+}
+
+// ---------------------------------------------------------------------------------------
+// time-outs (the test clock stands still, so no real waiting)
+
+struct TimeoutCase
+{
+    int32_t timeout;
+    int64_t waited;
+    bool expectTimeout;
+};
+
+class NetPoolTimeout : public ::testing::TestWithParam<TimeoutCase>
+{
+};
+
+TEST_P(NetPoolTimeout, RunOrOnTimeoutByWaitingTime)
+{
+    const TimeoutCase c = GetParam();
+    FakeClock clock;
+    CThreadPoolDelegateModel pool;
+    ASSERT_EQ(pool.init(1, 0, 0), 0);
+    Probe probe;
+    auto task = std::make_unique<ProbeTask>("t", probe, nullptr, c.timeout);
+    clock.advance(c.waited);
+    ASSERT_TRUE(pool.post(std::move(task)));
+    ASSERT_TRUE(probe.destroyed.waitAtLeast(1));
+    EXPECT_EQ(probe.timedOut.value(), c.expectTimeout ? 1 : 0);
+    EXPECT_EQ(probe.ran.value(), c.expectTimeout ? 0 : 1);
+    pool.stop();
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, NetPoolTimeout,
+                         ::testing::Values(TimeoutCase{60000, 60001, true},
+                                           TimeoutCase{60000, 60000, false},
+                                           TimeoutCase{0, 100000000, false},
+                                           TimeoutCase{-1, 100000000, false},
+                                           TimeoutCase{1, 2, true},
+                                           TimeoutCase{1, 1, false}));
+
+// ---------------------------------------------------------------------------------------
+// stop
+
+TEST(NetPool, StopDestroysQueuedTasksUnrunAndFinishesRunningOnes)
+{
+    CThreadPoolDelegateModel pool;
+    ASSERT_EQ(pool.init(1, 0, 0), 0); // a single free worker
+    Probe running, queued;
+    CGate release;
+    ASSERT_TRUE(pool.post(probeTask("r", running, &release)));
+    ASSERT_TRUE(running.started.waitAtLeast(1));
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(pool.post(probeTask("q", queued)));
+
+    std::thread stopper([&] { pool.stop(); });
+    // The dispatcher discards the queue while the worker still holds its task.
+    EXPECT_TRUE(queued.destroyed.waitAtLeast(3));
+    EXPECT_EQ(queued.started.value(), 0);
+    EXPECT_EQ(queued.timedOut.value(), 0);
+    release.open();
+    stopper.join();
+    EXPECT_EQ(running.ran.value(), 1);
+    EXPECT_EQ(running.destroyed.value(), 1);
+    EXPECT_EQ(pool.queuedTaskCount(), 0);
+    EXPECT_FALSE(pool.isRunning());
+    EXPECT_EQ(pool.workerCount(CThreadDelegate::Free), 0);
+}
+
+TEST(NetPool, PostAfterStopIsRefusedAndStopTwiceIsHarmless)
+{
+    CThreadPoolDelegateModel pool;
+    ASSERT_EQ(pool.init(2, 0, 0), 0);
+    pool.stop();
+    pool.stop();
+    Probe probe;
+    EXPECT_FALSE(pool.post(probeTask("late", probe)));
+    EXPECT_EQ(probe.destroyed.value(), 1);
+    EXPECT_EQ(probe.started.value(), 0);
+
+    // A stopped pool can be started again.
+    ASSERT_EQ(pool.init(2, 0, 0), 0);
+    EXPECT_TRUE(pool.post(probeTask("again", probe)));
+    EXPECT_TRUE(probe.ran.waitAtLeast(1));
+    pool.stop();
+}
+
+TEST(NetPool, DestroyingARunningPoolStopsIt)
+{
+    Probe probe;
+    {
+        CThreadPoolDelegateModel pool;
+        ASSERT_EQ(pool.init(2, 0, 0), 0);
+        ASSERT_TRUE(pool.post(probeTask("a", probe)));
+        ASSERT_TRUE(probe.ran.waitAtLeast(1));
+    }
+    EXPECT_EQ(probe.destroyed.value(), 1);
+}
+
+// ---------------------------------------------------------------------------------------
+// exceptions
+
+class ThrowingTask : public CNetTask
+{
+public:
+    ThrowingTask(std::string key, int32_t timeout) : CNetTask(std::move(key), timeout) {}
+    void run() override { throw std::runtime_error("bad request"); }
+    void onTimeout() override { throw 42; }
+};
+
+TEST(NetPool, ThrowingTasksAreLoggedWithTheirKeyAndTheWorkerGoesOn)
+{
+    Base::details::CLogCapture capture;
+    FakeClock clock;
+    CThreadPoolDelegateModel pool;
+    ASSERT_EQ(pool.init(1, 0, 0), 0); // one worker must survive both throws
+
+    auto late = std::make_unique<ThrowingTask>("/late/GET", 10);
+    clock.advance(11);
+    ASSERT_TRUE(pool.post(std::move(late)));
+    ASSERT_TRUE(pool.post(std::make_unique<ThrowingTask>("/boom/POST", 10)));
+    Probe probe;
+    ASSERT_TRUE(pool.post(probeTask("after", probe)));
+    ASSERT_TRUE(probe.ran.waitAtLeast(1));
+    pool.stop();
+
+    EXPECT_TRUE(capture.contains("Net task threw in onTimeout.Key:[/late/GET],Error:[unknown]."));
+    EXPECT_TRUE(capture.contains("Net task threw in run.Key:[/boom/POST],Error:[bad request]."));
+}
