@@ -1,0 +1,26 @@
+#pragma once
+// Reads style-sheet files and joins them into one text.
+
+#include <QString>
+#include <QStringList>
+
+namespace QorvaGUIToolkit {
+
+class CFile
+{
+public:
+    /// Concatenates the files (names relative to dir, which may be a resource
+    /// directory such as ":/QorvaGUIToolKit/Qss/Qss/QorvaGUIToolkit/") in list order,
+    /// each followed by a newline. Missing or unreadable files are skipped with a
+    /// warning in the log; an empty list gives an empty text.
+    static QString ReadAll(const QStringList &fileNames, const QString &dir);
+    /// The right-to-left variant: like ReadAll, but a file "<name>_Hb.qss" beside
+    /// "<name>.qss" is read instead of it when it exists, and "left"/"right" in the
+    /// padding, margin, border and position properties of the other files are swapped.
+    static QString ReadAllHb(const QStringList &fileNames, const QString &dir);
+
+    /// Swaps left and right in a style-sheet text (the rule ReadAllHb applies).
+    static QString mirrorStyleSheet(const QString &styleSheet);
+};
+
+} // namespace QorvaGUIToolkit

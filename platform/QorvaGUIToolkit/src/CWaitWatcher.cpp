@@ -1,0 +1,52 @@
+#include <QorvaGUIToolkit/CWaitWatcher.h>
+
+#include <QorvaGUIToolkit/Application.h>
+#include <QorvaGUIToolkit/CChaseDialog.h>
+#include <QorvaGUIToolkit/CShadeFrame.h>
+
+#include <QFutureWatcher>
+#include <QWidget>
+
+namespace QorvaGUIToolkit {
+
+CWaitWatcher::CWaitWatcher(QWidget *page, const QString &text, QObject *parent)
+    : QObject(parent)
+    , m_pPage(page)
+    , m_text(text)
+{
+}
+
+QString CWaitWatcher::defaultAnimation()
+{
+    return QStringLiteral(":/QorvaGUIToolkit/Dialog/Images/Dialog/Loading.gif");
+}
+
+bool CWaitWatcher::wait(const QFuture<void> &future)
+{
+    if (future.isFinished())
+        return true;
+    QWidget *window = GetIndependentWindow(m_pPage);
+    CShadeFrame *shade = window ? new CShadeFrame(window) : nullptr;
+    if (shade)
+        shade->showShade();
+
+    CChaseDialog dialog(window, defaultAnimation(), m_text, false);
+    bool stoppedByOperator = false;
+    connect(&dialog, &CChaseDialog::signalStopRequested, this, [&stoppedByOperator] { stoppedByOperator = true; });
+    QFutureWatcher<void> watcher;
+    connect(&watcher, &QFutureWatcher<void>::finished, &dialog, &CChaseDialog::OnImmediatelyStopChase);
+    watcher.setFuture(future);
+    if (future.isFinished())
+        dialog.OnImmediatelyStopChase();
+    dialog.exec();
+    if (!stoppedByOperator) {
+        // The test policy may close the dialog early; the caller still gets a result.
+        QFuture<void> pending = future;
+        pending.waitForFinished();
+    }
+
+    delete shade;
+    return !stoppedByOperator;
+}
+
+} // namespace QorvaGUIToolkit
