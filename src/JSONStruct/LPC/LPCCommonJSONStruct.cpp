@@ -1,0 +1,103 @@
+#include <JSONStruct/LPC/LPCCommonJSONStruct.h>
+
+#include <JSONStruct/Core/JSONFieldRules.h>
+#include <JSONStruct/Core/JSONText.h>
+#include <JSONStruct/Core/RecordFactory.h>
+
+#include <Base/Log.h>
+
+#include <cjson/cJSON.h>
+
+namespace protocol {
+
+namespace {
+
+std::string payloadName(const std::shared_ptr<ILPCData> &payload)
+{
+    const char *name = payload ? payload->name() : nullptr;
+    return name ? std::string(name) : std::string();
+}
+
+// Reads "data" into data, creating the payload of (method, kind) when there is none.
+void readPayload(const cJSON *root, const std::string &method, int kind, std::shared_ptr<ILPCData> &data)
+{
+    const cJSON *member = fieldrules::findMember(root, "data");
+    if (member == nullptr)
+        return;
+    if (!data && !method.empty())
+        data = RecordFactory::instance().createShared<ILPCData>(method, kind);
+    if (data)
+        data->fromJSON(member);
+}
+
+} // namespace
+
+LPCRequestData::LPCRequestData(std::shared_ptr<ILPCData> payload)
+    : method(payloadName(payload)), data(std::move(payload))
+{
+}
+
+bool LPCRequestData::Parse(const std::string &text)
+{
+    if (text.empty())
+        return false;
+    const char *errorAt = nullptr;
+    const JSONNodePtr root = parseJSONText(text, errorAt);
+    if (!root) {
+        LOG_ERROR("Failed to cJSON_Parse( [%s] ). Error info: [%s].", text.c_str(), errorAt);
+        return false;
+    }
+    if (const cJSON *member = fieldrules::findMember(root.get(), "method"))
+        method = fieldrules::readString(member);
+    readPayload(root.get(), method, RecordFactory::LPCRequest, data);
+    return true;
+}
+
+std::string LPCRequestData::toString() const
+{
+    JSONNodePtr root(cJSON_CreateObject());
+    if (!root || !addMember(root.get(), "method", fieldrules::writeString(method)))
+        return std::string();
+    if (data && !addMember(root.get(), "data", data->toJSON()))
+        return std::string();
+    return printJSON(root.get());
+}
+
+LPCResponseData::LPCResponseData(std::shared_ptr<ILPCData> payload)
+    : method(payloadName(payload)), data(std::move(payload))
+{
+}
+
+bool LPCResponseData::Parse(const std::string &text)
+{
+    if (text.empty())
+        return false;
+    const char *errorAt = nullptr;
+    const JSONNodePtr root = parseJSONText(text, errorAt);
+    if (!root) {
+        LOG_ERROR("Failed to cJSON_Parse( [%s] ). Error info: [%s].", text.c_str(), errorAt);
+        return false;
+    }
+    if (const cJSON *member = fieldrules::findMember(root.get(), "errorCode"))
+        errorCode = fieldrules::readInt32(member);
+    if (const cJSON *member = fieldrules::findMember(root.get(), "errorModule"))
+        errorModule = fieldrules::readInt32(member);
+    if (const cJSON *member = fieldrules::findMember(root.get(), "method"))
+        method = fieldrules::readString(member);
+    readPayload(root.get(), method, RecordFactory::LPCResponse, data);
+    return true;
+}
+
+std::string LPCResponseData::toString() const
+{
+    JSONNodePtr root(cJSON_CreateObject());
+    if (!root || !addMember(root.get(), "errorCode", cJSON_CreateNumber(errorCode))
+        || !addMember(root.get(), "errorModule", cJSON_CreateNumber(errorModule))
+        || !addMember(root.get(), "method", fieldrules::writeString(method)))
+        return std::string();
+    if (data && !addMember(root.get(), "data", data->toJSON()))
+        return std::string();
+    return printJSON(root.get());
+}
+
+} // namespace protocol

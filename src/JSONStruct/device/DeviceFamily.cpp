@@ -1,0 +1,15 @@
+// Factory hook of the device records.
+
+#include <JSONStruct/Core/RecordFactory.h>
+
+namespace protocol {
+namespace families {
+
+void register_device(RecordRegistrar &registrar)
+{
+    // Requests and answers only: nothing is created by name.
+    (void)registrar;
+}
+
+} // namespace families
+} // namespace protocol
