@@ -15,6 +15,24 @@ set(QORVA_TOOLKIT_VIEWS_SOURCES
   ${_v}/include/QorvaGUIToolkit/CTreeView.h ${_v}/src/views/CTreeView.cpp
   ${_v}/include/QorvaGUIToolkit/CMutilColumnFilterProxyModel.h ${_v}/src/views/CMutilColumnFilterProxyModel.cpp
   ${_v}/include/QorvaGUIToolkit/CCombination_Model.h ${_v}/src/views/CCombination_Model.cpp
+  ${_v}/include/QorvaGUIToolkit/CRegExpValidator.h ${_v}/src/views/CRegExpValidator.cpp
+  ${_v}/include/QorvaGUIToolkit/CIntValidator.h ${_v}/src/views/CIntValidator.cpp
+  ${_v}/include/QorvaGUIToolkit/CValidateLineEditEx.h ${_v}/src/views/CValidateLineEditEx.cpp
+  ${_v}/include/QorvaGUIToolkit/CStatusLineEdit.h ${_v}/src/views/CStatusLineEdit.cpp
+  ${_v}/include/QorvaGUIToolkit/CStatusValidateLineEdit.h ${_v}/src/views/CStatusValidateLineEdit.cpp
+  ${_v}/include/QorvaGUIToolkit/CSearchLineEdit.h ${_v}/src/views/CSearchLineEdit.cpp
+  ${_v}/include/QorvaGUIToolkit/CFancyLineEdit.h ${_v}/src/views/CFancyLineEdit.cpp
+  ${_v}/include/QorvaGUIToolkit/CComboBox.h ${_v}/src/views/CComboBox.cpp
+  ${_v}/include/QorvaGUIToolkit/CMultilevelComboBox.h ${_v}/src/views/CMultilevelComboBox.cpp
+  ${_v}/include/QorvaGUIToolkit/CLocationComboBox.h ${_v}/src/views/CLocationComboBox.cpp
+  ${_v}/include/QorvaGUIToolkit/CPathComboBox.h ${_v}/src/views/CPathComboBox.cpp
+  ${_v}/include/QorvaGUIToolkit/CDateTimeEdit.h ${_v}/src/views/CDateTimeEdit.cpp
+  ${_v}/include/QorvaGUIToolkit/CRangeDateTimeEdit.h ${_v}/src/views/CRangeDateTimeEdit.cpp
+  ${_v}/include/QorvaGUIToolkit/CSpinBox.h ${_v}/src/views/CSpinBox.cpp
+  ${_v}/include/QorvaGUIToolkit/CTextEdit.h ${_v}/src/views/CTextEdit.cpp
+  ${_v}/include/QorvaGUIToolkit/QXlsxMgr.h ${_v}/src/views/QXlsxMgr.cpp
+  ${_v}/include/QorvaGUIToolkit/ConvertFromUnicode.h ${_v}/src/views/ConvertFromUnicode.cpp
+  ${_v}/src/views/InputTip.h ${_v}/src/views/InputTip.cpp
   ${_v}/resources/views/views.qrc
 )
 unset(_v)

@@ -1,0 +1,14 @@
+#pragma once
+// Conversion of GUI text to the product's local code page.
+
+#include <QString>
+
+#include <string>
+
+namespace QorvaGUIToolkit {
+
+/// The text as bytes of the local code page (GBK unless QORVA_LOCAL_CODEPAGE names
+/// another); characters the code page lacks become '?'. Any thread.
+std::string ConvertFromUnicode(const QString &text);
+
+} // namespace QorvaGUIToolkit
