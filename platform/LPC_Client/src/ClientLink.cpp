@@ -86,7 +86,12 @@ struct Connection
         // Keep a huge encoding buffer from living on in every thread.
         if (buffer.capacity() > 1024 * 1024)
             std::string().swap(buffer);
-        return ec ? LPC_ERROR_WRITE_FAILED : LPC_ERROR_OK;
+        if (!ec)
+            return LPC_ERROR_OK;
+        const bool gone = ec == asio::error::broken_pipe || ec == asio::error::connection_reset
+                          || ec == asio::error::shut_down || ec == asio::error::not_connected
+                          || ec == asio::error::bad_descriptor || ec == asio::error::eof;
+        return gone ? LPC_ERROR_CONNECTION_LOST : LPC_ERROR_WRITE_FAILED;
     }
 
     void shutdown()

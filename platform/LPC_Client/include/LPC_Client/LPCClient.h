@@ -34,9 +34,9 @@ enum LPCError : int
     LPC_ERROR_CONNECT_FAILED = 1006,   // no server listening under that name
     LPC_ERROR_REFUSED = 1007,          // server refused the introduction (identity in use, ...)
     LPC_ERROR_TIMEOUT = 1008,          // no answer within the time-out
-    LPC_ERROR_CONNECTION_LOST = 1009,  // link broke while waiting
+    LPC_ERROR_CONNECTION_LOST = 1009,  // link broke (while writing or waiting)
     LPC_ERROR_FRAME_TOO_LARGE = 1010,  // message exceeds the 64 MiB frame limit
-    LPC_ERROR_WRITE_FAILED = 1011,     // the message could not be written
+    LPC_ERROR_WRITE_FAILED = 1011,     // the message could not be written for another reason
     LPC_ERROR_WRONG_THREAD = 1012,     // SendEx/Disconnect/Uninit from the callback thread
     LPC_ERROR_SERVER_BUSY = 1015,      // server's request queue is full; try again
 };
