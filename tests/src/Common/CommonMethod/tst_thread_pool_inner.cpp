@@ -102,9 +102,9 @@ public:
 
 TEST(InnerPool, TasksOfOneKeyRunInPostingOrder)
 {
+    Probe probe; // outlives the pool, whose threads destroy the tasks
     CThreadPoolStealModel pool;
     pool.init(2);
-    Probe probe;
     const int total = 200;
     for (int i = 0; i < total; ++i)
         ASSERT_TRUE(pool.post(task(Settings{}, probe, i)));
@@ -116,9 +116,9 @@ TEST(InnerPool, TasksOfOneKeyRunInPostingOrder)
 
 TEST(InnerPool, EmptyKeyMeansOneWorkQueuePerTaskClass)
 {
+    CCounter done;
     CThreadPoolStealModel pool;
     pool.init(1);
-    CCounter done;
     for (int i = 0; i < 3; ++i) {
         ASSERT_TRUE(pool.post(std::make_unique<AlphaTask>(done)));
         ASSERT_TRUE(pool.post(std::make_unique<BetaTask>(done)));
@@ -133,10 +133,10 @@ TEST(InnerPool, EmptyKeyMeansOneWorkQueuePerTaskClass)
 
 TEST(InnerPool, UrgentTaskOvertakesWaitingOnes)
 {
-    CThreadPoolStealModel pool;
-    pool.init(1);
     Probe probe;
     CGate release;
+    CThreadPoolStealModel pool;
+    pool.init(1);
     ASSERT_TRUE(pool.post(task(Settings{}, probe, 0, &release)));
     ASSERT_TRUE(probe.started.waitAtLeast(1)); // the queue's only thread is now held
     ASSERT_TRUE(pool.post(task(Settings{}, probe, 1)));
@@ -176,9 +176,9 @@ TEST(InnerPool, FullWorkQueueCallsOnTimeoutAndDestroysTheTask)
 
 TEST(InnerPool, ZeroThreadsRunOnlyOnSurplusThreadsWhenStealingIsAllowed)
 {
+    Probe locked, stealable;
     CThreadPoolStealModel pool;
     pool.init(2);
-    Probe locked, stealable;
     ASSERT_TRUE(pool.post(task(Settings{0, false, 100, "locked"}, locked)));
     ASSERT_TRUE(waitUntil([&] { return queued(pool, "locked") == 1; }));
     for (int i = 0; i < 5; ++i)
@@ -196,10 +196,10 @@ TEST(InnerPool, ZeroThreadsRunOnlyOnSurplusThreadsWhenStealingIsAllowed)
 
 TEST(InnerPool, SurplusThreadsHelpAStealableKeyWhoseThreadIsBusy)
 {
-    CThreadPoolStealModel pool;
-    pool.init(1);
     Probe probe;
     CGate release;
+    CThreadPoolStealModel pool;
+    pool.init(1);
     const Settings s{1, true, 100, "help"};
     ASSERT_TRUE(pool.post(task(s, probe, 0, &release)));
     ASSERT_TRUE(probe.started.waitAtLeast(1));
@@ -215,9 +215,9 @@ TEST(InnerPool, SurplusThreadsHelpAStealableKeyWhoseThreadIsBusy)
 
 TEST(InnerPool, StopRunsEverythingStillQueued)
 {
+    Probe probe;
     CThreadPoolStealModel pool;
     pool.init(2);
-    Probe probe;
     const int total = 300;
     for (int i = 0; i < total; ++i)
         ASSERT_TRUE(pool.post(task(Settings{1, false, 10000, "k" + std::to_string(i % 3)}, probe, i)));
@@ -248,8 +248,8 @@ TEST(InnerPool, PostAfterStopIsRefusedAndStopTwiceIsHarmless)
 
 TEST(InnerPool, TasksPostedBeforeInitRunOnceStarted)
 {
-    CThreadPoolStealModel pool;
     Probe probe;
+    CThreadPoolStealModel pool;
     ASSERT_TRUE(pool.post(task(Settings{}, probe)));
     pool.init(1);
     EXPECT_TRUE(probe.ran.waitAtLeast(1));
@@ -269,10 +269,10 @@ public:
 TEST(InnerPool, ThrowingTasksAreLoggedWithTheirKeyAndThreadsGoOn)
 {
     Base::details::CLogCapture capture;
+    Probe probe;
     CThreadPoolStealModel pool;
     pool.init(1);
     ASSERT_TRUE(pool.post(std::make_unique<ThrowingTask>(1, 100, "notify")));
-    Probe probe;
     ASSERT_TRUE(pool.post(task(Settings{1, false, 100, "notify"}, probe)));
     ASSERT_TRUE(probe.ran.waitAtLeast(1)); // same queue, same single thread
 

@@ -197,12 +197,13 @@ TEST(NetPool, TasksPostedBeforeInitRunAfterIt)
 
 TEST(NetPool, SameKeyIsDeferredWhileFreeWorkersAreBusy)
 {
+    // Declared before the pool: its threads use them until stop().
+    Probe x1, x2, first, second;
+    CGate releaseX1, releaseX2, releaseFirst;
     CThreadPoolDelegateModel pool;
     ASSERT_EQ(pool.init(2, 0, 1), 0); // one keyed, one free worker
 
     // Occupy the free worker: the second task of key "x" cannot take the keyed one.
-    Probe x1, x2;
-    CGate releaseX1, releaseX2;
     ASSERT_TRUE(pool.post(probeTask("x", x1, &releaseX1)));
     ASSERT_TRUE(x1.started.waitAtLeast(1));
     ASSERT_TRUE(pool.post(probeTask("x", x2, &releaseX2)));
@@ -213,8 +214,6 @@ TEST(NetPool, SameKeyIsDeferredWhileFreeWorkersAreBusy)
     ASSERT_TRUE(x1.destroyed.waitAtLeast(1));
 
     // Keyed worker idle, free worker busy: the second "k" waits for the first.
-    Probe first, second;
-    CGate releaseFirst;
     ASSERT_TRUE(pool.post(probeTask("k", first, &releaseFirst)));
     ASSERT_TRUE(first.started.waitAtLeast(1));
     EXPECT_EQ(first.runThread(), keyedThread);
@@ -233,10 +232,10 @@ TEST(NetPool, SameKeyIsDeferredWhileFreeWorkersAreBusy)
 
 TEST(NetPool, FreeWorkerMayRunAKeyThatIsBusyOnAKeyedWorker)
 {
-    CThreadPoolDelegateModel pool;
-    ASSERT_EQ(pool.init(2, 0, 1), 0);
     Probe first, second;
     CGate release;
+    CThreadPoolDelegateModel pool;
+    ASSERT_EQ(pool.init(2, 0, 1), 0);
     ASSERT_TRUE(pool.post(probeTask("k", first, &release)));
     ASSERT_TRUE(first.started.waitAtLeast(1));
     ASSERT_TRUE(pool.post(probeTask("k", second)));
@@ -272,14 +271,14 @@ private:
 
 TEST(NetPool, KeyedWorkersNeverRunOneKeyTwiceAtOnce)
 {
-    CThreadPoolDelegateModel pool;
-    ASSERT_EQ(pool.init(4, 0, 4), 0);
     const std::vector<std::string> keys{"a", "b", "c"};
     std::map<std::string, std::atomic<int>> inFlight;
     for (const auto &k : keys)
         inFlight[k] = 0;
     std::atomic<int> overlaps{0};
     CCounter done;
+    CThreadPoolDelegateModel pool;
+    ASSERT_EQ(pool.init(4, 0, 4), 0);
     const int total = 300;
     for (int i = 0; i < total; ++i) {
         const std::string &key = keys[i % keys.size()];
@@ -308,9 +307,9 @@ TEST_P(NetPoolTimeout, RunOrOnTimeoutByWaitingTime)
 {
     const TimeoutCase c = GetParam();
     FakeClock clock;
+    Probe probe;
     CThreadPoolDelegateModel pool;
     ASSERT_EQ(pool.init(1, 0, 0), 0);
-    Probe probe;
     auto task = std::make_unique<ProbeTask>("t", probe, nullptr, c.timeout);
     clock.advance(c.waited);
     ASSERT_TRUE(pool.post(std::move(task)));
@@ -333,10 +332,10 @@ INSTANTIATE_TEST_SUITE_P(Table, NetPoolTimeout,
 
 TEST(NetPool, StopDestroysQueuedTasksUnrunAndFinishesRunningOnes)
 {
-    CThreadPoolDelegateModel pool;
-    ASSERT_EQ(pool.init(1, 0, 0), 0); // a single free worker
     Probe running, queued;
     CGate release;
+    CThreadPoolDelegateModel pool;
+    ASSERT_EQ(pool.init(1, 0, 0), 0); // a single free worker
     ASSERT_TRUE(pool.post(probeTask("r", running, &release)));
     ASSERT_TRUE(running.started.waitAtLeast(1));
     for (int i = 0; i < 3; ++i)
@@ -358,11 +357,11 @@ TEST(NetPool, StopDestroysQueuedTasksUnrunAndFinishesRunningOnes)
 
 TEST(NetPool, PostAfterStopIsRefusedAndStopTwiceIsHarmless)
 {
+    Probe probe;
     CThreadPoolDelegateModel pool;
     ASSERT_EQ(pool.init(2, 0, 0), 0);
     pool.stop();
     pool.stop();
-    Probe probe;
     EXPECT_FALSE(pool.post(probeTask("late", probe)));
     EXPECT_EQ(probe.destroyed.value(), 1);
     EXPECT_EQ(probe.started.value(), 0);
@@ -401,6 +400,7 @@ TEST(NetPool, ThrowingTasksAreLoggedWithTheirKeyAndTheWorkerGoesOn)
 {
     Base::details::CLogCapture capture;
     FakeClock clock;
+    Probe probe;
     CThreadPoolDelegateModel pool;
     ASSERT_EQ(pool.init(1, 0, 0), 0); // one worker must survive both throws
 
@@ -408,7 +408,6 @@ TEST(NetPool, ThrowingTasksAreLoggedWithTheirKeyAndTheWorkerGoesOn)
     clock.advance(11);
     ASSERT_TRUE(pool.post(std::move(late)));
     ASSERT_TRUE(pool.post(std::make_unique<ThrowingTask>("/boom/POST", 10)));
-    Probe probe;
     ASSERT_TRUE(pool.post(probeTask("after", probe)));
     ASSERT_TRUE(probe.ran.waitAtLeast(1));
     pool.stop();
