@@ -1,0 +1,18 @@
+#pragma once
+// Start configuration handed over by the framework on the component's command line.
+
+#include <string>
+
+namespace clientcommonlogical {
+
+/// The framework's language, skin variant and a third integer (framework-defined,
+/// only stored), followed by the skin key.
+struct ConfigParams
+{
+    int iLanguage = 0;
+    int iSkinVariant = 0;
+    int iReserved = 0;
+    std::string strSkinType = "BlackRedSkin";
+};
+
+} // namespace clientcommonlogical
