@@ -155,6 +155,22 @@ TEST(NetPool, ConcurrentFirstInstanceCallsShareOnePool)
     }
 }
 
+// Left running on purpose: the pools must stop cleanly when destroyed at process exit.
+TEST(NetPool, SingletonsStartAsTheApplicationDoesAndStopAtExit)
+{
+    Probe probe;
+    auto &net = comm_method::CThreadPoolForNetTask::instance();
+    ASSERT_EQ(net.init(8, 0, 0), 0);
+    EXPECT_EQ(net.workerCount(CThreadDelegate::Keyed), 4);
+    EXPECT_EQ(net.workerCount(CThreadDelegate::Free), 4);
+    EXPECT_EQ(net.queueLimit(), 20000);
+    comm_method::CThreadPoolForInnerTask::instance().init(8);
+    EXPECT_EQ(comm_method::CThreadPoolForInnerTask::instance().surplusThreadCount(), 8);
+    ASSERT_TRUE(net.post(probeTask("/7310/v1/internal/template/tests", probe)));
+    EXPECT_TRUE(probe.destroyed.waitAtLeast(1)); // nothing refers to the probe any more
+    EXPECT_EQ(probe.ran.value(), 1);
+}
+
 // ---------------------------------------------------------------------------------------
 // posting and queue limit
 
