@@ -2,8 +2,8 @@
 
 #include <JSONStruct/Core/RecordFactory.h>
 #include <JSONStruct/accessgroup/DeviceRemovedNotifyData.h>
-#include <JSONStruct/accessgroup/GroupNameChangedNotifyData.h>
 #include <JSONStruct/accessgroup/ElementNameChangedNotifyData.h>
+#include <JSONStruct/accessgroup/GroupNameChangedNotifyData.h>
 
 namespace protocol {
 namespace families {

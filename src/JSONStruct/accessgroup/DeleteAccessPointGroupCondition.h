@@ -10,7 +10,8 @@
 
 namespace protocol {
 
-class DeleteAccessPointGroupCondition : public JSONRecord<DeleteAccessPointGroupCondition, IInboundData>
+class DeleteAccessPointGroupCondition
+    : public JSONRecord<DeleteAccessPointGroupCondition, IInboundData>
 {
 public:
     explicit DeleteAccessPointGroupCondition(const cJSON *node = nullptr) { fromJSON(node); }

@@ -11,7 +11,8 @@
 
 namespace protocol {
 
-class DeleteAccessPointGroupResultData : public JSONRecord<DeleteAccessPointGroupResultData, IReturnData>
+class DeleteAccessPointGroupResultData
+    : public JSONRecord<DeleteAccessPointGroupResultData, IReturnData>
 {
 public:
     explicit DeleteAccessPointGroupResultData(const cJSON *node = nullptr) { fromJSON(node); }

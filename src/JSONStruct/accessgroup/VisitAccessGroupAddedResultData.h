@@ -10,7 +10,8 @@
 
 namespace protocol {
 
-class VisitAccessGroupAddedResultData : public JSONRecord<VisitAccessGroupAddedResultData, IReturnData>
+class VisitAccessGroupAddedResultData
+    : public JSONRecord<VisitAccessGroupAddedResultData, IReturnData>
 {
 public:
     explicit VisitAccessGroupAddedResultData(const cJSON *node = nullptr) { fromJSON(node); }

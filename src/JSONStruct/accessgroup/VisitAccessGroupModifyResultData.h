@@ -10,7 +10,8 @@
 
 namespace protocol {
 
-class VisitAccessGroupModifyResultData : public JSONRecord<VisitAccessGroupModifyResultData, IReturnData>
+class VisitAccessGroupModifyResultData
+    : public JSONRecord<VisitAccessGroupModifyResultData, IReturnData>
 {
 public:
     explicit VisitAccessGroupModifyResultData(const cJSON *node = nullptr) { fromJSON(node); }

@@ -11,7 +11,8 @@
 
 namespace protocol {
 
-class VisitAccessGroupQueryResponseData : public JSONRecord<VisitAccessGroupQueryResponseData, IReturnData>
+class VisitAccessGroupQueryResponseData
+    : public JSONRecord<VisitAccessGroupQueryResponseData, IReturnData>
 {
 public:
     explicit VisitAccessGroupQueryResponseData(const cJSON *node = nullptr) { fromJSON(node); }

@@ -9,7 +9,8 @@
 
 namespace protocol {
 
-class QueryAppointmentResultCondition : public JSONRecord<QueryAppointmentResultCondition, IInboundData>
+class QueryAppointmentResultCondition
+    : public JSONRecord<QueryAppointmentResultCondition, IInboundData>
 {
 public:
     explicit QueryAppointmentResultCondition(const cJSON *node = nullptr) { fromJSON(node); }

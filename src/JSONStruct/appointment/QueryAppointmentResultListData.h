@@ -10,7 +10,8 @@
 
 namespace protocol {
 
-class QueryAppointmentResultListData : public JSONRecord<QueryAppointmentResultListData, IReturnData>
+class QueryAppointmentResultListData
+    : public JSONRecord<QueryAppointmentResultListData, IReturnData>
 {
 public:
     explicit QueryAppointmentResultListData(const cJSON *node = nullptr) { fromJSON(node); }

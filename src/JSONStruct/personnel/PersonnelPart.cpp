@@ -13,8 +13,7 @@ PersonnelPart::PersonnelPart(const cJSON *node)
 PersonnelPart::PersonnelPart(const PersonnelPart &other)
     : SerializationIgnoreItemFeatures(other), IReturnData(other),
       m_body(other.m_body ? cJSON_Duplicate(other.m_body, 1) : nullptr)
-{
-}
+{}
 
 PersonnelPart &PersonnelPart::operator=(const PersonnelPart &other)
 {

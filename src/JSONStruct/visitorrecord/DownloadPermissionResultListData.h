@@ -11,7 +11,8 @@
 
 namespace protocol {
 
-class DownloadPermissionResultListData : public JSONRecord<DownloadPermissionResultListData, IReturnData>
+class DownloadPermissionResultListData
+    : public JSONRecord<DownloadPermissionResultListData, IReturnData>
 {
 public:
     explicit DownloadPermissionResultListData(const cJSON *node = nullptr) { fromJSON(node); }

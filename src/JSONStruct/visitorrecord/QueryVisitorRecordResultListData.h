@@ -10,7 +10,8 @@
 
 namespace protocol {
 
-class QueryVisitorRecordResultListData : public JSONRecord<QueryVisitorRecordResultListData, IReturnData>
+class QueryVisitorRecordResultListData
+    : public JSONRecord<QueryVisitorRecordResultListData, IReturnData>
 {
 public:
     explicit QueryVisitorRecordResultListData(const cJSON *node = nullptr) { fromJSON(node); }

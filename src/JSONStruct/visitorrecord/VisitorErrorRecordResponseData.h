@@ -10,7 +10,8 @@
 
 namespace protocol {
 
-class VisitorErrorRecordResponseData : public JSONRecord<VisitorErrorRecordResponseData, IReturnData>
+class VisitorErrorRecordResponseData
+    : public JSONRecord<VisitorErrorRecordResponseData, IReturnData>
 {
 public:
     explicit VisitorErrorRecordResponseData(const cJSON *node = nullptr) { fromJSON(node); }

@@ -1,43 +1,19 @@
 #include "RecordTable.h"
 
-#include <JSONStruct/appointment/Appointment.h>
-#include <JSONStruct/appointment/AddAppointment.h>
-#include <JSONStruct/appointment/AddAppointmentResult.h>
-#include <JSONStruct/appointment/AddAppointmentResultListData.h>
-#include <JSONStruct/appointment/ModifyAppointment.h>
-#include <JSONStruct/appointment/DeleteAppointment.h>
-#include <JSONStruct/appointment/DeleteAppointmentRe.h>
-#include <JSONStruct/appointment/DeleteAppointmentResultData.h>
-#include <JSONStruct/appointment/QueryAppointmentResultCondition.h>
-#include <JSONStruct/appointment/AppointmentResult.h>
-#include <JSONStruct/appointment/QueryAppointmentResultList.h>
-#include <JSONStruct/appointment/QueryAppointmentResultListData.h>
-#include <JSONStruct/appointment/QueryAppointment.h>
-#include <JSONStruct/appointment/QueryAppointmentData.h>
-#include <JSONStruct/appointment/AppointmentDeleteNotifyData.h>
-#include <JSONStruct/personnel/QueryPerson.h>
-#include <JSONStruct/personnel/PersonnelList.h>
-#include <JSONStruct/personnel/TotalData.h>
-#include <JSONStruct/personnel/PersonnelResp.h>
-#include <JSONStruct/personnel/Basic.h>
-#include <JSONStruct/personnel/PersonnelOrgInfo.h>
-#include <JSONStruct/visitorrecord/QueryVisitorRecordCondition.h>
-#include <JSONStruct/visitorrecord/VisitorRecordResult.h>
-#include <JSONStruct/visitorrecord/VisitGroup.h>
-#include <JSONStruct/visitorrecord/QueryVisitorRecordResultList.h>
-#include <JSONStruct/visitorrecord/QueryVisitorRecordResultListData.h>
-#include <JSONStruct/visitorrecord/DownloadPermissionInfo.h>
-#include <JSONStruct/visitorrecord/DownloadPermissionResult.h>
-#include <JSONStruct/visitorrecord/DownloadPermissionResultListData.h>
-#include <JSONStruct/visitorrecord/DownloadPermissionNotifyData.h>
-#include <JSONStruct/visitorrecord/VisitorErrorRecord.h>
-#include <JSONStruct/visitorrecord/VisitorErrorRecordResponse.h>
-#include <JSONStruct/visitorrecord/VisitorErrorRecordResponseData.h>
-#include <JSONStruct/visitorrecord/VisitorImage.h>
-#include <JSONStruct/accessgroup/VisitObjectAdd.h>
+#include <JSONStruct/Core/IWebsocketData.h>
+#include <JSONStruct/Core/RecordFactory.h>
+#include <JSONStruct/accessgroup/DeleteAccessPointGroupCondition.h>
+#include <JSONStruct/accessgroup/DeleteAccessPointGroupRe.h>
+#include <JSONStruct/accessgroup/DeleteAccessPointGroupResultData.h>
+#include <JSONStruct/accessgroup/DeviceRemovedNotifyData.h>
+#include <JSONStruct/accessgroup/Element.h>
+#include <JSONStruct/accessgroup/ElementCapData.h>
+#include <JSONStruct/accessgroup/ElementNameChangedNotifyData.h>
+#include <JSONStruct/accessgroup/Group.h>
+#include <JSONStruct/accessgroup/GroupNameChangedNotifyData.h>
 #include <JSONStruct/accessgroup/ObjectModify.h>
-#include <JSONStruct/accessgroup/VisitObjectRes.h>
-#include <JSONStruct/accessgroup/VistObjectRes.h>
+#include <JSONStruct/accessgroup/QueryGroupCondition.h>
+#include <JSONStruct/accessgroup/RightListResult.h>
 #include <JSONStruct/accessgroup/VisitAaccessGroupAddParam.h>
 #include <JSONStruct/accessgroup/VisitAccessGroupAddedResult.h>
 #include <JSONStruct/accessgroup/VisitAccessGroupAddedResultData.h>
@@ -45,36 +21,60 @@
 #include <JSONStruct/accessgroup/VisitAccessGroupModifyResult.h>
 #include <JSONStruct/accessgroup/VisitAccessGroupModifyResultData.h>
 #include <JSONStruct/accessgroup/VisitAccessGroupQueryResp.h>
-#include <JSONStruct/accessgroup/VisitAccessGroupQueryResponseData.h>
 #include <JSONStruct/accessgroup/VisitAccessGroupQueryResponse.h>
-#include <JSONStruct/accessgroup/DeleteAccessPointGroupCondition.h>
-#include <JSONStruct/accessgroup/DeleteAccessPointGroupRe.h>
-#include <JSONStruct/accessgroup/DeleteAccessPointGroupResultData.h>
+#include <JSONStruct/accessgroup/VisitAccessGroupQueryResponseData.h>
+#include <JSONStruct/accessgroup/VisitObjectAdd.h>
+#include <JSONStruct/accessgroup/VisitObjectRes.h>
 #include <JSONStruct/accessgroup/VisitorRight.h>
-#include <JSONStruct/accessgroup/VisitorRightList.h>
-#include <JSONStruct/accessgroup/VisitorRightListCfg.h>
 #include <JSONStruct/accessgroup/VisitorRightConfig.h>
-#include <JSONStruct/accessgroup/RightListResult.h>
 #include <JSONStruct/accessgroup/VisitorRightConfigResult.h>
 #include <JSONStruct/accessgroup/VisitorRightConfigResultData.h>
-#include <JSONStruct/accessgroup/QueryGroupCondition.h>
-#include <JSONStruct/accessgroup/Group.h>
-#include <JSONStruct/accessgroup/Element.h>
-#include <JSONStruct/accessgroup/ElementCapData.h>
-#include <JSONStruct/accessgroup/DeviceRemovedNotifyData.h>
-#include <JSONStruct/accessgroup/GroupNameChangedNotifyData.h>
-#include <JSONStruct/accessgroup/ElementNameChangedNotifyData.h>
-#include <JSONStruct/settings/BasicSetting.h>
-#include <JSONStruct/settings/VisitReason.h>
-#include <JSONStruct/settings/QueryBasicSettingResult.h>
-#include <JSONStruct/settings/VisitReasonResult.h>
-#include <JSONStruct/settings/QueryBasicSettingResultData.h>
-#include <JSONStruct/device/QRCodeEncryptionCfg.h>
+#include <JSONStruct/accessgroup/VisitorRightList.h>
+#include <JSONStruct/accessgroup/VisitorRightListCfg.h>
+#include <JSONStruct/accessgroup/VistObjectRes.h>
+#include <JSONStruct/appointment/AddAppointment.h>
+#include <JSONStruct/appointment/AddAppointmentResult.h>
+#include <JSONStruct/appointment/AddAppointmentResultListData.h>
+#include <JSONStruct/appointment/Appointment.h>
+#include <JSONStruct/appointment/AppointmentDeleteNotifyData.h>
+#include <JSONStruct/appointment/AppointmentResult.h>
+#include <JSONStruct/appointment/DeleteAppointment.h>
+#include <JSONStruct/appointment/DeleteAppointmentRe.h>
+#include <JSONStruct/appointment/DeleteAppointmentResultData.h>
+#include <JSONStruct/appointment/ModifyAppointment.h>
+#include <JSONStruct/appointment/QueryAppointment.h>
+#include <JSONStruct/appointment/QueryAppointmentData.h>
+#include <JSONStruct/appointment/QueryAppointmentResultCondition.h>
+#include <JSONStruct/appointment/QueryAppointmentResultList.h>
+#include <JSONStruct/appointment/QueryAppointmentResultListData.h>
 #include <JSONStruct/device/CommonAcsAbility.h>
+#include <JSONStruct/device/QRCodeEncryptionCfg.h>
 #include <JSONStruct/device/TemplateTest.h>
 #include <JSONStruct/device/TemplateTestRspData.h>
-#include <JSONStruct/Core/IWebsocketData.h>
-#include <JSONStruct/Core/RecordFactory.h>
+#include <JSONStruct/personnel/Basic.h>
+#include <JSONStruct/personnel/PersonnelList.h>
+#include <JSONStruct/personnel/PersonnelOrgInfo.h>
+#include <JSONStruct/personnel/PersonnelResp.h>
+#include <JSONStruct/personnel/QueryPerson.h>
+#include <JSONStruct/personnel/TotalData.h>
+#include <JSONStruct/settings/BasicSetting.h>
+#include <JSONStruct/settings/QueryBasicSettingResult.h>
+#include <JSONStruct/settings/QueryBasicSettingResultData.h>
+#include <JSONStruct/settings/VisitReason.h>
+#include <JSONStruct/settings/VisitReasonResult.h>
+#include <JSONStruct/visitorrecord/DownloadPermissionInfo.h>
+#include <JSONStruct/visitorrecord/DownloadPermissionNotifyData.h>
+#include <JSONStruct/visitorrecord/DownloadPermissionResult.h>
+#include <JSONStruct/visitorrecord/DownloadPermissionResultListData.h>
+#include <JSONStruct/visitorrecord/QueryVisitorRecordCondition.h>
+#include <JSONStruct/visitorrecord/QueryVisitorRecordResultList.h>
+#include <JSONStruct/visitorrecord/QueryVisitorRecordResultListData.h>
+#include <JSONStruct/visitorrecord/VisitGroup.h>
+#include <JSONStruct/visitorrecord/VisitorErrorRecord.h>
+#include <JSONStruct/visitorrecord/VisitorErrorRecordResponse.h>
+#include <JSONStruct/visitorrecord/VisitorErrorRecordResponseData.h>
+#include <JSONStruct/visitorrecord/VisitorImage.h>
+#include <JSONStruct/visitorrecord/VisitorRecordResult.h>
 
 #include <type_traits>
 
@@ -82,8 +82,7 @@ namespace recordtests {
 
 namespace {
 
-template <class T, class = void>
-struct HasName : std::false_type
+template <class T, class = void> struct HasName : std::false_type
 {
 };
 template <class T>
@@ -91,8 +90,7 @@ struct HasName<T, std::void_t<decltype(std::declval<const T &>().name())>> : std
 {
 };
 
-template <class T>
-class Typed final : public AnyRecord
+template <class T> class Typed final : public AnyRecord
 {
 public:
     void fromJSON(const cJSON *node) override { m_record.fromJSON(node); }
@@ -108,7 +106,8 @@ public:
     protocol::SerializationIgnoreItemFeatures &ignoreSettings() override { return m_record; }
     bool createdByFactoryAsNotification(const std::string &name) const override
     {
-        auto created = protocol::RecordFactory::instance().createShared<protocol::IWebsocketData>(name, 2);
+        auto created =
+            protocol::RecordFactory::instance().createShared<protocol::IWebsocketData>(name, 2);
         return dynamic_cast<const T *>(created.get()) != nullptr;
     }
     std::unique_ptr<AnyRecord> clone() const override
@@ -122,8 +121,7 @@ private:
     T m_record;
 };
 
-template <class T>
-std::unique_ptr<AnyRecord> make()
+template <class T> std::unique_ptr<AnyRecord> make()
 {
     return std::make_unique<Typed<T>>();
 }

@@ -53,8 +53,10 @@ std::vector<RecordSpec> loadSpecs()
     const cJSON *record = nullptr;
     cJSON_ArrayForEach(record, cJSON_GetObjectItemCaseSensitive(root.get(), "records"))
     {
-        RecordSpec spec{readString(record, "record"), readString(record, "role"),
-                        readString(record, "name"), {}};
+        RecordSpec spec{readString(record, "record"),
+                        readString(record, "role"),
+                        readString(record, "name"),
+                        {}};
         const cJSON *pair = nullptr;
         cJSON_ArrayForEach(pair, cJSON_GetObjectItemCaseSensitive(record, "keys"))
         {
@@ -287,7 +289,8 @@ TEST(MessageRecords, NotificationBodiesAreCreatedByTypeAndReadFromTheEnvelope)
         EXPECT_TRUE(make(spec.record)->createdByFactoryAsNotification(spec.name));
 
         JSONNodePtr body(filledObject(spec, false));
-        const std::string text = R"({"guid":"n-1","type":")" + spec.name + R"(","data":)" + compact(body.get()) + "}";
+        const std::string text =
+            R"({"guid":"n-1","type":")" + spec.name + R"(","data":)" + compact(body.get()) + "}";
         protocol::WebSocketNotifyData envelope;
         ASSERT_TRUE(envelope.Parse(text));
         ASSERT_TRUE(envelope.data);
@@ -311,7 +314,8 @@ const RawCase kRawCases[] = {
     // The modify answer's result key carries a trailing space; plain "code" is another key.
     {"VisitAccessGroupModifyResult", R"({"name":"g","accessGroupGuid":"a","code":"0-0"})",
      R"({"name":"g","accessGroupGuid":"a","code ":""})"},
-    {"VisitAccessGroupModifyResult", R"({"code ":"1-7"})", R"({"name":"","accessGroupGuid":"","code ":"1-7"})"},
+    {"VisitAccessGroupModifyResult", R"({"code ":"1-7"})",
+     R"({"name":"","accessGroupGuid":"","code ":"1-7"})"},
     // The add spelling differs from "downLoadIDCard" only in letter case, so it is read.
     {"VisitAccessGroupModifyParam", R"({"downloadIDCard":1,"QRCodeVersion":2})",
      R"({"name":"","description":"","defaultGroup":0,"downLoadIDCard":1,"QRCodeVersion":2,"objectModifyList":[]})"},

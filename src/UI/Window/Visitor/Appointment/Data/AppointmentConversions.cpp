@@ -91,7 +91,8 @@ std::string toWireTime(const QString &pageTime)
         LOG_WARN("Invalid appointment time [%s].", pageTime.toUtf8().constData());
         return {};
     }
-    return Base::TimeUtil::TimeT2LocalTimeStrISO(static_cast<std::time_t>(local.toSecsSinceEpoch()));
+    return Base::TimeUtil::TimeT2LocalTimeStrISO(
+        static_cast<std::time_t>(local.toSecsSinceEpoch()));
 }
 
 QString toPageTime(const std::string &wireTime)

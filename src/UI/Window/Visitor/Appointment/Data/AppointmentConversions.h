@@ -18,7 +18,6 @@
 #include <functional>
 #include <string>
 
-
 namespace visitorclient {
 namespace AppointmentConversions {
 
@@ -45,7 +44,8 @@ AppointmentInfoData fromAppointmentResult(const protocol::AppointmentResult &res
 
 /// Key of the built-in reason whose translated name equals reasonName: "training",
 /// "meeting", "business", "visiting"; "other" for any other text.
-std::string builtInReasonKey(const QString &reasonName, const Translate &translate = defaultTranslate);
+std::string builtInReasonKey(const QString &reasonName,
+                             const Translate &translate = defaultTranslate);
 /// Text to show for a stored reason key ("training" ... "other", "custom"); any other text
 /// is shown unchanged.
 QString reasonDisplayText(const QString &reasonKey, const Translate &translate = defaultTranslate);

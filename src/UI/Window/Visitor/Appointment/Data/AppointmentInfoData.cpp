@@ -10,10 +10,10 @@ auto tied(const AppointmentInfoData &d)
 {
     return std::tie(d.strId, d.strName, d.iGender, d.strPhone, d.strVisitTime, d.strLeaveTime,
                     d.strVisitReason, d.strVisitReasonId, d.strReceptionistName,
-                    d.strReceptionistId, d.strOrganization, d.strAuthCode,
-                    d.strAccessGroupGuids, d.strAccessGroupNames, d.iAccompanyingNumber,
-                    d.iIdentityType, d.strIdentityCode, d.strPlateCode, d.strCompany,
-                    d.strBelongings, d.strAddress, d.strRemark);
+                    d.strReceptionistId, d.strOrganization, d.strAuthCode, d.strAccessGroupGuids,
+                    d.strAccessGroupNames, d.iAccompanyingNumber, d.iIdentityType,
+                    d.strIdentityCode, d.strPlateCode, d.strCompany, d.strBelongings, d.strAddress,
+                    d.strRemark);
 }
 
 } // namespace

@@ -11,13 +11,13 @@ namespace visitorclient {
 // or empty; conversions to and from the wire records live in AppointmentConversions.
 struct AppointmentInfoData
 {
-    QString strId;               // appointment id; empty until the server stored it
+    QString strId; // appointment id; empty until the server stored it
     QString strName;
-    int iGender = 0;             // 1 male, 2 female
+    int iGender = 0; // 1 male, 2 female
     QString strPhone;
     QString strVisitTime;
     QString strLeaveTime;
-    QString strVisitReason;      // display text of the reason
+    QString strVisitReason; // display text of the reason
     QString strVisitReasonId;
     QString strReceptionistName;
     QString strReceptionistId;
@@ -26,7 +26,7 @@ struct AppointmentInfoData
     QString strAccessGroupGuids; // joined with ","
     QString strAccessGroupNames; // joined with ","; display only
     int iAccompanyingNumber = 0;
-    int iIdentityType = 0;       // 0, 2, 4, 6 or 8
+    int iIdentityType = 0; // 0, 2, 4, 6 or 8
     QString strIdentityCode;
     QString strPlateCode;
     QString strCompany;

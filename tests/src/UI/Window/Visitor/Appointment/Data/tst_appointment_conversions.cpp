@@ -60,8 +60,7 @@ std::string compact(const protocol::IJSONStruct &record)
     return text;
 }
 
-template <class Record>
-Record parsed(const char *json)
+template <class Record> Record parsed(const char *json)
 {
     JSONNodePtr node(cJSON_Parse(json));
     return Record(node.get());
@@ -108,11 +107,7 @@ TEST(AppointmentGroups, GuidsAreReplacedByNamesKeepingEverySeparator)
         QString names;
     };
     const Row rows[] = {
-        {"g1,g9", "Lobby,"},
-        {"g9,g1", ",Lobby"},
-        {"g2,g1", "Lab,Lobby"},
-        {"g9", ""},
-        {"", ""},
+        {"g1,g9", "Lobby,"}, {"g9,g1", ",Lobby"}, {"g2,g1", "Lab,Lobby"}, {"g9", ""}, {"", ""},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.guids.toStdString());
@@ -173,12 +168,9 @@ TEST(AppointmentReasons, AddResolvesTheReasonThroughSettingsThenBuiltInNames)
     };
     const Row rows[] = {
         {&settings, "r-1", "Whatever", "Interview"}, // first match of the settings wins
-        {&settings, "r-9", "Training", "training"},
-        {&settings, "r-9", "Meeting", "meeting"},
-        {&failedRead, "r-1", "Business", "business"},
-        {&failedRead, "r-1", "Visit", "visiting"},
-        {&settings, "r-9", "Lunch", "other"},
-        {&settings, "", "", "other"},
+        {&settings, "r-9", "Training", "training"},   {&settings, "r-9", "Meeting", "meeting"},
+        {&failedRead, "r-1", "Business", "business"}, {&failedRead, "r-1", "Visit", "visiting"},
+        {&settings, "r-9", "Lunch", "other"},         {&settings, "", "", "other"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.reasonName.toStdString());
@@ -192,12 +184,13 @@ TEST(AppointmentReasons, AddResolvesTheReasonThroughSettingsThenBuiltInNames)
 TEST(AppointmentReasons, StoredKeysShowTheirTranslatedNames)
 {
     const std::pair<QString, QString> rows[] = {
-        {"training", "Training"}, {"meeting", "Meeting"}, {"business", "Business"},
-        {"visiting", "Visit"},    {"other", "Others"},    {"custom", "Custom"},
+        {"training", "Training"},   {"meeting", "Meeting"},   {"business", "Business"},
+        {"visiting", "Visit"},      {"other", "Others"},      {"custom", "Custom"},
         {"Interview", "Interview"}, {"Training", "Training"}, {"", ""},
     };
     for (const auto &row : rows)
-        EXPECT_EQ(conv::reasonDisplayText(row.first, translate), row.second) << row.first.toStdString();
+        EXPECT_EQ(conv::reasonDisplayText(row.first, translate), row.second)
+            << row.first.toStdString();
 }
 
 AppointmentInfoData formData()
@@ -231,19 +224,21 @@ AppointmentInfoData formData()
 TEST(AppointmentRequests, AddAndChangeCarryThePageFields)
 {
     const AppointmentInfoData data = formData();
-    EXPECT_EQ(compact(conv::toAppointment(data, "Interview", "139")),
-              R"({"name":"Zhang Wei","gender":1,"phone":"137","visitExpectTime":"2026-12-05T09:30:00",)"
-              R"("leaveExpectTime":"","visitReasonID":"r-2","visitReason":"Interview","receptionistID":"p-1",)"
-              R"("receptionistName":"Li Lei","receptionistNumber":"139","receptionistDepartment":"R&D",)"
-              R"("accessPointGroup":"g1,g2","accompanyingPersonnelNumber":2,"identityType":8,"identityCode":"C9",)"
-              R"("plateCode":"B-1","Company":"Acme","belongings":"bag","address":"2 Side St","remark":"late"})");
+    EXPECT_EQ(
+        compact(conv::toAppointment(data, "Interview", "139")),
+        R"({"name":"Zhang Wei","gender":1,"phone":"137","visitExpectTime":"2026-12-05T09:30:00",)"
+        R"("leaveExpectTime":"","visitReasonID":"r-2","visitReason":"Interview","receptionistID":"p-1",)"
+        R"("receptionistName":"Li Lei","receptionistNumber":"139","receptionistDepartment":"R&D",)"
+        R"("accessPointGroup":"g1,g2","accompanyingPersonnelNumber":2,"identityType":8,"identityCode":"C9",)"
+        R"("plateCode":"B-1","Company":"Acme","belongings":"bag","address":"2 Side St","remark":"late"})");
     // A change sends the reason text as the page holds it, after the appointment id.
-    EXPECT_EQ(compact(conv::toModifyAppointment(data, "")),
-              R"({"guid":"a-7","name":"Zhang Wei","gender":1,"phone":"137","visitExpectTime":"2026-12-05T09:30:00",)"
-              R"("leaveExpectTime":"","visitReasonID":"r-2","visitReason":"meeting","receptionistID":"p-1",)"
-              R"("receptionistName":"Li Lei","receptionistNumber":"","receptionistDepartment":"R&D",)"
-              R"("accessPointGroup":"g1,g2","accompanyingPersonnelNumber":2,"identityType":8,"identityCode":"C9",)"
-              R"("plateCode":"B-1","Company":"Acme","belongings":"bag","address":"2 Side St","remark":"late"})");
+    EXPECT_EQ(
+        compact(conv::toModifyAppointment(data, "")),
+        R"({"guid":"a-7","name":"Zhang Wei","gender":1,"phone":"137","visitExpectTime":"2026-12-05T09:30:00",)"
+        R"("leaveExpectTime":"","visitReasonID":"r-2","visitReason":"meeting","receptionistID":"p-1",)"
+        R"("receptionistName":"Li Lei","receptionistNumber":"","receptionistDepartment":"R&D",)"
+        R"("accessPointGroup":"g1,g2","accompanyingPersonnelNumber":2,"identityType":8,"identityCode":"C9",)"
+        R"("plateCode":"B-1","Company":"Acme","belongings":"bag","address":"2 Side St","remark":"late"})");
 }
 
 TEST(AppointmentRequests, ServerRowSurvivesTheWayBackAsAChange)
