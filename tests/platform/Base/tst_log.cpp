@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -64,6 +65,45 @@ TEST(Log, SafeBeforeInitAfterUninitAndAcrossThreads)
     std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     EXPECT_NE(content.find("thread 3 line 199"), std::string::npos);
     EXPECT_NE(content.find("tst_log.cpp"), std::string::npos);
+    std::system((std::string("rm -rf ") + dir).c_str());
+}
+
+namespace {
+
+std::string readFile(const std::string &path)
+{
+    std::ifstream in(path);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+} // namespace
+
+TEST(Log, PropertiesFileIsUsedAndBrokenFileFallsBack)
+{
+    char dir[] = "/tmp/qorva-logtest-XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
+    const std::string base = dir;
+    {
+        std::ofstream props(base + "/good.properties");
+        props << "log4j.rootLogger=INFO, f\n"
+                 "log4j.appender.f=org.apache.log4j.FileAppender\n"
+                 "log4j.appender.f.File=" << base << "/custom.log\n"
+                 "log4j.appender.f.layout=org.apache.log4j.PatternLayout\n"
+                 "log4j.appender.f.layout.ConversionPattern=%p|%f|%L|%m%n\n";
+    }
+    EXPECT_TRUE(CLog::instance().InitLog(base + "/good.properties"));
+    const int line = __LINE__ + 1;
+    LOG_ERROR("configured by file %s", "good");
+    CLog::instance().UninitLog();
+    EXPECT_EQ(readFile(base + "/custom.log"),
+              "ERROR|tst_log.cpp|" + std::to_string(line) + "|configured by file good\n");
+
+    { std::ofstream(base + "/broken.properties") << "this is = not [ a configuration\n\x01\x02"; }
+    EXPECT_FALSE(CLog::instance().InitLog(base + "/broken.properties"));
+    LOG_INFO("after fallback");
+    CLog::instance().UninitLog();
+    EXPECT_NE(readFile(base + "/logs/tst_base_log.log").find("after fallback"), std::string::npos);
+    std::system(("rm -rf " + base).c_str());
 }
 
 TEST(LastError, IsPerThreadAndPrintsModuleDashCode)
