@@ -20,6 +20,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <QTranslator>
 
 using namespace QorvaGUIToolkit;
 
@@ -90,6 +91,7 @@ private slots:
     void filterMatchesAnyColumnLiterally();
     void filterFindsChildRowsInTrees();
     void modelsPassModelTester();
+    void chineseTexts();
 };
 
 void TestTables::pagerArithmetic_data()
@@ -478,6 +480,20 @@ void TestTables::modelsPassModelTester()
     QVERIFY(dynamic_cast<CStandardItem *>(model.item(1, 2)));
     model.removeRows(0, 2);
     QCOMPARE(model.rowCount(), 0);
+}
+
+void TestTables::chineseTexts()
+{
+    QTranslator translator;
+    const QString qm = QStringLiteral(QORVA_BIN_DIR "/../translations/toolkit_views_zh_CN.qm");
+    if (!translator.load(qm))
+        QSKIP("translations not built");
+    QCoreApplication::installTranslator(&translator);
+    CMultiPageServerTableView table;
+    table.SetFilterCondition(12, 1, 50);
+    QCOMPARE(table.GetTableView()->EmptyText(), QStringLiteral("暂无数据"));
+    QCOMPARE(table.findChild<QLabel *>("PagerTotalLabel")->text(), QStringLiteral("共 12 条"));
+    QCoreApplication::removeTranslator(&translator);
 }
 
 QTEST_MAIN(TestTables)
