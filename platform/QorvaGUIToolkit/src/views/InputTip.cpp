@@ -1,7 +1,8 @@
 #include "InputTip.h"
 
+#include <QorvaGUIToolkit/CToolTip.h>
+
 #include <QStyle>
-#include <QToolTip>
 #include <QVariant>
 #include <QWidget>
 
@@ -12,7 +13,7 @@ void ShowInputTip(QWidget *field, const QString &text)
 {
     if (!field || text.isEmpty())
         return;
-    QToolTip::showText(field->mapToGlobal(QPoint(0, 0)), text, field);
+    CToolTip::ShowText(field->mapToGlobal(QPoint(0, 0)), text, field);
 }
 
 void ApplyStatus(QWidget *widget, int status)

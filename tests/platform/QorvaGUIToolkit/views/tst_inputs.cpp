@@ -7,6 +7,7 @@
 #include <QorvaGUIToolkit/CSearchLineEdit.h>
 #include <QorvaGUIToolkit/CStatusValidateLineEdit.h>
 #include <QorvaGUIToolkit/CTextEdit.h>
+#include <QorvaGUIToolkit/TestHooks.h>
 #include <QorvaGUIToolkit/CTreeViewItem.h>
 #include <QorvaGUIToolkit/CTreeViewModel.h>
 
@@ -148,9 +149,13 @@ void TestInputs::validatingEditRefusesKeystrokes()
     CStatusValidateLineEdit edit;
     edit.setValidator(new CRegExpValidator(3, &edit));
     QSignalSpy refused(&edit, &CValidateLineEditEx::SignalInputRefused);
+    TestHooks::enable();
     QTest::keyClicks(&edit, "ab*c");
     QCOMPARE(edit.text(), QStringLiteral("abc"));
     QCOMPARE(refused.count(), 1);
+    // The operator is told at the field, through the toolkit's tool tip.
+    QCOMPARE(TestHooks::toolTips(), QStringList{edit.RefusedTipText()});
+    TestHooks::disable();
     QTest::keyClicks(&edit, "d");
     QCOMPARE(edit.text(), QStringLiteral("abc"));
     QCOMPARE(refused.count(), 2);
