@@ -98,7 +98,7 @@ TEST_F(DESetupTest, WriteReadRoundTrip)
     ASSERT_TRUE(DESetup::ParseSegments(xml, back));
     EXPECT_EQ(back, segments);
 
-    // The component's way (Part 3.3): scoped parameters + AESBase64Decode of the text.
+    // The component's way at start: scoped parameters + AESBase64Decode of the text.
     AESParams params;
     ASSERT_TRUE(DESetup::FileAESParams(params));
     Base::Encrypt::CAESParamsSetRAII scope(params);
