@@ -132,6 +132,17 @@ Latency latency(const PostFn &post, int samples)
     return {at(0.50), at(0.99), us.back()};
 }
 
+// The machine is shared: the load tells how far the figures can be trusted.
+void printLoad(const char *when)
+{
+    if (FILE *f = std::fopen("/proc/loadavg", "r")) {
+        char buf[128] = {};
+        if (std::fgets(buf, sizeof(buf), f))
+            std::printf("load average %s: %s", when, buf);
+        std::fclose(f);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -153,6 +164,7 @@ int main(int argc, char **argv)
         boost::asio::post(asio, std::move(fn));
     };
 
+    printLoad("before");
     std::printf("%lld trivial tasks, at most %lld queued, %d threads per pool\n",
                 static_cast<long long>(tasks), static_cast<long long>(kWindow), kThreads);
     uint64_t pauses = net.busyPauseCount();
@@ -182,6 +194,7 @@ int main(int argc, char **argv)
     std::printf("  asio thread_pool p50 %8.1f  p99 %8.1f  max %8.1f\n", asioLat.p50, asioLat.p99,
                 asioLat.max);
 
+    printLoad("after");
     net.stop();
     asio.join();
     return 0;
