@@ -10,7 +10,8 @@ namespace QorvaGUIToolkit {
 /// A section whose header data HeaderCheckBoxRole (386) is true shows a check box whose
 /// state is the section's header data under Qt::CheckStateRole. Clicking that section
 /// ticks (or, when all are ticked, unticks) the checkable items of its column in every
-/// row; ticking rows one by one updates the header box (partly ticked when some are).
+/// row; ticking rows one by one updates the header box (partly ticked when some are)
+/// at once, inserting or removing rows updates it when the event loop next runs.
 class CHeaderView : public QHeaderView
 {
     Q_OBJECT
@@ -34,6 +35,7 @@ private:
 
     QList<QMetaObject::Connection> m_modelConnections;
     bool m_bulkUpdate = false;
+    bool m_syncPending = false;
 };
 
 } // namespace QorvaGUIToolkit

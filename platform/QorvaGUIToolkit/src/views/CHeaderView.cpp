@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStyleOptionViewItem>
+#include <QTimer>
 
 namespace QorvaGUIToolkit {
 
@@ -27,7 +28,17 @@ void CHeaderView::setModel(QAbstractItemModel *newModel)
     QHeaderView::setModel(newModel);
     if (!newModel)
         return;
-    auto sync = [this] { syncHeaderState(); };
+    // Row insertions come one by one while a page fills its model: gather them into one
+    // pass so filling n rows stays linear.
+    auto sync = [this] {
+        if (m_syncPending)
+            return;
+        m_syncPending = true;
+        QTimer::singleShot(0, this, [this] {
+            m_syncPending = false;
+            syncHeaderState();
+        });
+    };
     m_modelConnections << connect(newModel, &QAbstractItemModel::dataChanged, this,
                                   [this](const QModelIndex &, const QModelIndex &,
                                          const QVector<int> &roles) {

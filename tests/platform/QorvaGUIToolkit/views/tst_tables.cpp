@@ -327,7 +327,17 @@ void TestTables::headerFollowsRowChecks()
     QCOMPARE(checkedRows(model), 2);
     // Emptying the model leaves nothing ticked in the header.
     model->removeRows(0, model->rowCount());
-    QCOMPARE(header->CheckState(0), Qt::Unchecked);
+    QTRY_COMPARE(header->CheckState(0), Qt::Unchecked);
+    // A new unticked row under a fully ticked header makes it partly ticked.
+    model->appendRow({new CStandardItem, new CStandardItem("c")});
+    model->item(0, 0)->setCheckable(true);
+    model->item(0, 0)->setCheckState(Qt::Checked);
+    QCOMPARE(header->CheckState(0), Qt::Checked);
+    auto *fresh = new CStandardItem;
+    fresh->setCheckable(true);
+    fresh->setCheckState(Qt::Unchecked);
+    model->appendRow({fresh, new CStandardItem("d")});
+    QTRY_COMPARE(header->CheckState(0), Qt::PartiallyChecked);
 }
 
 void TestTables::headerCheckBoxThroughProxyTicksShownRowsOnly()
