@@ -16,6 +16,17 @@ set(QORVA_TOOLKIT_SHELL_SOURCES
   include/QorvaGUIToolkit/CToolTip.h src/CToolTip.cpp
   include/QorvaGUIToolkit/CChaseDialog.h src/CChaseDialog.cpp
   include/QorvaGUIToolkit/CWaitWatcher.h src/CWaitWatcher.cpp
+  include/QorvaGUIToolkit/CPushButton.h src/CPushButton.cpp
+  include/QorvaGUIToolkit/CSecondaryButton.h src/CSecondaryButton.cpp
+  include/QorvaGUIToolkit/CCommandButton.h src/CCommandButton.cpp
+  include/QorvaGUIToolkit/CToolPushButton.h src/CToolPushButton.cpp
+  include/QorvaGUIToolkit/CHyperlinkButton.h src/CHyperlinkButton.cpp
+  include/QorvaGUIToolkit/CLabel.h src/CLabel.cpp
+  include/QorvaGUIToolkit/CLabelWithLeftPoint.h src/CLabelWithLeftPoint.cpp
+  include/QorvaGUIToolkit/CMiddleSwitchBox.h src/CMiddleSwitchBox.cpp
+  include/QorvaGUIToolkit/CVerScrollBar.h src/CVerScrollBar.cpp
+  include/QorvaGUIToolkit/CScrollArea.h src/CScrollArea.cpp
+  include/QorvaGUIToolkit/CLocationViewWidget.h src/CLocationViewWidget.cpp
   resources/QorvaGUIToolkit.qrc
 )
 
