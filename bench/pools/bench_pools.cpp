@@ -72,8 +72,7 @@ class CFnTask : public comm_method::CNetTask
 public:
     CFnTask(std::string key, std::function<void()> fn)
         : CNetTask(std::move(key)), m_fn(std::move(fn))
-    {
-    }
+    {}
     void run() override { m_fn(); }
 
 private:
@@ -89,9 +88,8 @@ double throughput(const PostFn &post, int64_t tasks, int keyCount)
     const auto start = Clock::now();
     for (int64_t i = 0; i < tasks; ++i) {
         window.acquire(i);
-        post("/bench/" + std::to_string(keyCount > 0 ? i % keyCount : i), [&window] {
-            window.complete();
-        });
+        post("/bench/" + std::to_string(keyCount > 0 ? i % keyCount : i),
+             [&window] { window.complete(); });
     }
     window.waitAll(tasks);
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
@@ -176,9 +174,11 @@ int main(int argc, char **argv)
     const uint64_t pausesEight = net.busyPauseCount() - pauses;
     const uint64_t deferralsEight = net.deferralCount() - deferrals;
     const double asioRate = throughput(postAsio, tasks, 0);
-    std::printf("throughput net-task pool, distinct keys : %10.0f tasks/s  (5 ms all-busy pauses: %llu)\n",
-                netUnique, static_cast<unsigned long long>(pausesUnique));
-    std::printf("throughput net-task pool, 8 keys        : %10.0f tasks/s  (5 ms all-busy pauses: %llu, deferrals: %llu)\n",
+    std::printf(
+        "throughput net-task pool, distinct keys : %10.0f tasks/s  (5 ms all-busy pauses: %llu)\n",
+        netUnique, static_cast<unsigned long long>(pausesUnique));
+    std::printf("throughput net-task pool, 8 keys        : %10.0f tasks/s  (5 ms all-busy pauses: "
+                "%llu, deferrals: %llu)\n",
                 netEight, static_cast<unsigned long long>(pausesEight),
                 static_cast<unsigned long long>(deferralsEight));
     std::printf("throughput asio thread_pool             : %10.0f tasks/s\n", asioRate);

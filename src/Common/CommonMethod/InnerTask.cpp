@@ -11,8 +11,7 @@ CInnerTask::CInnerTask(uint32_t threadCount, bool allowSteal, uint32_t queueLimi
                        bool flag)
     : m_threadCount(threadCount), m_allowSteal(allowSteal), m_queueLimit(queueLimit),
       m_key(std::move(key)), m_flag(flag)
-{
-}
+{}
 
 CInnerTask::~CInnerTask() = default;
 

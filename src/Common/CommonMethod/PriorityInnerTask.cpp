@@ -6,8 +6,7 @@ namespace comm_method {
 
 CPriorityInnerTask::CPriorityInnerTask(std::unique_ptr<CInnerTask> task, int32_t priority)
     : m_task(std::move(task)), m_priority(priority)
-{
-}
+{}
 
 CPriorityInnerTask::~CPriorityInnerTask() = default;
 

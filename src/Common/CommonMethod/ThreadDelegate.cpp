@@ -20,8 +20,7 @@ const boost::chrono::milliseconds kIdleWait(5000);
 
 CThreadDelegate::CThreadDelegate(CThreadPoolDelegateModel *pool, Kind kind)
     : m_pool(pool), m_kind(kind)
-{
-}
+{}
 
 CThreadDelegate::~CThreadDelegate()
 {

@@ -38,8 +38,7 @@ CThreadPoolDelegateModel::~CThreadPoolDelegateModel()
     m_deferred.clear();
 }
 
-int32_t CThreadPoolDelegateModel::init(int32_t threadCount, int32_t queueLimit,
-                                       int32_t keyedCount)
+int32_t CThreadPoolDelegateModel::init(int32_t threadCount, int32_t queueLimit, int32_t keyedCount)
 {
     boost::lock_guard<boost::mutex> lifecycle(m_lifecycleMutex);
     if (m_running.load() || m_dispatcher.joinable())

@@ -18,8 +18,7 @@ const boost::chrono::milliseconds kIdleWait(5000);
 CThreadStealWork::CThreadStealWork(CThreadPoolStealModel *pool, std::string key,
                                    uint32_t threadCount, bool allowSteal)
     : m_pool(pool), m_threadCount(threadCount), m_key(std::move(key)), m_allowSteal(allowSteal)
-{
-}
+{}
 
 CThreadStealWork::~CThreadStealWork()
 {

@@ -66,8 +66,7 @@ private:
 };
 
 // For state that only the pool can report (its counters): polls until true or bound.
-template <typename Predicate>
-bool waitUntil(Predicate predicate)
+template <typename Predicate> bool waitUntil(Predicate predicate)
 {
     const auto deadline = std::chrono::steady_clock::now() + kBound;
     while (!predicate()) {

@@ -46,8 +46,7 @@ class ProbeTask : public CInnerTask
 public:
     ProbeTask(const Settings &s, Probe &probe, int id = 0, const CGate *gate = nullptr)
         : CInnerTask(s.threads, s.steal, s.limit, s.key), m_probe(probe), m_id(id), m_gate(gate)
-    {
-    }
+    {}
     ~ProbeTask() override { m_probe.destroyed.add(); }
     void run() override
     {
@@ -220,7 +219,8 @@ TEST(InnerPool, StopRunsEverythingStillQueued)
     pool.init(2);
     const int total = 300;
     for (int i = 0; i < total; ++i)
-        ASSERT_TRUE(pool.post(task(Settings{1, false, 10000, "k" + std::to_string(i % 3)}, probe, i)));
+        ASSERT_TRUE(
+            pool.post(task(Settings{1, false, 10000, "k" + std::to_string(i % 3)}, probe, i)));
     pool.stop();
     EXPECT_EQ(probe.ran.value(), total);
     EXPECT_EQ(probe.destroyed.value(), total);
@@ -260,8 +260,7 @@ class ThrowingTask : public CInnerTask
 public:
     ThrowingTask(uint32_t threads, uint32_t limit, std::string key)
         : CInnerTask(threads, false, limit, std::move(key))
-    {
-    }
+    {}
     void run() override { throw std::runtime_error("bad notify"); }
     void onTimeout() override { throw 7; }
 };

@@ -51,8 +51,7 @@ public:
     ProbeTask(std::string key, Probe &probe, const CGate *gate = nullptr,
               int32_t timeout = kDefaultTimeout)
         : CNetTask(std::move(key), timeout), m_probe(probe), m_gate(gate)
-    {
-    }
+    {}
     ~ProbeTask() override { m_probe.destroyed.add(); }
     void onTimeout() override { m_probe.timedOut.add(); }
     void run() override
@@ -122,17 +121,13 @@ TEST_P(NetPoolInit, ResultAndKeyedFreeSplit)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, NetPoolInit,
-                         ::testing::Values(InitCase{8, 0, 0, 0, 4, 4, 20000},
-                                           InitCase{8, 0, 10, 0, 4, 4, 20000},
-                                           InitCase{8, 0, 3, 0, 3, 5, 20000},
-                                           InitCase{8, 0, 8, 0, 8, 0, 20000},
-                                           InitCase{8, 0, -2, 0, 4, 4, 20000},
-                                           InitCase{1, 0, 0, 0, 0, 1, 20000},
-                                           InitCase{3, 7, 0, 0, 1, 2, 7},
-                                           InitCase{2, -5, 1, 0, 1, 1, 20000},
-                                           InitCase{0, 0, 0, -1, 0, 0, 20000},
-                                           InitCase{-4, 10, 0, -1, 0, 0, 20000}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, NetPoolInit,
+    ::testing::Values(InitCase{8, 0, 0, 0, 4, 4, 20000}, InitCase{8, 0, 10, 0, 4, 4, 20000},
+                      InitCase{8, 0, 3, 0, 3, 5, 20000}, InitCase{8, 0, 8, 0, 8, 0, 20000},
+                      InitCase{8, 0, -2, 0, 4, 4, 20000}, InitCase{1, 0, 0, 0, 0, 1, 20000},
+                      InitCase{3, 7, 0, 0, 1, 2, 7}, InitCase{2, -5, 1, 0, 1, 1, 20000},
+                      InitCase{0, 0, 0, -1, 0, 0, 20000}, InitCase{-4, 10, 0, -1, 0, 0, 20000}));
 
 TEST(NetPool, ConcurrentFirstInstanceCallsShareOnePool)
 {
@@ -268,8 +263,7 @@ public:
     KeyGuardTask(std::string key, std::atomic<int> &inFlight, std::atomic<int> &overlaps,
                  CCounter &done)
         : CNetTask(std::move(key)), m_inFlight(inFlight), m_overlaps(overlaps), m_done(done)
-    {
-    }
+    {}
     void run() override
     {
         if (m_inFlight.fetch_add(1) != 0)
@@ -340,8 +334,7 @@ INSTANTIATE_TEST_SUITE_P(Table, NetPoolTimeout,
                                            TimeoutCase{60000, 60000, false},
                                            TimeoutCase{0, 100000000, false},
                                            TimeoutCase{-1, 100000000, false},
-                                           TimeoutCase{1, 2, true},
-                                           TimeoutCase{1, 1, false}));
+                                           TimeoutCase{1, 2, true}, TimeoutCase{1, 1, false}));
 
 // ---------------------------------------------------------------------------------------
 // stop
