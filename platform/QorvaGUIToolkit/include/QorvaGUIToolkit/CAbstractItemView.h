@@ -3,6 +3,7 @@
 
 #include <QorvaGUIToolkit/ItemDataRole.h>
 
+#include <QColor>
 #include <QTableView>
 
 namespace QorvaGUIToolkit {
@@ -19,6 +20,8 @@ class CTableDelegate;
 class CAbstractItemView : public QTableView
 {
     Q_OBJECT
+    /// Colour of the empty-table text; style sheets set it with qproperty-emptyTextColor.
+    Q_PROPERTY(QColor emptyTextColor READ EmptyTextColor WRITE SetEmptyTextColor)
 public:
     explicit CAbstractItemView(QWidget *parent = nullptr);
 
@@ -29,6 +32,9 @@ public:
     /// Text shown over an empty table (default: the translation of "No data").
     void SetEmptyText(const QString &text);
     QString EmptyText() const;
+    /// Invalid (the default) means the text colour at half strength.
+    void SetEmptyTextColor(const QColor &color);
+    QColor EmptyTextColor() const { return m_emptyTextColor; }
 
 signals:
     /// The operator clicked the clickable icon (role 436) of index.
@@ -46,7 +52,9 @@ private:
     void applyColumnWidths();
 
     CTableDelegate *m_pDelegate = nullptr;
+    QList<QMetaObject::Connection> m_modelConnections;
     QString m_emptyText;
+    QColor m_emptyTextColor;
     bool m_customEmptyText = false;
     QPersistentModelIndex m_pressedIcon;
 };

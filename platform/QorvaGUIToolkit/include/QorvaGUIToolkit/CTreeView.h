@@ -36,6 +36,7 @@ private:
     void applyColumnWidths();
 
     CTableDelegate *m_pDelegate = nullptr;
+    QList<QMetaObject::Connection> m_modelConnections;
     QPersistentModelIndex m_pressedIcon;
 };
 

@@ -29,18 +29,21 @@ CAbstractItemView::CAbstractItemView(QWidget *parent) : QTableView(parent)
 
 void CAbstractItemView::setModel(QAbstractItemModel *newModel)
 {
-    if (QAbstractItemModel *old = model())
-        disconnect(old, nullptr, this, nullptr);
+    if (newModel == model())
+        return;
+    for (const auto &connection : qAsConst(m_modelConnections))
+        disconnect(connection);
+    m_modelConnections.clear();
     QTableView::setModel(newModel);
     if (!newModel)
         return;
     // The empty text depends on the row count, which the base class does not repaint for.
     auto refresh = [this] { viewport()->update(); };
-    connect(newModel, &QAbstractItemModel::rowsInserted, this, refresh);
-    connect(newModel, &QAbstractItemModel::rowsRemoved, this, refresh);
-    connect(newModel, &QAbstractItemModel::modelReset, this, refresh);
-    connect(newModel, &QAbstractItemModel::layoutChanged, this, refresh);
-    connect(newModel, &QAbstractItemModel::headerDataChanged, this,
+    m_modelConnections << connect(newModel, &QAbstractItemModel::rowsInserted, this, refresh);
+    m_modelConnections << connect(newModel, &QAbstractItemModel::rowsRemoved, this, refresh);
+    m_modelConnections << connect(newModel, &QAbstractItemModel::modelReset, this, refresh);
+    m_modelConnections << connect(newModel, &QAbstractItemModel::layoutChanged, this, refresh);
+    m_modelConnections << connect(newModel, &QAbstractItemModel::headerDataChanged, this,
             [this](Qt::Orientation orientation, int, int) {
                 if (orientation == Qt::Horizontal)
                     applyColumnWidths();
@@ -65,6 +68,12 @@ QString CAbstractItemView::EmptyText() const
     return m_emptyText;
 }
 
+void CAbstractItemView::SetEmptyTextColor(const QColor &color)
+{
+    m_emptyTextColor = color;
+    viewport()->update();
+}
+
 void CAbstractItemView::applyColumnWidths()
 {
     QAbstractItemModel *m = model();
@@ -84,7 +93,12 @@ void CAbstractItemView::paintEvent(QPaintEvent *event)
     if (model() && model()->rowCount(rootIndex()) > 0)
         return;
     QPainter painter(viewport());
-    painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    QColor color = m_emptyTextColor;
+    if (!color.isValid()) {
+        color = palette().color(QPalette::Text);
+        color.setAlphaF(0.5);
+    }
+    painter.setPen(color);
     painter.drawText(viewport()->rect(), Qt::AlignCenter, m_emptyText);
 }
 

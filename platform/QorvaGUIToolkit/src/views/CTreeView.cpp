@@ -26,12 +26,15 @@ CHeaderView *CTreeView::GetHeaderView() const
 
 void CTreeView::setModel(QAbstractItemModel *newModel)
 {
-    if (QAbstractItemModel *old = model())
-        disconnect(old, nullptr, this, nullptr);
+    if (newModel == model())
+        return;
+    for (const auto &connection : qAsConst(m_modelConnections))
+        disconnect(connection);
+    m_modelConnections.clear();
     QTreeView::setModel(newModel);
     if (!newModel)
         return;
-    connect(newModel, &QAbstractItemModel::headerDataChanged, this,
+    m_modelConnections << connect(newModel, &QAbstractItemModel::headerDataChanged, this,
             [this](Qt::Orientation orientation, int, int) {
                 if (orientation == Qt::Horizontal)
                     applyColumnWidths();
