@@ -203,6 +203,29 @@ TEST(NetPool, TasksPostedBeforeInitRunAfterIt)
     EXPECT_EQ(pool.queuedTaskCount(), 0);
 }
 
+TEST(NetPool, DispatcherDropsTheIncomingQueueOnceTheLimitIsReached)
+{
+    Base::details::CLogCapture capture;
+    Probe backlog, later;
+    CThreadPoolDelegateModel pool;
+    // Before init nothing dispatches, so the default limit can be filled exactly.
+    const int limit = CThreadPoolDelegateModel::kDefaultQueueLimit;
+    for (int i = 0; i <= limit; ++i)
+        ASSERT_TRUE(pool.post(probeTask("b", backlog)));
+    EXPECT_FALSE(pool.post(probeTask("b", backlog)));
+
+    ASSERT_EQ(pool.init(1, 0, 0), 0);
+    EXPECT_TRUE(backlog.destroyed.waitAtLeast(limit + 2));
+    EXPECT_TRUE(waitUntil([&] { return pool.queuedTaskCount() == 0; }));
+    EXPECT_EQ(backlog.started.value(), 0);
+    EXPECT_TRUE(
+        capture.contains("Net task queue reached its limit, dropped [20001] incoming tasks."));
+
+    ASSERT_TRUE(pool.post(probeTask("after", later)));
+    EXPECT_TRUE(later.ran.waitAtLeast(1));
+    pool.stop();
+}
+
 // ---------------------------------------------------------------------------------------
 // keys
 
