@@ -101,8 +101,8 @@ QString toPageTime(const std::string &wireTime)
         return {};
     const std::time_t seconds = Base::TimeUtil::ISODatetime2TimeT(wireTime);
     const std::string text = Base::TimeUtil::TimeT2StrDatetime(seconds);
-    // -1 is both the failure value and a real instant; an unreadable text is the likely one.
-    if (text.empty() || (seconds == -1 && wireTime.rfind("1969-12-31", 0) != 0)) {
+    // -1 is also 1969-12-31T23:59:59Z, which no appointment carries: take it as unreadable.
+    if (seconds == -1 || text.empty()) {
         LOG_WARN("Invalid appointment time [%s].", wireTime.c_str());
         return {};
     }
