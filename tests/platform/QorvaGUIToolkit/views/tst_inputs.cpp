@@ -1,6 +1,9 @@
 // Validators, status line edits, search box, range date-time edit and tree combo box.
 
+#include <QorvaGUIToolkit/CCombination_Model.h>
 #include <QorvaGUIToolkit/CIntValidator.h>
+#include <QorvaGUIToolkit/CLocationComboBox.h>
+#include <QorvaGUIToolkit/CPathComboBox.h>
 #include <QorvaGUIToolkit/CMultilevelComboBox.h>
 #include <QorvaGUIToolkit/CRangeDateTimeEdit.h>
 #include <QorvaGUIToolkit/CRegExpValidator.h>
@@ -48,6 +51,10 @@ private slots:
 
     void multilevelComboPicksNestedItems();
     void multilevelComboPressCanBeRefused();
+    void multiSelectKeepsPopupOpen();
+    void locationComboExpandsFolders();
+    void combinationModelJoinsTickedTexts();
+    void pathComboKeepsRecentPaths();
 };
 
 void TestInputs::regExpValidator_data()
@@ -388,6 +395,98 @@ void TestInputs::multilevelComboPressCanBeRefused()
     const QPoint personPoint = tree->visualRect(model.index(0, 0, org->index())).center();
     QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, personPoint);
     QCOMPARE(combo.GetText(), QStringLiteral("Person"));
+}
+
+void TestInputs::multiSelectKeepsPopupOpen()
+{
+    CCombination_Model model;
+    model.AddItem("Group A");
+    model.AddItem("Group B");
+    CMultilevelComboBox combo;
+    combo.SetModel(&model);
+    combo.SetMultiSelect(true);
+    // The owner toggles the pressed item and shows the joined names, as the access
+    // section of the appointment form does.
+    connect(&combo, &CMultilevelComboBox::SignalCurrentIndexPressed, &model, [&model](const QModelIndex &index) {
+        QStandardItem *item = model.itemFromIndex(index);
+        item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    });
+    connect(&model, &CCombination_Model::SignalCombinationChanged, &combo, &CMultilevelComboBox::SetText);
+    combo.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&combo));
+    combo.showPopup();
+    QTreeView *tree = combo.GetTreeView();
+    QTRY_VERIFY(tree->isVisible());
+    QSignalSpy changed(&combo, &CMultilevelComboBox::SignalCurrentIndexChanged);
+    QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(model.index(1, 0)).center());
+    QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(model.index(0, 0)).center());
+    QVERIFY(tree->isVisible());
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(combo.GetText(), QStringLiteral("Group A,Group B"));
+    QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(model.index(1, 0)).center());
+    QCOMPARE(combo.GetText(), QStringLiteral("Group A"));
+}
+
+void TestInputs::locationComboExpandsFolders()
+{
+    CTreeViewModel model;
+    auto *area = new CTreeViewItem("Area");
+    area->appendRow(new CTreeViewItem("Door"));
+    model.appendRow(area);
+    CLocationComboBox combo;
+    combo.SetModel(&model);
+    combo.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&combo));
+    combo.showPopup();
+    QTreeView *tree = combo.GetTreeView();
+    QTRY_VERIFY(tree->isVisible());
+    QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(area->index()).center());
+    QVERIFY(tree->isExpanded(area->index()));
+    QVERIFY(!combo.GetCurrentIndex().isValid());
+    QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(model.index(0, 0, area->index())).center());
+    QCOMPARE(combo.GetText(), QStringLiteral("Door"));
+}
+
+void TestInputs::combinationModelJoinsTickedTexts()
+{
+    CCombination_Model model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QSignalSpy spy(&model, &CCombination_Model::SignalCombinationChanged);
+    model.AddItem("a", "guid-a");
+    model.AddItem("b", "guid-b");
+    model.AddItem("c", "guid-c");
+    QCOMPARE(spy.count(), 0);
+    model.item(2)->setCheckState(Qt::Checked);
+    model.item(0)->setCheckState(Qt::Checked);
+    QCOMPARE(spy.last().at(0).toString(), QStringLiteral("a,c"));
+    QCOMPARE(model.CheckedData(), (QVariantList{"guid-a", "guid-c"}));
+    spy.clear();
+    model.SetAllChecked(true);
+    QCOMPARE(spy.count(), 1); // one report for the whole change
+    QCOMPARE(spy.last().at(0).toString(), QStringLiteral("a,b,c"));
+    model.SetSeparator(";");
+    model.SetAllChecked(false);
+    QCOMPARE(model.CombinedText(), QString());
+}
+
+void TestInputs::pathComboKeepsRecentPaths()
+{
+    CPathComboBox combo;
+    combo.SetFileMode(QFileDialog::ExistingFile);
+    combo.SetNameFilter(QStringLiteral("xlsx (*.xlsx)"));
+    QSignalSpy spy(&combo, &CPathComboBox::SignalPathChanged);
+    QVERIFY(combo.GetPath().isEmpty());
+    for (int i = 0; i < 12; ++i)
+        combo.SetPath(QStringLiteral("/tmp/import-%1.xlsx").arg(i));
+    QCOMPARE(combo.GetPath(), QStringLiteral("/tmp/import-11.xlsx"));
+    QCOMPARE(combo.count(), 10);
+    QCOMPARE(spy.last().at(0).toString(), QStringLiteral("/tmp/import-11.xlsx"));
+    // Choosing a recent path again does not duplicate it.
+    combo.SetPath(QStringLiteral("/tmp/import-5.xlsx"));
+    QCOMPARE(combo.count(), 10);
+    QCOMPARE(combo.GetPath(), QStringLiteral("/tmp/import-5.xlsx"));
+    combo.SetPath(QString());
+    QVERIFY(combo.GetPath().isEmpty());
 }
 
 QTEST_MAIN(TestInputs)
