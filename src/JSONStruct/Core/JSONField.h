@@ -116,7 +116,7 @@ JSONField<R> makeField(const char *key)
     f.key = key;
     if constexpr (std::is_same_v<T, std::string>) {
         f.kind = FieldKind::String;
-        f.read = [](R &r, const cJSON *m) { r.*M = fieldrules::readString(m); };
+        f.read = [](R &r, const cJSON *m) { fieldrules::readString(m, r.*M); };
         f.build = [](const R &r) { return fieldrules::writeString(r.*M); };
         f.text = [](const R &r) { return &(r.*M); };
     } else if constexpr (std::is_same_v<T, bool>) {
@@ -178,6 +178,8 @@ JSONField<R> makeField(const char *key)
                           "a list field holds strings, 32-bit integers or records");
             f.kind = FieldKind::RecordList;
             f.read = [](R &r, const cJSON *m) {
+                // Records are large: one allocation instead of moving them on growth.
+                (r.*M).reserve(fieldrules::childCount(m));
                 const cJSON *child = nullptr;
                 cJSON_ArrayForEach(child, m)
                 {

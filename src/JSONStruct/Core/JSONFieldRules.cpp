@@ -15,6 +15,14 @@ std::string readString(const cJSON *item)
     return std::string();
 }
 
+void readString(const cJSON *item, std::string &target)
+{
+    if (cJSON_IsString(item) && item->valuestring != nullptr)
+        target.assign(item->valuestring);
+    else
+        target.clear();
+}
+
 std::int32_t readInt32(const cJSON *item)
 {
     // Computed from the double rather than taken from valueint: nodes built in code
@@ -71,6 +79,14 @@ cJSON *writeString(const std::string &value)
 cJSON *writeInt64(std::int64_t value)
 {
     return cJSON_CreateNumber(static_cast<double>(value));
+}
+
+std::size_t childCount(const cJSON *node)
+{
+    std::size_t count = 0;
+    for (const cJSON *child = node != nullptr ? node->child : nullptr; child != nullptr; child = child->next)
+        ++count;
+    return count;
 }
 
 void attach(cJSON *object, const char *key, cJSON *item)

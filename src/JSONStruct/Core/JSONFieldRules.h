@@ -2,6 +2,7 @@
 // The read and write rule of every field kind, in one place. Records never call these
 // directly: the field table of JSONRecord does (JSONField.h).
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -13,6 +14,8 @@ namespace fieldrules {
 
 /// String value of a JSON string; "" for any other member type.
 std::string readString(const cJSON *item);
+/// As readString, assigning into target (reuses its buffer).
+void readString(const cJSON *item, std::string &target);
 /// cJSON's integer view: numbers truncated and saturated at the 32-bit limits (NaN 0),
 /// true 1, anything else 0.
 std::int32_t readInt32(const cJSON *item);
@@ -27,6 +30,9 @@ std::string readNumericText(const cJSON *item);
 
 cJSON *writeString(const std::string &value);
 cJSON *writeInt64(std::int64_t value);
+
+/// Number of children of an array or object (0 for other nodes).
+std::size_t childCount(const cJSON *node);
 
 /// Attaches item under key (the key text is copied); releases item when that fails.
 /// A null item is ignored.

@@ -1,0 +1,123 @@
+// Parses a 500-row appointment page (22 keys per row) from envelope text into records
+// and compares it with cJSON_Parse of the same text, measured in the same run.
+// Prints the ratio records / raw at the end; the goal is at most 2.5.
+
+#include <JSONStruct/HTTP/HTTPCommonJSONStruct.h>
+#include <JSONStruct/appointment/QueryAppointmentResultListData.h>
+
+#include <benchmark/benchmark.h>
+#include <cjson/cJSON.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+std::string guid(int seed)
+{
+    char buffer[40];
+    std::snprintf(buffer, sizeof(buffer), "%08x%08x%08x%08x", seed * 2654435761u, seed * 40503u + 7u,
+                  seed ^ 0x5bd1e995u, seed * 97u + 13u);
+    return buffer;
+}
+
+std::string pageText(int rows)
+{
+    std::string text = "{\"code\":\"0-0\",\"msg\":\"\",\"data\":{\"queryAppointmentResultList\":{"
+                       "\"total\":9876,\"pageNo\":3,\"pageSize\":500,\"appointmentResultList\":[";
+    for (int i = 0; i < rows; ++i) {
+        if (i > 0)
+            text += ",";
+        const std::string n = std::to_string(i);
+        text += "{\"appointmentID\":\"" + guid(i) + "\",\"name\":\"\xE5\xBC\xA0\xE4\xB8\x89" + n +
+                "\",\"gender\":" + std::to_string(1 + i % 2) + ",\"phone\":\"1380013" + std::to_string(1000 + i) +
+                "\",\"visitExpectTime\":\"2026-12-05T09:30:00\",\"leaveExpectTime\":\"2026-12-05T18:00:00\""
+                ",\"visitReasonID\":\"" + guid(i + 7) + "\",\"visitReasonName\":\"Business\",\"receptionistID\":\"" +
+                guid(i + 11) + "\",\"receptionistName\":\"\xE6\x9D\x8E\xE5\x9B\x9B\",\"receptionistNumber\":\"13900139000\""
+                ",\"receptionistDepartment\":\"Headquarters/Security\",\"visitGroupGuid\":\"" + guid(i + 3) + "," +
+                guid(i + 5) + "\",\"accompanyingPersonnelNumber\":" + std::to_string(i % 4) +
+                ",\"identityType\":0,\"identityCode\":\"11010519491231002X\",\"plateCode\":\"A12345\""
+                ",\"Company\":\"Example Trading Co.\",\"belongings\":\"laptop\",\"address\":\"1 Main Street " + n +
+                "\",\"remark\":\"\",\"authCode\":\"" + std::to_string(100000 + i) + "\"}";
+    }
+    text += "]}}}";
+    return text;
+}
+
+const std::string &page()
+{
+    static const std::string text = pageText(500);
+    return text;
+}
+
+void BM_RawCJSONParse(benchmark::State &state)
+{
+    const std::string &text = page();
+    for (auto _ : state) {
+        cJSON *root = cJSON_Parse(text.c_str());
+        benchmark::DoNotOptimize(root);
+        cJSON_Delete(root);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
+}
+
+void BM_ParseIntoRecords(benchmark::State &state)
+{
+    const std::string &text = page();
+    for (auto _ : state) {
+        auto answer = std::make_shared<protocol::QueryAppointmentResultListData>();
+        protocol::ReturnData envelope(answer);
+        const bool ok = envelope.Parse(text);
+        benchmark::DoNotOptimize(ok);
+        if (answer->queryAppointmentResultList.appointmentResultList.size() != 500)
+            state.SkipWithError("page did not map to 500 records");
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
+}
+
+BENCHMARK(BM_RawCJSONParse)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ParseIntoRecords)->Unit(benchmark::kMicrosecond);
+
+// Console output plus the time per iteration of each benchmark, for the ratio.
+class RatioReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs) {
+            if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
+                realTimes[run.benchmark_name()] = run.GetAdjustedRealTime();
+                cpuTimes[run.benchmark_name()] = run.GetAdjustedCPUTime();
+            }
+        }
+    }
+    std::map<std::string, double> realTimes;
+    std::map<std::string, double> cpuTimes;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    // CPU time is the fairer measure on a busy machine; both are printed.
+    const char *rawName = "BM_RawCJSONParse";
+    const char *recordsName = "BM_ParseIntoRecords";
+    if (reporter.cpuTimes.count(rawName) && reporter.cpuTimes.count(recordsName)) {
+        const double rawCpu = reporter.cpuTimes[rawName];
+        const double recordsCpu = reporter.cpuTimes[recordsName];
+        const double rawReal = reporter.realTimes[rawName];
+        const double recordsReal = reporter.realTimes[recordsName];
+        std::printf("page: %zu bytes, 500 rows x 22 keys\n", page().size());
+        std::printf("cpu:  raw cJSON_Parse %.1f us, parse into records %.1f us, ratio %.2f (goal <= 2.5)\n", rawCpu,
+                    recordsCpu, rawCpu > 0 ? recordsCpu / rawCpu : 0.0);
+        std::printf("real: raw cJSON_Parse %.1f us, parse into records %.1f us, ratio %.2f\n", rawReal, recordsReal,
+                    rawReal > 0 ? recordsReal / rawReal : 0.0);
+    }
+    return 0;
+}
