@@ -37,6 +37,9 @@ def main():
     with open(os.path.join(HERE, "Toolkit.qss.in"), encoding="utf-8") as f:
         template = f.read()
     for name, palette in PALETTES.items():
+        # Disabled primary buttons: the accent at 40% opacity.
+        r, g, b = (int(palette["accent"][i:i + 2], 16) for i in (1, 3, 5))
+        palette = dict(palette, accentFaint="rgba(%d, %d, %d, 102)" % (r, g, b))
         text = template
         for key, value in palette.items():
             text = text.replace("@" + key + "@", value)

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -17,6 +18,38 @@ namespace QorvaGUIToolkit {
 namespace {
 
 constexpr int kNavigationWidth = 200;
+
+// Group row of the navigation; a group with entries shows a chevron that tells whether
+// its entries are folded.
+class NavigationGroupButton : public QPushButton
+{
+public:
+    NavigationGroupButton(const QIcon &icon, const QString &text, QWidget *parent)
+        : QPushButton(icon, text, parent)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPushButton::paintEvent(event);
+        if (!property("hasEntries").toBool())
+            return;
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QColor color = palette().color(QPalette::ButtonText);
+        color.setAlpha(170);
+        painter.setPen(QPen(color, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const bool rtl = layoutDirection() == Qt::RightToLeft;
+        const QPointF c(rtl ? 20.0 : width() - 20.0, height() / 2.0);
+        QPolygonF chevron;
+        if (property("expanded").toBool())
+            chevron << c + QPointF(-4, -2) << c + QPointF(0, 2) << c + QPointF(4, -2);
+        else
+            chevron << c + QPointF(-2, -4) << c + QPointF(2, 0) << c + QPointF(-2, 4);
+        painter.drawPolyline(chevron);
+    }
+};
 
 void repolish(QWidget *w)
 {
@@ -75,7 +108,7 @@ QString CBaseCentralWidget::skinType() const
 
 QAbstractButton *CBaseCentralWidget::makeHeader(const QString &icon, const QString &text, bool selectable)
 {
-    auto *header = new QPushButton(QIcon(icon), text, m_pNavigation);
+    auto *header = new NavigationGroupButton(QIcon(icon), text, m_pNavigation);
     header->setObjectName(QStringLiteral("NavigationGroup"));
     header->setIconSize(QSize(16, 16));
     header->setCursor(Qt::PointingHandCursor);

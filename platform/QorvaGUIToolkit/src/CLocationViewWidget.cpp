@@ -4,6 +4,8 @@
 #include <QorvaGUIToolkit/CVerScrollBar.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLineEdit>
@@ -12,9 +14,36 @@
 
 namespace QorvaGUIToolkit {
 
+namespace {
+
+// Filters like QSortFilterProxyModel and gives every row the tree's row height
+// (delegates take Qt::SizeHintRole as it is, whatever the style sheet says).
+class LocationFilterModel : public QSortFilterProxyModel
+{
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+    int rowHeight = 28;
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role != Qt::SizeHintRole)
+            return QSortFilterProxyModel::data(index, role);
+        const QVariant own = QSortFilterProxyModel::data(index, role);
+        if (own.isValid())
+            return own;
+        const QString text = QSortFilterProxyModel::data(index, Qt::DisplayRole).toString();
+        const bool hasIcon = QSortFilterProxyModel::data(index, Qt::DecorationRole).isValid();
+        const int width = QFontMetrics(QApplication::font()).horizontalAdvance(text) + (hasIcon ? 32 : 12);
+        return QSize(width, rowHeight);
+    }
+};
+
+} // namespace
+
 CLocationViewWidget::CLocationViewWidget(QWidget *parent)
     : QWidget(parent)
-    , m_pProxy(new QSortFilterProxyModel(this))
+    , m_pProxy(new LocationFilterModel(this))
 {
     setObjectName(QStringLiteral("CLocationViewWidget"));
     setAttribute(Qt::WA_StyledBackground);
@@ -36,6 +65,7 @@ CLocationViewWidget::CLocationViewWidget(QWidget *parent)
     m_pView->setObjectName(QStringLiteral("LocationTreeView"));
     m_pView->setVerticalScrollBar(new CVerScrollBar(m_pView));
     m_pView->setFrameShape(QFrame::NoFrame);
+    m_pView->setUniformRowHeights(true);
     layout->addWidget(m_pView, 1);
 
     connect(m_pSearch, &QLineEdit::textChanged, this, &CLocationViewWidget::setFilterText);
@@ -52,6 +82,17 @@ void CLocationViewWidget::setModel(QAbstractItemModel *model)
     m_pModel = model;
     m_pProxy->setSourceModel(model);
     m_pView->setModel(m_pProxy);
+}
+
+void CLocationViewWidget::setRowHeight(int height)
+{
+    static_cast<LocationFilterModel *>(m_pProxy)->rowHeight = qMax(16, height);
+    m_pView->doItemsLayout();
+}
+
+int CLocationViewWidget::rowHeight() const
+{
+    return static_cast<LocationFilterModel *>(m_pProxy)->rowHeight;
 }
 
 void CLocationViewWidget::setItemDelegate(QAbstractItemDelegate *delegate)

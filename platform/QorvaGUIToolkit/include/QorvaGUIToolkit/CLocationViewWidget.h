@@ -30,6 +30,9 @@ public:
     /// Replaces the tree's delegate (the caller keeps ownership rules of Qt: parent it).
     void setItemDelegate(QAbstractItemDelegate *delegate);
     void setHeaderHidden(bool hidden);
+    /// Height of every row (28 px by default) unless the model gives Qt::SizeHintRole.
+    void setRowHeight(int height);
+    int rowHeight() const;
 
     void setSearchVisible(bool visible);
     bool isSearchVisible() const;

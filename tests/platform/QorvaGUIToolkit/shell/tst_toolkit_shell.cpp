@@ -6,6 +6,8 @@
 #include <QorvaGUIToolkit/CFile.h>
 #include <QorvaGUIToolkit/CLabel.h>
 #include <QorvaGUIToolkit/CLabelWithLeftPoint.h>
+#include <QorvaGUIToolkit/CLocationViewWidget.h>
+#include <QorvaGUIToolkit/CTreeView.h>
 #include <QorvaGUIToolkit/CMiddleSwitchBox.h>
 #include <QorvaGUIToolkit/CObjectSingleton.h>
 #include <QorvaGUIToolkit/CShadeFrame.h>
@@ -13,6 +15,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QStandardItemModel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -307,6 +310,46 @@ private slots:
         QTest::mouseClick(buttons.at(1), Qt::LeftButton);
         QCOMPARE(box.currentIndex(), 1);
         QCOMPARE(spy.count(), 2);
+    }
+
+    void locationViewFiltersAndSpeaksSourceIndexes()
+    {
+        QStandardItemModel model;
+        auto *building1 = new QStandardItem(QStringLiteral("一号楼 Building 1"));
+        building1->appendRow(new QStandardItem(QStringLiteral("大门 Main door")));
+        building1->appendRow(new QStandardItem(QStringLiteral("侧门 Side door")));
+        auto *building2 = new QStandardItem(QStringLiteral("二号楼 Building 2"));
+        building2->appendRow(new QStandardItem(QStringLiteral("Gate")));
+        model.appendRow(building1);
+        model.appendRow(building2);
+
+        CLocationViewWidget view;
+        view.setHeaderHidden(true);
+        view.setModel(&model);
+        view.resize(300, 300);
+        view.show();
+        QTreeView *tree = view.GetTreeView();
+        QAbstractItemModel *shown = tree->model();
+        QCOMPARE(shown->rowCount(), 2);
+
+        // Matching is literal and case-insensitive; parents of matches stay.
+        view.setFilterText(QStringLiteral("SIDE"));
+        QCOMPARE(shown->rowCount(), 1);
+        QCOMPARE(shown->rowCount(shown->index(0, 0)), 1);
+        view.setFilterText(QStringLiteral("侧门"));
+        QCOMPARE(shown->rowCount(), 1);
+
+        const QModelIndex side = shown->index(0, 0, shown->index(0, 0));
+        const QRect rect = tree->visualRect(side);
+        QCOMPARE(rect.height(), view.rowHeight());
+        QSignalSpy spy(&view, &CLocationViewWidget::signalClicked);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).value<QModelIndex>(), model.index(1, 0, model.index(0, 0)));
+        QCOMPARE(view.currentIndex(), model.index(1, 0, model.index(0, 0)));
+
+        view.setFilterText(QString());
+        QCOMPARE(shown->rowCount(), 2);
     }
 };
 
