@@ -44,6 +44,9 @@ public:
     /// The popup (null until first shown); for tests and styling.
     QFrame *Popup() const { return m_pPopup; }
 
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
 signals:
     /// The range changed (both invalid when emptied).
     void SignalDateTimeRangeChanged(const QDateTime &begin, const QDateTime &end);

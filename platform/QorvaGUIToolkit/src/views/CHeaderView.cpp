@@ -49,6 +49,7 @@ void CHeaderView::setModel(QAbstractItemModel *newModel)
     m_modelConnections << connect(newModel, &QAbstractItemModel::rowsRemoved, this, sync);
     m_modelConnections << connect(newModel, &QAbstractItemModel::modelReset, this, sync);
     m_modelConnections << connect(newModel, &QAbstractItemModel::layoutChanged, this, sync);
+    syncHeaderState();
 }
 
 bool CHeaderView::HasCheckBox(int section) const
@@ -159,7 +160,10 @@ void CHeaderView::paintSection(QPainter *painter, const QRect &rect, int logical
         break;
     }
     option.state |= QStyle::State_Enabled;
-    style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, painter, this);
+    // Drawn as the view's own check boxes are, so style-sheet rules for the view's
+    // indicators (checked, indeterminate) give the header box the same look.
+    QWidget *styledAs = parentWidget() ? parentWidget() : const_cast<CHeaderView *>(this);
+    styledAs->style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, painter, styledAs);
 }
 
 } // namespace QorvaGUIToolkit

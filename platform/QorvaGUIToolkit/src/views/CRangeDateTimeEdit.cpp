@@ -44,7 +44,23 @@ CRangeDateTimeEdit::CRangeDateTimeEdit(QWidget *parent) : QLineEdit(parent)
     connect(m_pCalendarAction, &QAction::triggered, this, &CRangeDateTimeEdit::ShowPopup);
     connect(m_pDeleteAction, &QAction::triggered, this, &CRangeDateTimeEdit::Clear);
     setPlaceholderText(tr("Start time - End time"));
-    setMinimumWidth(320);
+}
+
+QSize CRangeDateTimeEdit::minimumSizeHint() const
+{
+    // Wide enough for a whole range in the display format plus the two icons.
+    const QDateTime sample(QDate(2000, 12, 28), QTime(23, 59, 59));
+    const QString text = sample.toString(m_format) + Separator + sample.toString(m_format);
+    QSize size = QLineEdit::minimumSizeHint();
+    size.setWidth(qMax(size.width(), fontMetrics().horizontalAdvance(text) + 2 * 28 + 40));
+    return size;
+}
+
+QSize CRangeDateTimeEdit::sizeHint() const
+{
+    QSize size = QLineEdit::sizeHint();
+    size.setWidth(qMax(size.width(), minimumSizeHint().width()));
+    return size;
 }
 
 void CRangeDateTimeEdit::SetDefaultDateTime(const QDateTime &begin, const QDateTime &end)
@@ -134,7 +150,10 @@ void CRangeDateTimeEdit::updateText()
         setText(QString());
     else
         setText(m_begin.toString(m_format) + Separator + m_end.toString(m_format));
+    // Show the beginning of the range when the field is narrower than the text.
+    setCursorPosition(0);
     m_pDeleteAction->setVisible(IsDeleteIconVisible() && !IsEmpty());
+    updateGeometry();
 }
 
 void CRangeDateTimeEdit::createPopup()
