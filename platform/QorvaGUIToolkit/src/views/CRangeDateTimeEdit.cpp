@@ -171,8 +171,10 @@ void CRangeDateTimeEdit::createPopup()
     }
     auto *ok = new QPushButton(tr("OK"), m_pPopup);
     ok->setObjectName(QStringLiteral("RangeOkButton"));
+    ok->setProperty("buttonRole", QStringLiteral("primary")); // skins style buttons by role
     auto *cancel = new QPushButton(tr("Cancel"), m_pPopup);
     cancel->setObjectName(QStringLiteral("RangeCancelButton"));
+    cancel->setProperty("buttonRole", QStringLiteral("secondary"));
 
     auto *grid = new QGridLayout;
     grid->addWidget(new QLabel(tr("Start time"), m_pPopup), 0, 0);

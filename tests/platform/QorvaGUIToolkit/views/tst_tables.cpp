@@ -315,8 +315,13 @@ void TestTables::headerFollowsRowChecks()
 {
     CTableView view;
     auto *model = makeModel({"a", "b"}, &view);
+    model->item(1, 0)->setCheckState(Qt::Checked);
     view.setModel(model);
     auto *header = view.GetHeaderView();
+    // Rows ticked before the model reached the view count too.
+    QCOMPARE(header->CheckState(0), Qt::PartiallyChecked);
+    model->item(1, 0)->setCheckState(Qt::Unchecked);
+    QCOMPARE(header->CheckState(0), Qt::Unchecked);
     model->item(0, 0)->setCheckState(Qt::Checked);
     QCOMPARE(header->CheckState(0), Qt::PartiallyChecked);
     model->item(1, 0)->setCheckState(Qt::Checked);
