@@ -1,5 +1,6 @@
 #include <lpc_wire/FrameDecoder.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace lpcwire {
@@ -32,11 +33,14 @@ char *FrameDecoder::prepare(std::size_t minSize)
         m_end -= m_begin;
         m_begin = 0;
     }
-    // Grow to hold the whole announced frame at once, so a large body is read in big chunks.
+    // Make room for more of the announced frame so a large body arrives in big reads, but
+    // grow at most by what has already arrived: a peer that announces a huge frame and
+    // then sends nothing does not make us allocate it.
     std::size_t want = m_end + minSize;
+    const std::size_t buffered = m_end - m_begin;
     const std::size_t frameTotal = kLengthPrefixSize + pendingPayloadSize();
-    if (m_end - m_begin < frameTotal && m_begin + frameTotal > want)
-        want = m_begin + frameTotal;
+    if (buffered < frameTotal)
+        want = std::max(want, m_end + std::min(frameTotal - buffered, std::max(minSize, buffered)));
     if (m_buffer.size() < want)
         m_buffer.resize(want);
     return m_buffer.data() + m_end;
