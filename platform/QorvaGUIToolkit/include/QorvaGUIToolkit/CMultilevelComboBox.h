@@ -51,6 +51,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void adjustPopupHeight();
+
     QTreeView *m_pTreeView = nullptr;
     QPersistentModelIndex m_current;
     bool m_multiSelect = false;

@@ -22,6 +22,7 @@ CMultilevelComboBox::CMultilevelComboBox(QWidget *parent) : QComboBox(parent)
     m_pTreeView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_pTreeView->setSelectionBehavior(QAbstractItemView::SelectRows);
     setView(m_pTreeView);
+    connect(m_pTreeView, &QTreeView::expanded, this, &CMultilevelComboBox::adjustPopupHeight);
     // Installed after the popup container's own filters, so these run first and the
     // container never turns a press into a flat-row selection.
     m_pTreeView->viewport()->installEventFilter(this);
@@ -107,6 +108,24 @@ void CMultilevelComboBox::showPopup()
     QComboBox::showPopup();
     lineEdit()->setText(text);
     LocationModel(m_current);
+    adjustPopupHeight();
+}
+
+void CMultilevelComboBox::adjustPopupHeight()
+{
+    // QComboBox sizes its popup for the top-level rows only; expanded branches need room.
+    QWidget *container = m_pTreeView->parentWidget();
+    if (!container || !container->isVisible() || !model())
+        return;
+    int rows = 0;
+    for (QModelIndex index = model()->index(0, 0, rootModelIndex());
+         index.isValid() && rows < maxVisibleItems(); index = m_pTreeView->indexBelow(index))
+        ++rows;
+    const int rowHeight = qMax(m_pTreeView->sizeHintForRow(0), 1);
+    const int chrome = container->height() - m_pTreeView->viewport()->height();
+    const int wanted = rows * rowHeight + chrome;
+    if (wanted > container->height())
+        container->resize(container->width(), wanted);
 }
 
 void CMultilevelComboBox::press(const QModelIndex &index)
