@@ -44,10 +44,10 @@ void CAbstractItemView::setModel(QAbstractItemModel *newModel)
     m_modelConnections << connect(newModel, &QAbstractItemModel::modelReset, this, refresh);
     m_modelConnections << connect(newModel, &QAbstractItemModel::layoutChanged, this, refresh);
     m_modelConnections << connect(newModel, &QAbstractItemModel::headerDataChanged, this,
-            [this](Qt::Orientation orientation, int, int) {
-                if (orientation == Qt::Horizontal)
-                    applyColumnWidths();
-            });
+                                  [this](Qt::Orientation orientation, int, int) {
+                                      if (orientation == Qt::Horizontal)
+                                          applyColumnWidths();
+                                  });
     applyColumnWidths();
 }
 

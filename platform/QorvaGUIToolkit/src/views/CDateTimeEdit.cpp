@@ -3,8 +3,7 @@
 namespace QorvaGUIToolkit {
 
 CDateTimeEdit::CDateTimeEdit(QWidget *parent) : CDateTimeEdit(QDateTime::currentDateTime(), parent)
-{
-}
+{}
 
 CDateTimeEdit::CDateTimeEdit(const QDateTime &dateTime, QWidget *parent)
     : QDateTimeEdit(dateTime, parent)

@@ -39,12 +39,12 @@ void CHeaderView::setModel(QAbstractItemModel *newModel)
             syncHeaderState();
         });
     };
-    m_modelConnections << connect(newModel, &QAbstractItemModel::dataChanged, this,
-                                  [this](const QModelIndex &, const QModelIndex &,
-                                         const QVector<int> &roles) {
-                                      if (roles.isEmpty() || roles.contains(Qt::CheckStateRole))
-                                          syncHeaderState();
-                                  });
+    m_modelConnections << connect(
+        newModel, &QAbstractItemModel::dataChanged, this,
+        [this](const QModelIndex &, const QModelIndex &, const QVector<int> &roles) {
+            if (roles.isEmpty() || roles.contains(Qt::CheckStateRole))
+                syncHeaderState();
+        });
     m_modelConnections << connect(newModel, &QAbstractItemModel::rowsInserted, this, sync);
     m_modelConnections << connect(newModel, &QAbstractItemModel::rowsRemoved, this, sync);
     m_modelConnections << connect(newModel, &QAbstractItemModel::modelReset, this, sync);
@@ -54,8 +54,8 @@ void CHeaderView::setModel(QAbstractItemModel *newModel)
 
 bool CHeaderView::HasCheckBox(int section) const
 {
-    return model() && section >= 0 && section < count()
-           && model()->headerData(section, orientation(), HeaderCheckBoxRole).toBool();
+    return model() && section >= 0 && section < count() &&
+           model()->headerData(section, orientation(), HeaderCheckBoxRole).toBool();
 }
 
 Qt::CheckState CHeaderView::CheckState(int section) const
@@ -77,8 +77,8 @@ void CHeaderView::SetAllChecked(int section, bool checked)
     m_bulkUpdate = true;
     for (int i = 0; i < lines; ++i) {
         const QModelIndex index = horizontal ? m->index(i, section) : m->index(section, i);
-        if ((index.flags() & Qt::ItemIsUserCheckable) && (index.flags() & Qt::ItemIsEnabled)
-            && index.data(Qt::CheckStateRole).toInt() != state)
+        if ((index.flags() & Qt::ItemIsUserCheckable) && (index.flags() & Qt::ItemIsEnabled) &&
+            index.data(Qt::CheckStateRole).toInt() != state)
             m->setData(index, state, Qt::CheckStateRole);
     }
     m_bulkUpdate = false;

@@ -6,8 +6,7 @@ CIntValidator::CIntValidator(QObject *parent) : QIntValidator(parent) {}
 
 CIntValidator::CIntValidator(int bottom, int top, QObject *parent)
     : QIntValidator(bottom, top, parent)
-{
-}
+{}
 
 QValidator::State CIntValidator::validate(QString &input, int &) const
 {

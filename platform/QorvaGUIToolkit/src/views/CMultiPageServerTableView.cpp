@@ -48,14 +48,18 @@ CMultiPageServerTableView::CMultiPageServerTableView(QWidget *parent) : QWidget(
     m_pPageSizeCombo = new QComboBox(m_pBottom);
     m_pPageSizeCombo->setObjectName(QStringLiteral("PagerPageSizeCombo"));
     m_pPageSizeCombo->setView(new QListView(m_pPageSizeCombo)); // lets style sheets reach items
-    m_pFirstButton = makePagerButton(QStringLiteral("PagerFirstButton"),
-                                     QStringLiteral(":/QorvaGUIToolkit/Views/images/PageFirst.svg"), m_pBottom);
-    m_pPreviousButton = makePagerButton(QStringLiteral("PagerPreviousButton"),
-                                        QStringLiteral(":/QorvaGUIToolkit/Views/images/PagePrevious.svg"), m_pBottom);
-    m_pNextButton = makePagerButton(QStringLiteral("PagerNextButton"),
-                                    QStringLiteral(":/QorvaGUIToolkit/Views/images/PageNext.svg"), m_pBottom);
-    m_pLastButton = makePagerButton(QStringLiteral("PagerLastButton"),
-                                    QStringLiteral(":/QorvaGUIToolkit/Views/images/PageLast.svg"), m_pBottom);
+    m_pFirstButton =
+        makePagerButton(QStringLiteral("PagerFirstButton"),
+                        QStringLiteral(":/QorvaGUIToolkit/Views/images/PageFirst.svg"), m_pBottom);
+    m_pPreviousButton = makePagerButton(
+        QStringLiteral("PagerPreviousButton"),
+        QStringLiteral(":/QorvaGUIToolkit/Views/images/PagePrevious.svg"), m_pBottom);
+    m_pNextButton =
+        makePagerButton(QStringLiteral("PagerNextButton"),
+                        QStringLiteral(":/QorvaGUIToolkit/Views/images/PageNext.svg"), m_pBottom);
+    m_pLastButton =
+        makePagerButton(QStringLiteral("PagerLastButton"),
+                        QStringLiteral(":/QorvaGUIToolkit/Views/images/PageLast.svg"), m_pBottom);
     m_pPageLabel = new QLabel(m_pBottom);
     m_pPageLabel->setObjectName(QStringLiteral("PagerPageLabel"));
     m_pGoLabel = new QLabel(m_pBottom);
@@ -88,12 +92,14 @@ CMultiPageServerTableView::CMultiPageServerTableView(QWidget *parent) : QWidget(
     layout->addWidget(m_pBottom);
 
     connect(m_pFirstButton, &QToolButton::clicked, this, [this] { goToPage(1); });
-    connect(m_pPreviousButton, &QToolButton::clicked, this, [this] { goToPage(effectivePage() - 1); });
+    connect(m_pPreviousButton, &QToolButton::clicked, this,
+            [this] { goToPage(effectivePage() - 1); });
     connect(m_pNextButton, &QToolButton::clicked, this, [this] { goToPage(effectivePage() + 1); });
     connect(m_pLastButton, &QToolButton::clicked, this, [this] { goToPage(getTotalPage()); });
     connect(m_pPageSizeCombo, QOverload<int>::of(&QComboBox::activated), this,
             &CMultiPageServerTableView::onPageSizeActivated);
-    connect(m_pPageEdit, &QLineEdit::returnPressed, this, &CMultiPageServerTableView::onPageEntered);
+    connect(m_pPageEdit, &QLineEdit::returnPressed, this,
+            &CMultiPageServerTableView::onPageEntered);
     connect(m_pTableView->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &CMultiPageServerTableView::SignalTableHeaderClicked);
 
@@ -124,8 +130,9 @@ void CMultiPageServerTableView::SetSupportPageItemType(const QList<int> &pageSiz
 void CMultiPageServerTableView::SetSortingEnabled(bool enable, int order)
 {
     QHeaderView *header = m_pTableView->horizontalHeader();
-    header->setSortIndicator(header->sortIndicatorSection(),
-                             order == Qt::DescendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder);
+    header->setSortIndicator(header->sortIndicatorSection(), order == Qt::DescendingOrder
+                                                                 ? Qt::DescendingOrder
+                                                                 : Qt::AscendingOrder);
     m_pTableView->setSortingEnabled(enable);
 }
 

@@ -144,8 +144,8 @@ bool CMultilevelComboBox::eventFilter(QObject *watched, QEvent *event)
             auto *mouse = static_cast<QMouseEvent *>(event);
             const QModelIndex index = m_pTreeView->indexAt(mouse->pos());
             // Presses left of the item (the branch arrow) expand or collapse as usual.
-            if (!index.isValid() || mouse->button() != Qt::LeftButton
-                || mouse->pos().x() < m_pTreeView->visualRect(index).x())
+            if (!index.isValid() || mouse->button() != Qt::LeftButton ||
+                mouse->pos().x() < m_pTreeView->visualRect(index).x())
                 return false;
             emit SignalCurrentIndexPressed(index);
             press(index);

@@ -9,8 +9,7 @@ constexpr int MaxDepth = 64;
 
 CMutilColumnFilterProxyModel::CMutilColumnFilterProxyModel(QObject *parent)
     : QSortFilterProxyModel(parent)
-{
-}
+{}
 
 void CMutilColumnFilterProxyModel::SetCoustomFilter(const QRegExp &filter)
 {

@@ -16,8 +16,9 @@ CPathComboBox::CPathComboBox(QWidget *parent) : QComboBox(parent)
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setView(new QListView(this));
-    QAction *browse = lineEdit()->addAction(QIcon(QStringLiteral(":/QorvaGUIToolkit/Views/images/Folder.svg")),
-                                            QLineEdit::TrailingPosition);
+    QAction *browse =
+        lineEdit()->addAction(QIcon(QStringLiteral(":/QorvaGUIToolkit/Views/images/Folder.svg")),
+                              QLineEdit::TrailingPosition);
     browse->setObjectName(QStringLiteral("PathBrowseAction"));
     browse->setToolTip(tr("Browse"));
     connect(browse, &QAction::triggered, this, &CPathComboBox::Browse);

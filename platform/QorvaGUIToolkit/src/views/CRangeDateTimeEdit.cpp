@@ -33,8 +33,9 @@ CRangeDateTimeEdit::CRangeDateTimeEdit(QWidget *parent) : QLineEdit(parent)
     setObjectName(QStringLiteral("CRangeDateTimeEdit"));
     setReadOnly(true);
     setCursor(Qt::PointingHandCursor);
-    m_pCalendarAction = addAction(QIcon(QStringLiteral(":/QorvaGUIToolkit/Views/images/Calendar.svg")),
-                                  QLineEdit::TrailingPosition);
+    m_pCalendarAction =
+        addAction(QIcon(QStringLiteral(":/QorvaGUIToolkit/Views/images/Calendar.svg")),
+                  QLineEdit::TrailingPosition);
     m_pCalendarAction->setObjectName(QStringLiteral("RangeCalendarAction"));
     m_pDeleteAction = addAction(QIcon(QStringLiteral(":/QorvaGUIToolkit/Views/images/Delete.svg")),
                                 QLineEdit::TrailingPosition);
@@ -210,8 +211,10 @@ void CRangeDateTimeEdit::ShowPopup()
         begin = m_defaultBegin.isValid() ? m_defaultBegin : startOfToday();
         end = m_defaultEnd.isValid() ? m_defaultEnd : endOfToday();
     }
-    const QDateTime lowest = m_minimum.isValid() ? m_minimum : QDateTime(QDate(1752, 9, 14), QTime(0, 0));
-    const QDateTime highest = m_maximum.isValid() ? m_maximum : QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59));
+    const QDateTime lowest =
+        m_minimum.isValid() ? m_minimum : QDateTime(QDate(1752, 9, 14), QTime(0, 0));
+    const QDateTime highest =
+        m_maximum.isValid() ? m_maximum : QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59));
     // Reset the cross limits before loading a new pair, or the old pair would clip it.
     m_pBeginEdit->setDateTimeRange(lowest, highest);
     m_pEndEdit->setDateTimeRange(lowest, highest);

@@ -21,18 +21,15 @@ bool hasInvalidCharacter(const QString &input)
 
 CRegExpValidator::CRegExpValidator(int maxLength, QObject *parent)
     : QRegExpValidator(parent), m_maxLength(qMax(0, maxLength))
-{
-}
+{}
 
 CRegExpValidator::CRegExpValidator(const QRegExp &pattern, int maxLength, QObject *parent)
     : QRegExpValidator(pattern, parent), m_maxLength(qMax(0, maxLength))
-{
-}
+{}
 
 CRegExpValidator::CRegExpValidator(const QString &pattern, int maxLength, QObject *parent)
     : QRegExpValidator(QRegExp(pattern), parent), m_maxLength(qMax(0, maxLength))
-{
-}
+{}
 
 QString CRegExpValidator::InvalidCharacters()
 {

@@ -87,7 +87,8 @@ bool CTableDelegate::editorEvent(QEvent *event, QAbstractItemModel *model,
 {
     if (event->type() == QEvent::MouseButtonRelease) {
         auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() == Qt::LeftButton && IconRect(option.rect, index).contains(mouse->pos())) {
+        if (mouse->button() == Qt::LeftButton &&
+            IconRect(option.rect, index).contains(mouse->pos())) {
             emit SignalClicked(index, ItemClickableIconRole);
             return true;
         }
@@ -98,7 +99,8 @@ bool CTableDelegate::editorEvent(QEvent *event, QAbstractItemModel *model,
 bool CTableDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
                                const QStyleOptionViewItem &option, const QModelIndex &index)
 {
-    if (event && event->type() == QEvent::ToolTip && IconRect(option.rect, index).contains(event->pos())) {
+    if (event && event->type() == QEvent::ToolTip &&
+        IconRect(option.rect, index).contains(event->pos())) {
         const QString tip = index.data(ItemIconToolTipRole).toString();
         if (!tip.isEmpty()) {
             QToolTip::showText(event->globalPos(), tip, view);
@@ -138,8 +140,8 @@ void CTableDelegate::UpdateHoverCursor(QAbstractItemView *view, const QPoint &vi
     const QVariant cursor = index.data(ItemIconCursorRole);
     if (cursor.userType() == QMetaType::QCursor) {
         view->viewport()->setCursor(cursor.value<QCursor>());
-    } else if (cursor.canConvert<int>() && cursor.toInt() >= 0 && cursor.toInt() <= Qt::LastCursor
-               && cursor.userType() != QMetaType::Bool) {
+    } else if (cursor.canConvert<int>() && cursor.toInt() >= 0 &&
+               cursor.toInt() <= Qt::LastCursor && cursor.userType() != QMetaType::Bool) {
         view->viewport()->setCursor(static_cast<Qt::CursorShape>(cursor.toInt()));
     } else {
         view->viewport()->setCursor(Qt::PointingHandCursor);

@@ -35,10 +35,10 @@ void CTreeView::setModel(QAbstractItemModel *newModel)
     if (!newModel)
         return;
     m_modelConnections << connect(newModel, &QAbstractItemModel::headerDataChanged, this,
-            [this](Qt::Orientation orientation, int, int) {
-                if (orientation == Qt::Horizontal)
-                    applyColumnWidths();
-            });
+                                  [this](Qt::Orientation orientation, int, int) {
+                                      if (orientation == Qt::Horizontal)
+                                          applyColumnWidths();
+                                  });
     applyColumnWidths();
 }
 

@@ -22,8 +22,8 @@ CTreeViewItem *CTreeViewModel::TreeItem(int row, int column, const QModelIndex &
 
 QModelIndex CTreeViewModel::FindIndex(int role, const QVariant &value, int column) const
 {
-    const QModelIndexList found =
-        match(index(0, column), role, value, 1, Qt::MatchExactly | Qt::MatchRecursive | Qt::MatchWrap);
+    const QModelIndexList found = match(index(0, column), role, value, 1,
+                                        Qt::MatchExactly | Qt::MatchRecursive | Qt::MatchWrap);
     return found.isEmpty() ? QModelIndex() : found.first();
 }
 

@@ -55,9 +55,9 @@ bool writeWorkbook(const QByteArray &fileName, const QList<QStringList> &rows)
                 text.truncate(MaxCellCharacters);
             }
             const QByteArray utf8 = text.toUtf8();
-            const lxw_error error = worksheet_write_string(sheet, static_cast<lxw_row_t>(r),
-                                                           static_cast<lxw_col_t>(c),
-                                                           utf8.constData(), nullptr);
+            const lxw_error error =
+                worksheet_write_string(sheet, static_cast<lxw_row_t>(r), static_cast<lxw_col_t>(c),
+                                       utf8.constData(), nullptr);
             if (error != LXW_NO_ERROR) {
                 LOG_ERROR("Failed to write cell [%d,%d]: [%s].", r, c, lxw_strerror(error));
                 ok = false;
@@ -67,7 +67,8 @@ bool writeWorkbook(const QByteArray &fileName, const QList<QStringList> &rows)
     }
     const lxw_error closed = workbook_close(workbook);
     if (closed != LXW_NO_ERROR) {
-        LOG_ERROR("Failed to save workbook [%s]: [%s].", fileName.constData(), lxw_strerror(closed));
+        LOG_ERROR("Failed to save workbook [%s]: [%s].", fileName.constData(),
+                  lxw_strerror(closed));
         return false;
     }
     return ok;
@@ -124,14 +125,16 @@ bool QXlsxMgr::WriteExcel(const QString &path, const QList<QStringList> &rows)
         QFile::remove(temporaryName);
         return false;
     }
-    if (std::rename(encodedTemporary.constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
+    if (std::rename(encodedTemporary.constData(),
+                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
         LOG_ERROR("WriteExcel: cannot replace [%s].", qUtf8Printable(path));
         QFile::remove(temporaryName);
         return false;
     }
     // QTemporaryFile creates files readable by the owner only; exports are ordinary files.
-    QFile::setPermissions(target.absoluteFilePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                         | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    QFile::setPermissions(target.absoluteFilePath(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                              QFileDevice::ReadGroup | QFileDevice::ReadOther);
     return true;
 }
 

@@ -3,16 +3,16 @@
 #include <QorvaGUIToolkit/CCombination_Model.h>
 #include <QorvaGUIToolkit/CIntValidator.h>
 #include <QorvaGUIToolkit/CLocationComboBox.h>
-#include <QorvaGUIToolkit/CPathComboBox.h>
 #include <QorvaGUIToolkit/CMultilevelComboBox.h>
+#include <QorvaGUIToolkit/CPathComboBox.h>
 #include <QorvaGUIToolkit/CRangeDateTimeEdit.h>
 #include <QorvaGUIToolkit/CRegExpValidator.h>
 #include <QorvaGUIToolkit/CSearchLineEdit.h>
 #include <QorvaGUIToolkit/CStatusValidateLineEdit.h>
 #include <QorvaGUIToolkit/CTextEdit.h>
-#include <QorvaGUIToolkit/TestHooks.h>
 #include <QorvaGUIToolkit/CTreeViewItem.h>
 #include <QorvaGUIToolkit/CTreeViewModel.h>
+#include <QorvaGUIToolkit/TestHooks.h>
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -69,7 +69,8 @@ void TestInputs::regExpValidator_data()
     QTest::newRow("huge") << 32 << QString(1 << 20, QChar('a')) << QValidator::Invalid;
     QTest::newRow("zero length") << 0 << "a" << QValidator::Invalid;
     for (const QChar ch : CRegExpValidator::InvalidCharacters())
-        QTest::newRow(qPrintable(QStringLiteral("char %1").arg(ch))) << 32 << QStringLiteral("ab%1cd").arg(ch) << QValidator::Invalid;
+        QTest::newRow(qPrintable(QStringLiteral("char %1").arg(ch)))
+            << 32 << QStringLiteral("ab%1cd").arg(ch) << QValidator::Invalid;
     QTest::newRow("other punctuation") << 32 << "a-b_c.d,e(f)@#" << QValidator::Acceptable;
 }
 
@@ -100,8 +101,9 @@ void TestInputs::regExpValidatorWithPattern()
     QFETCH(QString, input);
     QFETCH(QValidator::State, state);
     CRegExpValidator validator(
-        QStringLiteral("^[1-9]\\d{5}[1-9]\\d{3}((0\\d)|(1[0-2]))(([0|1|2]\\d)|3[0-1])\\d{3}([0-9]|X)+$"), 64,
-        nullptr);
+        QStringLiteral(
+            "^[1-9]\\d{5}[1-9]\\d{3}((0\\d)|(1[0-2]))(([0|1|2]\\d)|3[0-1])\\d{3}([0-9]|X)+$"),
+        64, nullptr);
     int pos = 0;
     QCOMPARE(validator.validate(input, pos), state);
 }
@@ -236,8 +238,10 @@ void TestInputs::rangeDefaultAndDisplayFormat()
     edit.SetDefaultDateTime(QDateTime(today, QTime(0, 0, 0)), QDateTime(today, QTime(23, 59, 59)));
     QCOMPARE(spy.count(), 1);
     edit.SetDisplayFormat(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
-    QCOMPARE(edit.text(), today.toString("yyyy/MM/dd") + " 00:00:00 - " + today.toString("yyyy/MM/dd") + " 23:59:59");
-    QCOMPARE(edit.GetBeginDateTime().toString("yyyy-MM-ddThh:mm:ss"), today.toString("yyyy-MM-dd") + "T00:00:00");
+    QCOMPARE(edit.text(), today.toString("yyyy/MM/dd") + " 00:00:00 - " +
+                              today.toString("yyyy/MM/dd") + " 23:59:59");
+    QCOMPARE(edit.GetBeginDateTime().toString("yyyy-MM-ddThh:mm:ss"),
+             today.toString("yyyy-MM-dd") + "T00:00:00");
     QCOMPARE(edit.GetEndDateTime().time(), QTime(23, 59, 59));
     // The same range again is no change.
     edit.SetDateTimeRange(edit.GetBeginDateTime(), edit.GetEndDateTime());
@@ -253,12 +257,14 @@ void TestInputs::rangeBoundsAreOrderedAndClamped()
     QCOMPARE(edit.GetBeginDateTime(), a);
     QCOMPARE(edit.GetEndDateTime(), b);
 
-    edit.SetDateTimeLimits(QDateTime(QDate(2024, 5, 2), QTime(0, 0)), QDateTime(QDate(2024, 5, 2), QTime(23, 59, 59)));
+    edit.SetDateTimeLimits(QDateTime(QDate(2024, 5, 2), QTime(0, 0)),
+                           QDateTime(QDate(2024, 5, 2), QTime(23, 59, 59)));
     QCOMPARE(edit.GetBeginDateTime(), QDateTime(QDate(2024, 5, 2), QTime(0, 0)));
     QCOMPARE(edit.GetEndDateTime(), QDateTime(QDate(2024, 5, 2), QTime(23, 59, 59)));
 
     // A begin equal to the end is a valid one-instant range.
-    edit.SetDateTimeRange(QDateTime(QDate(2024, 5, 2), QTime(9, 0)), QDateTime(QDate(2024, 5, 2), QTime(9, 0)));
+    edit.SetDateTimeRange(QDateTime(QDate(2024, 5, 2), QTime(9, 0)),
+                          QDateTime(QDate(2024, 5, 2), QTime(9, 0)));
     QVERIFY(!edit.IsEmpty());
     QCOMPARE(edit.GetBeginDateTime(), edit.GetEndDateTime());
 }
@@ -270,7 +276,8 @@ void TestInputs::rangeDeleteIconEmptiesField()
     QVERIFY(del);
     edit.SetDeleteIconVisible(true);
     QVERIFY(!del->isVisible()); // nothing to delete yet
-    edit.SetDateTimeRange(QDateTime(QDate(2024, 1, 1), QTime(0, 0)), QDateTime(QDate(2024, 1, 2), QTime(0, 0)));
+    edit.SetDateTimeRange(QDateTime(QDate(2024, 1, 1), QTime(0, 0)),
+                          QDateTime(QDate(2024, 1, 2), QTime(0, 0)));
     QVERIFY(del->isVisible());
     QSignalSpy spy(&edit, &CRangeDateTimeEdit::SignalDateTimeRangeChanged);
     del->trigger();
@@ -280,7 +287,8 @@ void TestInputs::rangeDeleteIconEmptiesField()
     QVERIFY(!spy.first().at(0).toDateTime().isValid());
     QVERIFY(!del->isVisible());
     edit.SetDeleteIconVisible(false);
-    edit.SetDateTimeRange(QDateTime(QDate(2024, 1, 1), QTime(0, 0)), QDateTime(QDate(2024, 1, 2), QTime(0, 0)));
+    edit.SetDateTimeRange(QDateTime(QDate(2024, 1, 1), QTime(0, 0)),
+                          QDateTime(QDate(2024, 1, 2), QTime(0, 0)));
     QVERIFY(!del->isVisible());
 }
 
@@ -407,23 +415,29 @@ void TestInputs::multiSelectKeepsPopupOpen()
     combo.SetMultiSelect(true);
     // The owner toggles the pressed item and shows the joined names, as the access
     // section of the appointment form does.
-    connect(&combo, &CMultilevelComboBox::SignalCurrentIndexPressed, &model, [&model](const QModelIndex &index) {
-        QStandardItem *item = model.itemFromIndex(index);
-        item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
-    });
-    connect(&model, &CCombination_Model::SignalCombinationChanged, &combo, &CMultilevelComboBox::SetText);
+    connect(&combo, &CMultilevelComboBox::SignalCurrentIndexPressed, &model,
+            [&model](const QModelIndex &index) {
+                QStandardItem *item = model.itemFromIndex(index);
+                item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked
+                                                                      : Qt::Checked);
+            });
+    connect(&model, &CCombination_Model::SignalCombinationChanged, &combo,
+            &CMultilevelComboBox::SetText);
     combo.show();
     QVERIFY(QTest::qWaitForWindowExposed(&combo));
     combo.showPopup();
     QTreeView *tree = combo.GetTreeView();
     QTRY_VERIFY(tree->isVisible());
     QSignalSpy changed(&combo, &CMultilevelComboBox::SignalCurrentIndexChanged);
-    QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(model.index(1, 0)).center());
-    QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(model.index(0, 0)).center());
+    QTest::mousePress(tree->viewport(), Qt::LeftButton, {},
+                      tree->visualRect(model.index(1, 0)).center());
+    QTest::mousePress(tree->viewport(), Qt::LeftButton, {},
+                      tree->visualRect(model.index(0, 0)).center());
     QVERIFY(tree->isVisible());
     QCOMPARE(changed.count(), 0);
     QCOMPARE(combo.GetText(), QStringLiteral("Group A,Group B"));
-    QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(model.index(1, 0)).center());
+    QTest::mousePress(tree->viewport(), Qt::LeftButton, {},
+                      tree->visualRect(model.index(1, 0)).center());
     QCOMPARE(combo.GetText(), QStringLiteral("Group A"));
 }
 
@@ -440,10 +454,12 @@ void TestInputs::locationComboExpandsFolders()
     combo.showPopup();
     QTreeView *tree = combo.GetTreeView();
     QTRY_VERIFY(tree->isVisible());
-    QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(area->index()).center());
+    QTest::mousePress(tree->viewport(), Qt::LeftButton, {},
+                      tree->visualRect(area->index()).center());
     QVERIFY(tree->isExpanded(area->index()));
     QVERIFY(!combo.GetCurrentIndex().isValid());
-    QTest::mousePress(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(model.index(0, 0, area->index())).center());
+    QTest::mousePress(tree->viewport(), Qt::LeftButton, {},
+                      tree->visualRect(model.index(0, 0, area->index())).center());
     QCOMPARE(combo.GetText(), QStringLiteral("Door"));
 }
 

@@ -42,7 +42,8 @@ CStandardItemModel *makeModel(const QStringList &names, QObject *parent)
         auto *op = new CStandardItem;
         op->setData(icon, ItemClickableIconRole);
         op->setData(QStringLiteral("Edit"), ItemIconToolTipRole);
-        model->appendRow({check, new CStandardItem(name), new CStandardItem(name.toUpper() + "!"), op});
+        model->appendRow(
+            {check, new CStandardItem(name), new CStandardItem(name.toUpper() + "!"), op});
     }
     return model;
 }
@@ -399,7 +400,8 @@ void TestTables::clickOutsideIconEmitsNothing()
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QSignalSpy spy(&view, &CTableView::SignalClicked);
     const QRect opCell = view.visualRect(model->index(0, 3));
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(opCell.right() - 2, opCell.center().y()));
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                      QPoint(opCell.right() - 2, opCell.center().y()));
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, iconCentre(&view, model->index(0, 2)));
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, iconCentre(&view, model->index(0, 1)));
     QTest::mouseClick(view.viewport(), Qt::RightButton, {}, iconCentre(&view, model->index(0, 3)));
@@ -413,7 +415,8 @@ void TestTables::treeViewIconClick()
     model.setHeaderData(0, Qt::Horizontal, 196, HeaderColumnWidthRole);
     model.setHeaderData(1, Qt::Horizontal, 30, HeaderColumnWidthRole);
     auto *remove = new CTreeViewItem;
-    remove->setData(QStringLiteral(":/QorvaGUIToolkit/Views/images/Delete.svg"), ItemClickableIconRole);
+    remove->setData(QStringLiteral(":/QorvaGUIToolkit/Views/images/Delete.svg"),
+                    ItemClickableIconRole);
     remove->setData(QStringLiteral("Remove"), ItemIconToolTipRole);
     model.appendRow({new CTreeViewItem("Door 1"), remove});
     view.setModel(&model);
@@ -424,7 +427,8 @@ void TestTables::treeViewIconClick()
     QCOMPARE(view.columnWidth(0), 196);
     QSignalSpy spy(&view, &CTreeView::SignalClicked);
     const QRect cell = view.visualRect(model.index(0, 1));
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, QPoint(cell.left() + 4 + 8, cell.center().y()));
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {},
+                      QPoint(cell.left() + 4 + 8, cell.center().y()));
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.first().at(0).value<QModelIndex>(), model.index(0, 1));
 }
@@ -448,7 +452,8 @@ void TestTables::filterMatchesAnyColumnLiterally()
 {
     QFETCH(QString, text);
     QFETCH(QStringList, expected);
-    QScopedPointer<CStandardItemModel> model(makeModel({"Zhang San", "li.si", "a+b (c)", "王五"}, nullptr));
+    QScopedPointer<CStandardItemModel> model(
+        makeModel({"Zhang San", "li.si", "a+b (c)", "王五"}, nullptr));
     CMutilColumnFilterProxyModel proxy;
     proxy.setSourceModel(model.data());
     proxy.setSortRole(-1);

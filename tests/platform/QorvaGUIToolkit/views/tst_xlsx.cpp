@@ -30,15 +30,18 @@ print(json.dumps({"sheets": len(wb.worksheets), "rows": rows}, ensure_ascii=Fals
 bool readerAvailable()
 {
     QProcess probe;
-    probe.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QStringLiteral("import openpyxl")});
-    return probe.waitForFinished(30000) && probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0;
+    probe.start(QStringLiteral("/usr/bin/python3"),
+                {QStringLiteral("-c"), QStringLiteral("import openpyxl")});
+    return probe.waitForFinished(30000) && probe.exitStatus() == QProcess::NormalExit &&
+           probe.exitCode() == 0;
 }
 
 // Cells as [value, type] pairs per row; an empty document when the reader failed.
 QJsonDocument readBack(const QString &path)
 {
     QProcess reader;
-    reader.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QString::fromUtf8(ReaderScript), path});
+    reader.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral("-c"), QString::fromUtf8(ReaderScript), path});
     if (!reader.waitForFinished(60000) || reader.exitCode() != 0) {
         qWarning("reader failed: %s", reader.readAllStandardError().constData());
         return {};
@@ -78,9 +81,11 @@ void TestXlsx::writesTextCellsReadableElsewhere()
     const QString path = dir.filePath(QStringLiteral("访客记录.xlsx"));
     const QList<QStringList> rows = {
         {QStringLiteral("姓名"), QStringLiteral("证件号码"), QStringLiteral("Remark")},
-        {QStringLiteral("张三"), QStringLiteral("110101199003071234"), QStringLiteral("<a & \"b\">")},
+        {QStringLiteral("张三"), QStringLiteral("110101199003071234"),
+         QStringLiteral("<a & \"b\">")},
         {QStringLiteral("Li Si"), QStringLiteral("0012"), QString()},
-        {QStringLiteral("王五"), QStringLiteral("12345678901234567890"), QStringLiteral("line1\nline2")},
+        {QStringLiteral("王五"), QStringLiteral("12345678901234567890"),
+         QStringLiteral("line1\nline2")},
     };
     QVERIFY(QXlsxMgr::WriteExcel(path, rows));
     QVERIFY(QFileInfo::exists(path));
@@ -163,14 +168,18 @@ void TestXlsx::unwritableFolderFails()
     QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     if (::geteuid() == 0) {
         // Permissions do not stop root; a folder of the proc file system does.
-        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QVERIFY(!QXlsxMgr::WriteExcel(QStringLiteral("/proc/qorva-export.xlsx"), QList<QStringList>{{"a"}}));
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+        QVERIFY(!QXlsxMgr::WriteExcel(QStringLiteral("/proc/qorva-export.xlsx"),
+                                      QList<QStringList>{{"a"}}));
         QVERIFY(!QFileInfo::exists(QStringLiteral("/proc/qorva-export.xlsx")));
         return;
     }
-    const bool written = QXlsxMgr::WriteExcel(locked + QStringLiteral("/out.xlsx"), QList<QStringList>{{"a"}});
+    const bool written =
+        QXlsxMgr::WriteExcel(locked + QStringLiteral("/out.xlsx"), QList<QStringList>{{"a"}});
     const QStringList inside = QDir(locked).entryList(QDir::Files | QDir::Hidden);
-    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(locked,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QVERIFY(!written);
     QCOMPARE(inside, QStringList());
 }
