@@ -1,5 +1,5 @@
 // A window that shows the toolkit's widgets in one skin, for visual checks:
-//   toolkit-gallery --skin dark|neutral|bright|blue [--page N] [--dialogs]
+//   toolkit-gallery --skin dark|neutral|bright|blue [--page N] [--dialogs] [--rtl]
 // --page selects the navigation entry shown first; --dialogs also opens a message
 // dialog, a wait dialog and notices (non-modal, so a screenshot catches them).
 
@@ -7,6 +7,7 @@
 #include <QorvaGUIToolkit/CBaseCentralWidget.h>
 #include <QorvaGUIToolkit/CChaseDialog.h>
 #include <QorvaGUIToolkit/CCommandButton.h>
+#include <QorvaGUIToolkit/CFile.h>
 #include <QorvaGUIToolkit/CHyperlinkButton.h>
 #include <QorvaGUIToolkit/CInformationDlg.h>
 #include <QorvaGUIToolkit/CLabel.h>
@@ -40,6 +41,7 @@
 #include <QorvaGUIToolkit/CRegExpValidator.h>
 #include <QorvaGUIToolkit/CSearchLineEdit.h>
 #include <QorvaGUIToolkit/CSpinBox.h>
+#include <QorvaGUIToolkit/CStatusLineEdit.h>
 #include <QorvaGUIToolkit/CStatusValidateLineEdit.h>
 #include <QorvaGUIToolkit/CTextEdit.h>
 #include <QorvaGUIToolkit/CValidateLineEditEx.h>
@@ -182,6 +184,13 @@ QWidget *inputsPage()
     multi->SetModel(tree);
     multi->SetCurrentIndex(tree->index(1, 0, tree->index(0, 0)));
     add(QStringLiteral("被访人 Host"), multi);
+    auto *location = new CLocationComboBox(w);
+    location->SetModel(tree);
+    location->SetCurrentIndex(tree->index(0, 0));
+    add(QStringLiteral("CLocationComboBox"), location);
+    auto *status = new CStatusLineEdit(w);
+    status->setText(QStringLiteral("CStatusLineEdit"));
+    add(QStringLiteral("CStatusLineEdit"), status);
     auto *path = new CPathComboBox(w);
     path->SetPath(QStringLiteral("/home/operator/预约导入.xlsx"));
     add(QStringLiteral("CPathComboBox"), path);
@@ -329,7 +338,8 @@ int main(int argc, char *argv[])
     QCommandLineOption pageOption(QStringLiteral("page"), QStringLiteral("navigation entry shown first (0-3)"),
                                   QStringLiteral("n"), QStringLiteral("0"));
     QCommandLineOption dialogsOption(QStringLiteral("dialogs"), QStringLiteral("open sample dialogs and notices"));
-    parser.addOptions({skinOption, pageOption, dialogsOption});
+    QCommandLineOption rtlOption(QStringLiteral("rtl"), QStringLiteral("right-to-left layout and style sheets"));
+    parser.addOptions({skinOption, pageOption, dialogsOption, rtlOption});
     parser.process(app);
 
     const QString skinDir = parser.value(skinOption);
@@ -341,7 +351,9 @@ int main(int argc, char *argv[])
     QFont font(QStringLiteral("Microsoft YaHei"));
     font.setPixelSize(12);
     app.setFont(font);
-    app.setStyleSheet(skinStyleSheet(skinDir));
+    const bool rtl = parser.isSet(rtlOption);
+    initGuiLayoutDirection(!rtl);
+    app.setStyleSheet(rtl ? CFile::mirrorStyleSheet(skinStyleSheet(skinDir)) : skinStyleSheet(skinDir));
 
     CBaseCentralWidget window;
     window.setWindowTitle(QStringLiteral("toolkit-gallery (%1)").arg(skinDir));

@@ -69,32 +69,21 @@ QString CFile::ReadAllHb(const QStringList &fileNames, const QString &dir)
 
 QString CFile::mirrorStyleSheet(const QString &styleSheet)
 {
-    // Swap the words outside url(...), so image file names stay intact.
-    static const QRegularExpression url(QStringLiteral("url\\([^)]*\\)"));
-    static const QRegularExpression side(QStringLiteral("\\b(left|right)\\b"));
+    // In a right-to-left layout Qt already mirrors alignment, padding and sub-control
+    // positions, but draws borders where the sheet says: only border sides swap.
+    static const QRegularExpression border(
+        QStringLiteral("\\bborder-((?:top-|bottom-)?)(left|right)\\b"));
     QString out;
-    int pos = 0;
-    auto mirrorPart = [](QString part) {
-        QString result;
-        int last = 0;
-        auto it = side.globalMatch(part);
-        while (it.hasNext()) {
-            const auto m = it.next();
-            result += part.midRef(last, m.capturedStart() - last);
-            result += m.captured(1) == QLatin1String("left") ? QLatin1String("right") : QLatin1String("left");
-            last = m.capturedEnd();
-        }
-        result += part.midRef(last);
-        return result;
-    };
-    auto it = url.globalMatch(styleSheet);
+    int last = 0;
+    auto it = border.globalMatch(styleSheet);
     while (it.hasNext()) {
         const auto m = it.next();
-        out += mirrorPart(styleSheet.mid(pos, m.capturedStart() - pos));
-        out += m.captured(0);
-        pos = m.capturedEnd();
+        out += styleSheet.midRef(last, m.capturedStart() - last);
+        out += QLatin1String("border-") + m.captured(1)
+               + (m.captured(2) == QLatin1String("left") ? QLatin1String("right") : QLatin1String("left"));
+        last = m.capturedEnd();
     }
-    out += mirrorPart(styleSheet.mid(pos));
+    out += styleSheet.midRef(last);
     return out;
 }
 

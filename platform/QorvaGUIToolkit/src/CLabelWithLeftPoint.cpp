@@ -2,6 +2,7 @@
 
 #include <QorvaGUIToolkit/SkinPalette.h>
 
+#include <QEvent>
 #include <QPainter>
 
 namespace QorvaGUIToolkit {
@@ -18,7 +19,23 @@ CLabelWithLeftPoint::CLabelWithLeftPoint(QWidget *parent)
 CLabelWithLeftPoint::CLabelWithLeftPoint(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
-    setContentsMargins(kPointSpace, 0, 0, 0);
+    updateMargins();
+}
+
+void CLabelWithLeftPoint::updateMargins()
+{
+    // The point sits on the leading side, so its space follows the layout direction.
+    if (layoutDirection() == Qt::RightToLeft)
+        setContentsMargins(0, 0, kPointSpace, 0);
+    else
+        setContentsMargins(kPointSpace, 0, 0, 0);
+}
+
+void CLabelWithLeftPoint::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::LayoutDirectionChange)
+        updateMargins();
 }
 
 void CLabelWithLeftPoint::setLeftPointVisible(bool visible)
@@ -53,7 +70,7 @@ void CLabelWithLeftPoint::paintEvent(QPaintEvent *event)
     const int lineCenter = (alignment() & Qt::AlignTop) ? fontMetrics().height() / 2 + contentsRect().top()
                                                          : height() / 2;
     const bool rtl = layoutDirection() == Qt::RightToLeft;
-    const qreal x = rtl ? width() - 1 - kPointSpace / 2.0 - PointDiameter / 2.0 : 1.0;
+    const qreal x = rtl ? width() - 1.0 - PointDiameter : 1.0;
     painter.drawEllipse(QRectF(x, lineCenter - PointDiameter / 2.0, PointDiameter, PointDiameter));
 }
 

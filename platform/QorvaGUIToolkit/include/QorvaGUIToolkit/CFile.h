@@ -15,11 +15,11 @@ public:
     /// warning in the log; an empty list gives an empty text.
     static QString ReadAll(const QStringList &fileNames, const QString &dir);
     /// The right-to-left variant: like ReadAll, but a file "<name>_Hb.qss" beside
-    /// "<name>.qss" is read instead of it when it exists, and "left"/"right" in the
-    /// padding, margin, border and position properties of the other files are swapped.
+    /// "<name>.qss" is read instead of it when it exists; in the other files the left
+    /// and right border sides are swapped (Qt mirrors alignment and padding itself).
     static QString ReadAllHb(const QStringList &fileNames, const QString &dir);
 
-    /// Swaps left and right in a style-sheet text (the rule ReadAllHb applies).
+    /// Swaps left and right border sides in a style-sheet text (ReadAllHb's rule).
     static QString mirrorStyleSheet(const QString &styleSheet);
 };
 

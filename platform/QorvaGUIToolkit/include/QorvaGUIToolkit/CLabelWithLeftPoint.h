@@ -25,8 +25,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void updateMargins();
+
     bool m_pointVisible = false;
     QColor m_pointColor;
 };

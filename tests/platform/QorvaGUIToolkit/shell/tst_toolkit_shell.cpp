@@ -145,13 +145,13 @@ private slots:
             f.write(text);
         };
         write(QStringLiteral("a.qss"), "QLabel { color: red; }");
-        write(QStringLiteral("b.qss"), "QPushButton { padding-left: 4px; }");
+        write(QStringLiteral("b.qss"), "QPushButton { border-left: 4px; }");
         write(QStringLiteral("中文.qss"), "QLineEdit { margin-right: 2px; }");
 
         const QString all = CFile::ReadAll({QStringLiteral("b.qss"), QStringLiteral("missing.qss"),
                                             QStringLiteral("a.qss"), QStringLiteral("中文.qss")},
                                            dir.path());
-        QCOMPARE(all, QStringLiteral("QPushButton { padding-left: 4px; }\nQLabel { color: red; }\n"
+        QCOMPARE(all, QStringLiteral("QPushButton { border-left: 4px; }\nQLabel { color: red; }\n"
                                      "QLineEdit { margin-right: 2px; }\n"));
         QCOMPARE(CFile::ReadAll({}, dir.path()), QString());
         QCOMPARE(CFile::ReadAll({QStringLiteral("missing.qss")}, dir.path()), QString());
@@ -162,16 +162,22 @@ private slots:
         // Right to left: a _Hb file wins, other files are mirrored.
         write(QStringLiteral("a_Hb.qss"), "QLabel { color: blue; }");
         const QString hb = CFile::ReadAllHb({QStringLiteral("a.qss"), QStringLiteral("b.qss")}, dir.path());
-        QCOMPARE(hb, QStringLiteral("QLabel { color: blue; }\nQPushButton { padding-right: 4px; }\n"));
+        QCOMPARE(hb, QStringLiteral("QLabel { color: blue; }\nQPushButton { border-right: 4px; }\n"));
     }
 
-    void mirroringKeepsImagePaths()
+    void mirroringSwapsBorderSidesOnly()
     {
+        // Qt mirrors alignment, padding and sub-control positions itself in a
+        // right-to-left layout; borders are drawn where the sheet says.
         const QString in = QStringLiteral("QToolButton { image: url(:/img/arrow-left.svg); "
-                                          "subcontrol-position: right; border-left: 1px; }");
+                                          "subcontrol-position: right; border-left: 1px; }\n"
+                                          "QPushButton { text-align: left; padding-left: 40px; "
+                                          "border-top-right-radius: 2px; border-right-color: red; }");
         QCOMPARE(CFile::mirrorStyleSheet(in),
                  QStringLiteral("QToolButton { image: url(:/img/arrow-left.svg); "
-                                "subcontrol-position: left; border-right: 1px; }"));
+                                "subcontrol-position: right; border-right: 1px; }\n"
+                                "QPushButton { text-align: left; padding-left: 40px; "
+                                "border-top-left-radius: 2px; border-left-color: red; }"));
     }
 
     void shadeCoversParentAndFollowsResize()
