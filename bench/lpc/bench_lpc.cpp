@@ -59,8 +59,7 @@ Stats summarise(std::vector<double> &samplesUs, double totalSec, std::size_t byt
     return s;
 }
 
-template <typename RoundTrip>
-Stats measure(int rounds, std::size_t bytes, RoundTrip &&roundTrip)
+template <typename RoundTrip> Stats measure(int rounds, std::size_t bytes, RoundTrip &&roundTrip)
 {
     for (int i = 0; i < rounds / 10 + 10; ++i)
         roundTrip();
@@ -91,7 +90,8 @@ void rawEchoConnection(Protocol::socket socket)
         asio::read(socket, asio::buffer(&buffer[0], len), ec);
         if (ec)
             return;
-        const std::array<asio::const_buffer, 2> parts = {asio::buffer(&len, sizeof(len)), asio::buffer(buffer)};
+        const std::array<asio::const_buffer, 2> parts = {asio::buffer(&len, sizeof(len)),
+                                                         asio::buffer(buffer)};
         asio::write(socket, parts, ec);
         if (ec)
             return;
@@ -231,7 +231,8 @@ int main(int argc, char **argv)
     CPU_ZERO(&cpus);
     sched_getaffinity(0, sizeof(cpus), &cpus);
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
-    std::printf("LPC round trips, %d rounds (64 KiB: %d), CPUs allowed: %d\n", rounds, rounds / 4, CPU_COUNT(&cpus));
+    std::printf("LPC round trips, %d rounds (64 KiB: %d), CPUs allowed: %d\n", rounds, rounds / 4,
+                CPU_COUNT(&cpus));
 
     asio::io_context io;
     const std::string rawPath = dir + "/" + kRawName;
@@ -250,7 +251,8 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    std::printf("%-8s %-8s %10s %10s %12s %10s\n", "size", "path", "p50 us", "p99 us", "round/s", "MiB/s");
+    std::printf("%-8s %-8s %10s %10s %12s %10s\n", "size", "path", "p50 us", "p99 us", "round/s",
+                "MiB/s");
     for (std::size_t bytes : {std::size_t(64), std::size_t(4096), std::size_t(65536)}) {
         const int n = bytes >= 65536 ? rounds / 4 : rounds;
         std::string message(4 + bytes, 'x');
@@ -262,7 +264,8 @@ int main(int argc, char **argv)
         Stats handoffStats = measure(n, bytes, [&] { handoff.roundTrip(message); });
 
         lpcclient::tag_LPCRequestData request;
-        request.headers = {{"url", "/bench"}, {"method", "2"}, {"protocol", "http"}, {"timeout", "5000"}};
+        request.headers = {
+            {"url", "/bench"}, {"method", "2"}, {"protocol", "http"}, {"timeout", "5000"}};
         request.body.assign(bytes, 'x');
         lpcclient::tag_LPCResponseData response;
         int failures = 0;
@@ -274,15 +277,16 @@ int main(int argc, char **argv)
 
         const char *label = bytes == 64 ? "64 B" : bytes == 4096 ? "4 KiB" : "64 KiB";
         auto row = [&](const char *path, const Stats &s) {
-            std::printf("%-8s %-8s %10.2f %10.2f %12.0f %10.1f\n", label, path, s.p50us, s.p99us, s.opsPerSec,
-                        s.mibPerSec);
+            std::printf("%-8s %-8s %10.2f %10.2f %12.0f %10.1f\n", label, path, s.p50us, s.p99us,
+                        s.opsPerSec, s.mibPerSec);
         };
         row("raw", rawStats);
         row("handoff", handoffStats);
         row("SendEx", lpcStats);
-        std::printf("%-8s ratios   SendEx/raw p50 %.2f  SendEx/handoff p50 %.2f  SendEx/raw p99 %.2f%s\n", label,
-                    lpcStats.p50us / rawStats.p50us, lpcStats.p50us / handoffStats.p50us,
-                    lpcStats.p99us / rawStats.p99us, failures ? "  (SendEx FAILURES)" : "");
+        std::printf(
+            "%-8s ratios   SendEx/raw p50 %.2f  SendEx/handoff p50 %.2f  SendEx/raw p99 %.2f%s\n",
+            label, lpcStats.p50us / rawStats.p50us, lpcStats.p50us / handoffStats.p50us,
+            lpcStats.p99us / rawStats.p99us, failures ? "  (SendEx FAILURES)" : "");
     }
 
     lpcclient::Uninit();

@@ -17,8 +17,8 @@ void checkRoundTrip(const lpcwire::Frame &frame)
     lpcwire::encodeFrame(frame, bytes);
     lpcwire::Frame again;
     if (!lpcwire::decodePayload(bytes.data() + lpcwire::kLengthPrefixSize,
-                                bytes.size() - lpcwire::kLengthPrefixSize, again)
-        || !(again == frame))
+                                bytes.size() - lpcwire::kLengthPrefixSize, again) ||
+        !(again == frame))
         std::abort();
 }
 

@@ -88,9 +88,9 @@ struct Connection
             std::string().swap(buffer);
         if (!ec)
             return LPC_ERROR_OK;
-        const bool gone = ec == asio::error::broken_pipe || ec == asio::error::connection_reset
-                          || ec == asio::error::shut_down || ec == asio::error::not_connected
-                          || ec == asio::error::bad_descriptor || ec == asio::error::eof;
+        const bool gone = ec == asio::error::broken_pipe || ec == asio::error::connection_reset ||
+                          ec == asio::error::shut_down || ec == asio::error::not_connected ||
+                          ec == asio::error::bad_descriptor || ec == asio::error::eof;
         return gone ? LPC_ERROR_CONNECTION_LOST : LPC_ERROR_WRITE_FAILED;
     }
 
@@ -185,8 +185,9 @@ int CClientLink::connect(const std::string &serverName, int welcomeTimeoutMs)
     const std::string path = lpcwire::socketPathFor(lpcwire::socketDirectory(), serverName, error);
     if (path.empty()) {
         LOG_ERROR("Cannot connect to LPC server [%s]: %s.", serverName.c_str(), error.c_str());
-        return serverName.empty() || serverName.find('/') != std::string::npos ? LPC_ERROR_INVALID_ARGUMENT
-                                                                               : LPC_ERROR_PATH_TOO_LONG;
+        return serverName.empty() || serverName.find('/') != std::string::npos
+                   ? LPC_ERROR_INVALID_ARGUMENT
+                   : LPC_ERROR_PATH_TOO_LONG;
     }
 
     auto conn = std::make_shared<Connection>(m_io);
@@ -198,8 +199,10 @@ int CClientLink::connect(const std::string &serverName, int welcomeTimeoutMs)
         return LPC_ERROR_CONNECT_FAILED;
     }
     uid_t uid = 0;
-    if (!lpcwire::peerUid(conn->socket.native_handle(), uid) || !lpcwire::isPeerUidAllowed(uid, ::getuid())) {
-        LOG_ERROR("LPC server [%s] runs as another user (uid %u); not connecting.", path.c_str(), unsigned(uid));
+    if (!lpcwire::peerUid(conn->socket.native_handle(), uid) ||
+        !lpcwire::isPeerUidAllowed(uid, ::getuid())) {
+        LOG_ERROR("LPC server [%s] runs as another user (uid %u); not connecting.", path.c_str(),
+                  unsigned(uid));
         conn->closeSocket();
         return LPC_ERROR_REFUSED;
     }
@@ -351,8 +354,8 @@ int CClientLink::send(const tag_LPCRequestData &request, std::uint64_t &requestI
     return rc;
 }
 
-int CClientLink::sendEx(tag_LPCResponseData &response, const tag_LPCRequestData &request, std::uint64_t &requestId,
-                        int timeoutMs)
+int CClientLink::sendEx(tag_LPCResponseData &response, const tag_LPCRequestData &request,
+                        std::uint64_t &requestId, int timeoutMs)
 {
     requestId = ~std::uint64_t(0);
     int error = 0;
@@ -387,7 +390,8 @@ int CClientLink::sendEx(tag_LPCResponseData &response, const tag_LPCRequestData 
         return rc;
     }
     requestId = id;
-    const bool done = waiter->cv.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return waiter->done; });
+    const bool done = waiter->cv.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                                          [&] { return waiter->done; });
     if (!done) {
         conn->pending.erase(id);
         return LPC_ERROR_TIMEOUT;
@@ -432,7 +436,8 @@ void CClientLink::readLoop(const std::shared_ptr<Connection> &conn)
                 break;
             if (status != lpcwire::FrameDecoder::Status::Frame) {
                 LOG_ERROR("LPC server sent a %s frame; closing the connection.",
-                          status == lpcwire::FrameDecoder::Status::TooLarge ? "too large" : "malformed");
+                          status == lpcwire::FrameDecoder::Status::TooLarge ? "too large"
+                                                                            : "malformed");
                 broken = true;
                 break;
             }

@@ -37,8 +37,8 @@ public:
     int notify(const tag_LPCNotifyData &notify);
     /// Fire-and-forget request; requestId receives its identity.
     int send(const tag_LPCRequestData &request, std::uint64_t &requestId);
-    int sendEx(tag_LPCResponseData &response, const tag_LPCRequestData &request, std::uint64_t &requestId,
-               int timeoutMs);
+    int sendEx(tag_LPCResponseData &response, const tag_LPCRequestData &request,
+               std::uint64_t &requestId, int timeoutMs);
 
 private:
     std::shared_ptr<Connection> current(int &error);

@@ -63,8 +63,8 @@ std::uint64_t Send(const tag_LPCRequestData &request)
     return result(link().send(request, id)) ? id : 0;
 }
 
-bool SendEx(tag_LPCResponseData &response, const tag_LPCRequestData &request, std::uint64_t &requestId,
-            int timeoutMs)
+bool SendEx(tag_LPCResponseData &response, const tag_LPCRequestData &request,
+            std::uint64_t &requestId, int timeoutMs)
 {
     return result(link().sendEx(response, request, requestId, timeoutMs));
 }

@@ -25,7 +25,9 @@ const char *toString(CallResult result)
     return "unknown";
 }
 
-CLpcServer::CLpcServer(const ServerOptions &options) : d(std::make_shared<details::CServerCore>(options)) {}
+CLpcServer::CLpcServer(const ServerOptions &options)
+    : d(std::make_shared<details::CServerCore>(options))
+{}
 
 CLpcServer::~CLpcServer()
 {
@@ -91,7 +93,8 @@ bool CLpcServer::waitForClient(const std::string &identity, int timeoutMs) const
     return d->waitForClient(identity, timeoutMs);
 }
 
-CallResult CLpcServer::call(const std::string &identity, const OutgoingCall &call, Message &reply, int timeoutMs)
+CallResult CLpcServer::call(const std::string &identity, const OutgoingCall &call, Message &reply,
+                            int timeoutMs)
 {
     return d->call(identity, call, reply, timeoutMs);
 }

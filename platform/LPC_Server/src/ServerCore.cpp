@@ -81,7 +81,9 @@ bool CServerCore::start(const std::string &serverName)
         return false;
     }
     ::chmod(path.c_str(), 0600);
-    struct stat st{};
+    struct stat st
+    {
+    };
     m_socketInode = ::lstat(path.c_str(), &st) == 0 ? st.st_ino : 0;
 
     m_serverName = serverName;
@@ -124,7 +126,9 @@ void CServerCore::stop()
     m_workers.stop(false);
     m_events.stop(true);
 
-    struct stat st{};
+    struct stat st
+    {
+    };
     if (::lstat(m_path.c_str(), &st) == 0 && st.st_ino == m_socketInode)
         ::unlink(m_path.c_str());
     LOG_INFO("LPC server [%s] stopped.", m_serverName.c_str());
@@ -157,12 +161,14 @@ void CServerCore::doAccept()
             return;
         if (!ec) {
             uid_t uid = 0;
-            if (!lpcwire::peerUid(socket.native_handle(), uid) || !lpcwire::isPeerUidAllowed(uid, ::getuid())) {
+            if (!lpcwire::peerUid(socket.native_handle(), uid) ||
+                !lpcwire::isPeerUidAllowed(uid, ::getuid())) {
                 LOG_WARN("Refused LPC connection from uid [%u].", unsigned(uid));
                 boost::system::error_code ignored;
                 socket.close(ignored);
             } else {
-                auto session = std::make_shared<CServerSession>(self, std::move(socket), self->options.maxFrameSize);
+                auto session = std::make_shared<CServerSession>(self, std::move(socket),
+                                                                self->options.maxFrameSize);
                 self->m_sessions.insert(session);
                 session->start(self->options.helloTimeoutMs);
             }
@@ -217,7 +223,8 @@ void CServerCore::onHello(const std::shared_ptr<CServerSession> &session, const 
             previous = it->second;
     }
     if (previous && !frame.flag1) {
-        LOG_WARN("LPC client [%s] is already connected; refusing the second connection.", frame.text1.c_str());
+        LOG_WARN("LPC client [%s] is already connected; refusing the second connection.",
+                 frame.text1.c_str());
         welcome.status = kWelcomeIdentityInUse;
         session->send(welcome);
         session->closeAfterFlush();
@@ -258,23 +265,38 @@ void CServerCore::onRequest(const std::shared_ptr<CServerSession> &session, Fram
             response.headers = std::move(answer.headers);
             response.body = std::move(answer.body);
         } catch (const std::exception &e) {
-            LOG_ERROR("LPC request handler failed for client [%s]: %s.", request->clientIdentity.c_str(), e.what());
+            LOG_ERROR("LPC request handler failed for client [%s]: %s.",
+                      request->clientIdentity.c_str(), e.what());
             response.status = kErrorHandlerFailed;
         } catch (...) {
-            LOG_ERROR("LPC request handler failed for client [%s].", request->clientIdentity.c_str());
+            LOG_ERROR("LPC request handler failed for client [%s].",
+                      request->clientIdentity.c_str());
             response.status = kErrorHandlerFailed;
         }
+        if (request->wantsResponse &&
+            lpcwire::encodedPayloadSize(response) > options.maxFrameSize) {
+            LOG_ERROR(
+                "LPC answer to client [%s] exceeds the frame limit; sending an error instead.",
+                request->clientIdentity.c_str());
+            response.text1.clear();
+            response.headers.clear();
+            response.body.clear();
+            response.status = kErrorResponseTooLarge;
+        }
         if (request->wantsResponse && !session->send(response))
-            LOG_WARN("Could not send the response to LPC client [%s].", request->clientIdentity.c_str());
+            LOG_WARN("Could not send the response to LPC client [%s].",
+                     request->clientIdentity.c_str());
     };
 
     if (!request->wantsResponse) {
         if (!m_workers.post(std::move(task), true, options.maxPendingRequests * kUnansweredFactor))
-            LOG_ERROR("LPC server overloaded; dropped a request of client [%s].", request->clientIdentity.c_str());
+            LOG_ERROR("LPC server overloaded; dropped a request of client [%s].",
+                      request->clientIdentity.c_str());
         return;
     }
     if (!m_workers.post(std::move(task), true, options.maxPendingRequests)) {
-        LOG_WARN("LPC server busy; refusing a request of client [%s].", request->clientIdentity.c_str());
+        LOG_WARN("LPC server busy; refusing a request of client [%s].",
+                 request->clientIdentity.c_str());
         Frame busy;
         busy.type = FrameType::Response;
         busy.id = request->requestId;
@@ -297,7 +319,8 @@ void CServerCore::onNotify(const std::shared_ptr<CServerSession> &session, Frame
         },
         true, options.maxPendingRequests * kUnansweredFactor);
     if (!queued)
-        LOG_ERROR("LPC server overloaded; dropped a notification of client [%s].", note->clientIdentity.c_str());
+        LOG_ERROR("LPC server overloaded; dropped a notification of client [%s].",
+                  note->clientIdentity.c_str());
 }
 
 void CServerCore::onClosed(const std::shared_ptr<CServerSession> &session)
@@ -319,7 +342,8 @@ void CServerCore::postEvent(const std::string &identity, bool connected)
 {
     if (!connectionHandler)
         return;
-    m_events.post([this, identity, connected] { connectionHandler(identity, connected); }, false, 0);
+    m_events.post([this, identity, connected] { connectionHandler(identity, connected); }, false,
+                  0);
 }
 
 std::vector<std::string> CServerCore::clients() const
@@ -345,8 +369,8 @@ std::shared_ptr<CServerSession> CServerCore::findClient(const std::string &ident
     return it == m_clients.end() ? nullptr : it->second;
 }
 
-Frame CServerCore::callFrame(const std::shared_ptr<CServerSession> &session, const OutgoingCall &call,
-                             bool wantReply) const
+Frame CServerCore::callFrame(const std::shared_ptr<CServerSession> &session,
+                             const OutgoingCall &call, bool wantReply) const
 {
     Frame frame;
     frame.type = FrameType::Call;
@@ -360,7 +384,8 @@ Frame CServerCore::callFrame(const std::shared_ptr<CServerSession> &session, con
     return frame;
 }
 
-CallResult CServerCore::call(const std::string &identity, const OutgoingCall &call, Message &reply, int timeoutMs)
+CallResult CServerCore::call(const std::string &identity, const OutgoingCall &call, Message &reply,
+                             int timeoutMs)
 {
     if (!isRunning())
         return CallResult::NotRunning;

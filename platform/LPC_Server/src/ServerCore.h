@@ -47,7 +47,8 @@ public:
 
     std::vector<std::string> clients() const;
     bool waitForClient(const std::string &identity, int timeoutMs) const;
-    CallResult call(const std::string &identity, const OutgoingCall &call, Message &reply, int timeoutMs);
+    CallResult call(const std::string &identity, const OutgoingCall &call, Message &reply,
+                    int timeoutMs);
     CallResult post(const std::string &identity, const OutgoingCall &call);
     bool disconnectClient(const std::string &identity);
 
@@ -64,8 +65,8 @@ private:
     void onNotify(const std::shared_ptr<CServerSession> &session, lpcwire::Frame &frame);
     void postEvent(const std::string &identity, bool connected);
     std::shared_ptr<CServerSession> findClient(const std::string &identity) const;
-    lpcwire::Frame callFrame(const std::shared_ptr<CServerSession> &session, const OutgoingCall &call,
-                             bool wantReply) const;
+    lpcwire::Frame callFrame(const std::shared_ptr<CServerSession> &session,
+                             const OutgoingCall &call, bool wantReply) const;
 
     boost::asio::io_context m_io;
     std::optional<boost::asio::executor_work_guard<boost::asio::io_context::executor_type>> m_work;

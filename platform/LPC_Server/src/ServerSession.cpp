@@ -22,14 +22,11 @@ constexpr std::size_t kReadChunk = 64 * 1024;
 
 } // namespace
 
-CServerSession::CServerSession(std::shared_ptr<CServerCore> core, Socket socket, std::size_t maxFrameSize)
-    : m_core(std::move(core)),
-      m_socket(std::move(socket)),
-      m_helloTimer(m_socket.get_executor()),
-      m_decoder(maxFrameSize),
-      m_maxFrameSize(maxFrameSize)
-{
-}
+CServerSession::CServerSession(std::shared_ptr<CServerCore> core, Socket socket,
+                               std::size_t maxFrameSize)
+    : m_core(std::move(core)), m_socket(std::move(socket)), m_helloTimer(m_socket.get_executor()),
+      m_decoder(maxFrameSize), m_maxFrameSize(maxFrameSize)
+{}
 
 CServerSession::~CServerSession() = default;
 
@@ -53,35 +50,35 @@ void CServerSession::doRead()
 {
     char *area = m_decoder.prepare(kReadChunk);
     auto self = shared_from_this();
-    m_socket.async_read_some(asio::buffer(area, m_decoder.capacity()),
-                             [self](const boost::system::error_code &ec, std::size_t n) {
-                                 if (ec) {
-                                     self->close();
-                                     return;
-                                 }
-                                 self->m_decoder.commit(n);
-                                 Frame frame;
-                                 for (;;) {
-                                     const auto status = self->m_decoder.next(frame);
-                                     if (status == FrameDecoder::Status::NeedMore)
-                                         break;
-                                     if (status != FrameDecoder::Status::Frame) {
-                                         LOG_ERROR("LPC client [%s] sent a %s frame; closing its connection.",
-                                                   self->m_identity.c_str(),
-                                                   status == FrameDecoder::Status::TooLarge ? "too large"
-                                                                                            : "malformed");
-                                         self->close();
-                                         return;
-                                     }
-                                     if (frame.type == lpcwire::FrameType::Reply && self->m_introduced)
-                                         self->completeCall(frame);
-                                     else
-                                         self->m_core->onFrame(self, frame);
-                                     if (self->isClosed())
-                                         return;
-                                 }
-                                 self->doRead();
-                             });
+    m_socket.async_read_some(
+        asio::buffer(area, m_decoder.capacity()),
+        [self](const boost::system::error_code &ec, std::size_t n) {
+            if (ec) {
+                self->close();
+                return;
+            }
+            self->m_decoder.commit(n);
+            Frame frame;
+            for (;;) {
+                const auto status = self->m_decoder.next(frame);
+                if (status == FrameDecoder::Status::NeedMore)
+                    break;
+                if (status != FrameDecoder::Status::Frame) {
+                    LOG_ERROR("LPC client [%s] sent a %s frame; closing its connection.",
+                              self->m_identity.c_str(),
+                              status == FrameDecoder::Status::TooLarge ? "too large" : "malformed");
+                    self->close();
+                    return;
+                }
+                if (frame.type == lpcwire::FrameType::Reply && self->m_introduced)
+                    self->completeCall(frame);
+                else
+                    self->m_core->onFrame(self, frame);
+                if (self->isClosed())
+                    return;
+            }
+            self->doRead();
+        });
 }
 
 bool CServerSession::send(const Frame &frame)
@@ -111,7 +108,8 @@ bool CServerSession::send(const Frame &frame)
     }
     // A client that stops reading must not make the host buffer without bound.
     if (m_queuedBytes + bytes.size() > 4 * m_maxFrameSize) {
-        LOG_ERROR("LPC client [%s] does not read its messages; closing its connection.", m_identity.c_str());
+        LOG_ERROR("LPC client [%s] does not read its messages; closing its connection.",
+                  m_identity.c_str());
         m_writeClosed = true;
         asio::post(m_socket.get_executor(), [self = shared_from_this()] { self->close(); });
         return false;
@@ -212,10 +210,11 @@ CallResult CServerSession::call(const Frame &frame, Message &reply, int timeoutM
         std::lock_guard<std::mutex> lock(m_callMutex);
         m_calls.erase(frame.id);
         return lpcwire::encodedPayloadSize(frame) > m_maxFrameSize ? CallResult::TooLarge
-                                                                    : CallResult::ConnectionLost;
+                                                                   : CallResult::ConnectionLost;
     }
     std::unique_lock<std::mutex> lock(m_callMutex);
-    if (!pending->cv.wait_for(lock, std::chrono::milliseconds(timeoutMs), [&] { return pending->done; })) {
+    if (!pending->cv.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                              [&] { return pending->done; })) {
         m_calls.erase(frame.id);
         return CallResult::Timeout;
     }

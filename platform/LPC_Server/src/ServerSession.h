@@ -74,7 +74,7 @@ private:
     std::string m_identity;
     std::atomic<bool> m_closed{false};
 
-    std::mutex m_writeMutex; // socket writes, m_writeQueue, m_flushThenClose
+    std::mutex m_writeMutex;              // socket writes, m_writeQueue, m_flushThenClose
     std::deque<std::string> m_writeQueue; // front is being written while non-empty
     std::size_t m_queuedBytes = 0;
     bool m_flushThenClose = false;

@@ -64,8 +64,7 @@ private:
 };
 
 /// Thread-safe queue with a timed pop.
-template <typename T>
-class Inbox
+template <typename T> class Inbox
 {
 public:
     void push(T value)
@@ -77,7 +76,8 @@ public:
     bool pop(T &out, int ms = kWaitMs)
     {
         std::unique_lock<std::mutex> lock(m_mutex);
-        if (!m_cv.wait_for(lock, std::chrono::milliseconds(ms), [this] { return !m_items.empty(); }))
+        if (!m_cv.wait_for(lock, std::chrono::milliseconds(ms),
+                           [this] { return !m_items.empty(); }))
             return false;
         out = std::move(m_items.front());
         m_items.pop_front();
@@ -106,7 +106,10 @@ public:
         m_socket.connect(boost::asio::local::stream_protocol::endpoint(path));
     }
 
-    void sendBytes(const std::string &bytes) { boost::asio::write(m_socket, boost::asio::buffer(bytes)); }
+    void sendBytes(const std::string &bytes)
+    {
+        boost::asio::write(m_socket, boost::asio::buffer(bytes));
+    }
     void sendFrame(const lpcwire::Frame &frame)
     {
         std::string bytes;
@@ -155,7 +158,8 @@ public:
 private:
     bool readSome(std::chrono::steady_clock::time_point deadline)
     {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0)
             return false;
         pollfd pfd{m_socket.native_handle(), POLLIN, 0};
@@ -163,7 +167,8 @@ private:
             return false;
         boost::system::error_code ec;
         char *area = m_decoder.prepare(4096);
-        const std::size_t n = m_socket.read_some(boost::asio::buffer(area, m_decoder.capacity()), ec);
+        const std::size_t n =
+            m_socket.read_some(boost::asio::buffer(area, m_decoder.capacity()), ec);
         if (ec) {
             closedByPeer = true;
             return false;

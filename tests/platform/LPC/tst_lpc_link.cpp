@@ -14,6 +14,7 @@
 #include <atomic>
 #include <chrono>
 #include <set>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
@@ -28,7 +29,8 @@ using lpcserver::OutgoingCall;
 
 namespace {
 
-const std::string kServerName = "Qorva-7310_ClientFramework_LPCServer_7F0AA04D76F64B58AB20037B4D99073F";
+const std::string kServerName =
+    "Qorva-7310_ClientFramework_LPCServer_7F0AA04D76F64B58AB20037B4D99073F";
 const std::string kIdentity = "VisitorManagement.C_50476d36394c4e098ce21c4a4610e8b5";
 
 // What the callback saw; the callback answers calls that want a reply by echoing.
@@ -73,7 +75,9 @@ lpcclient::tag_LPCRequestData httpRequest(const std::string &url, const std::str
 class LpcLink : public ::testing::Test
 {
 protected:
-    explicit LpcLink(lpcserver::ServerOptions options = lpcserver::ServerOptions()) : server(options) {}
+    explicit LpcLink(lpcserver::ServerOptions options = lpcserver::ServerOptions())
+        : server(options)
+    {}
 
     void SetUp() override
     {
@@ -82,16 +86,22 @@ protected:
                 handlerEntered.open();
                 release.wait();
             }
+            if (request.message.body == "throw")
+                throw std::runtime_error("handler broke");
             if (!request.wantsResponse)
                 fireAndForget.push(request);
             Message answer;
             answer.headers = request.message.headers;
             answer.headers["Content-Type"] = "application/json; charset=\"UTF-8\"";
             answer.body = "answer:" + request.message.body;
+            if (request.message.body == "huge")
+                answer.body.assign(100 * 1024, 'h');
             return answer;
         });
-        server.setNotifyHandler([this](const lpcserver::ClientNotification &n) { notifications.push(n); });
-        server.setConnectionHandler([this](const std::string &id, bool up) { events.push((up ? "+" : "-") + id); });
+        server.setNotifyHandler(
+            [this](const lpcserver::ClientNotification &n) { notifications.push(n); });
+        server.setConnectionHandler(
+            [this](const std::string &id, bool up) { events.push((up ? "+" : "-") + id); });
         ASSERT_TRUE(server.start(kServerName)) << server.lastError();
         connectClient();
     }
@@ -198,15 +208,17 @@ TEST_F(LpcLink, ConcurrentSendExGetTheirOwnResponses)
     for (int t = 0; t < kThreads; ++t) {
         threads.emplace_back([&, t] {
             for (int i = 0; i < kPerThread; ++i) {
-                const std::string body = std::to_string(t) + "/" + std::to_string(i) + std::string(t * 500, 'p');
+                const std::string body =
+                    std::to_string(t) + "/" + std::to_string(i) + std::string(t * 500, 'p');
                 lpcclient::tag_LPCResponseData response;
                 std::uint64_t id = 0;
-                if (!lpcclient::SendEx(response, httpRequest("/t/" + std::to_string(t), body), id, kWaitMs)) {
+                if (!lpcclient::SendEx(response, httpRequest("/t/" + std::to_string(t), body), id,
+                                       kWaitMs)) {
                     ++failures;
                     continue;
                 }
-                if (response.body != "answer:" + body || response.headers["url"] != "/t/" + std::to_string(t)
-                    || response.address != "0")
+                if (response.body != "answer:" + body ||
+                    response.headers["url"] != "/t/" + std::to_string(t) || response.address != "0")
                     ++mismatches;
                 std::lock_guard<std::mutex> lock(idsMutex);
                 ids.insert(id);
@@ -237,6 +249,18 @@ TEST_F(LpcLink, SendExTimesOutAndTheLateResponseIsDropped)
     ASSERT_TRUE(lpcclient::SendEx(response, httpRequest("/fast", "next"), id, kWaitMs));
     EXPECT_EQ(response.body, "answer:next");
     EXPECT_EQ(lpcclient::GetLPCLastError(), 0);
+}
+
+TEST_F(LpcLink, HandlerFailureIsReportedToTheWaitingCaller)
+{
+    Base::details::CLogCapture log;
+    lpcclient::tag_LPCResponseData response;
+    std::uint64_t id = 0;
+    EXPECT_FALSE(lpcclient::SendEx(response, httpRequest("/broken", "throw"), id, kWaitMs));
+    EXPECT_EQ(lpcclient::GetLPCLastError(), lpcclient::LPC_ERROR_HANDLER_FAILED);
+    EXPECT_TRUE(
+        log.contains("LPC request handler failed for client [" + kIdentity + "]: handler broke."));
+    EXPECT_TRUE(lpcclient::SendEx(response, httpRequest("/fine", "ok"), id, kWaitMs));
 }
 
 TEST_F(LpcLink, SendExFromTheCallbackThreadFailsInsteadOfDeadlocking)
@@ -341,7 +365,8 @@ TEST_F(LpcLink, MalformedPeersLoseOnlyTheirOwnConnection)
     const std::vector<Case> cases = {
         {"garbage", std::string("\x05\x00\x00\x00", 4) + "garbage-garbage", false, "malformed"},
         {"oversized length", std::string("\xff\xff\xff\x7f", 4), false, "too large"},
-        {"bad field length", std::string("\x0f\x00\x00\x00\x07", 5) + std::string(14, '\xff'), true, "malformed"},
+        {"bad field length", std::string("\x0f\x00\x00\x00\x07", 5) + std::string(14, '\xff'), true,
+         "malformed"},
         {"unexpected frame type", unexpectedBytes, true, "unexpected frame"},
         {"request before introduction", beforeHello, false, "unexpected frame"},
     };
@@ -363,7 +388,8 @@ TEST_F(LpcLink, MalformedPeersLoseOnlyTheirOwnConnection)
 
         lpcclient::tag_LPCResponseData response;
         std::uint64_t id = 0;
-        ASSERT_TRUE(lpcclient::SendEx(response, httpRequest("/still", c.name), id, kWaitMs)) << c.name;
+        ASSERT_TRUE(lpcclient::SendEx(response, httpRequest("/still", c.name), id, kWaitMs))
+            << c.name;
         EXPECT_EQ(response.body, std::string("answer:") + c.name);
     }
 
@@ -376,7 +402,8 @@ TEST_F(LpcLink, MalformedPeersLoseOnlyTheirOwnConnection)
     }
     lpcclient::tag_LPCResponseData response;
     std::uint64_t id = 0;
-    EXPECT_TRUE(lpcclient::SendEx(response, httpRequest("/still", "after truncation"), id, kWaitMs));
+    EXPECT_TRUE(
+        lpcclient::SendEx(response, httpRequest("/still", "after truncation"), id, kWaitMs));
     EXPECT_EQ(recorder.calls.size(), 0u); // our own client never saw a disconnect
 }
 
@@ -552,9 +579,16 @@ TEST_F(LpcLinkSmallFrames, OversizedFrameClosesTheConnectionOnBothSides)
     ASSERT_TRUE(lpcclient::SendEx(response, httpRequest("/big", fits), id, kWaitMs));
     EXPECT_EQ(response.body.size(), fits.size() + 7);
 
-    EXPECT_FALSE(lpcclient::SendEx(response, httpRequest("/big", std::string(100 * 1024, 'b')), id, kWaitMs));
+    // An answer over the limit becomes an error for this request only.
+    EXPECT_FALSE(lpcclient::SendEx(response, httpRequest("/big", "huge"), id, kWaitMs));
+    EXPECT_EQ(lpcclient::GetLPCLastError(), lpcclient::LPC_ERROR_FRAME_TOO_LARGE);
+
+    // A request over the limit costs the connection.
+    EXPECT_FALSE(lpcclient::SendEx(response, httpRequest("/big", std::string(100 * 1024, 'b')), id,
+                                   kWaitMs));
     EXPECT_EQ(lpcclient::GetLPCLastError(), lpcclient::LPC_ERROR_CONNECTION_LOST);
-    EXPECT_TRUE(log.contains("LPC client [" + kIdentity + "] sent a too large frame; closing its connection."));
+    EXPECT_TRUE(log.contains("LPC client [" + kIdentity +
+                             "] sent a too large frame; closing its connection."));
     lpcclient::tag_LPCCallBackData seen;
     ASSERT_TRUE(recorder.calls.pop(seen));
     EXPECT_EQ(seen.headers.at("method"), "clientDisconnected");

@@ -256,7 +256,9 @@ TEST_F(LpcSocketPath, DirectoryIsCreatedPrivateAndLooseOnesAreTightened)
     std::string error;
     const std::string nested = m_dir + "/a/b";
     ASSERT_TRUE(lpcwire::ensureSocketDirectory(nested, error)) << error;
-    struct stat st{};
+    struct stat st
+    {
+    };
     ASSERT_EQ(::stat(nested.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0700u);
 

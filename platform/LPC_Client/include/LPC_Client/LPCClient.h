@@ -23,22 +23,22 @@
 namespace lpcclient {
 
 /// Error numbers of GetLPCLastError().
-enum LPCError : int
-{
+enum LPCError : int {
     LPC_ERROR_OK = 0,
     LPC_ERROR_NOT_INITIALISED = 1001,  // Init was not called (or Uninit was)
     LPC_ERROR_INVALID_ARGUMENT = 1002, // empty identity or server name, bad characters
     LPC_ERROR_NOT_CONNECTED = 1003,    // no connection to the server
     LPC_ERROR_ALREADY_CONNECTED = 1004,
-    LPC_ERROR_PATH_TOO_LONG = 1005,    // socket path does not fit sun_path (108 bytes)
-    LPC_ERROR_CONNECT_FAILED = 1006,   // no server listening under that name
-    LPC_ERROR_REFUSED = 1007,          // server refused the introduction (identity in use, ...)
-    LPC_ERROR_TIMEOUT = 1008,          // no answer within the time-out
-    LPC_ERROR_CONNECTION_LOST = 1009,  // link broke (while writing or waiting)
-    LPC_ERROR_FRAME_TOO_LARGE = 1010,  // message exceeds the 64 MiB frame limit
-    LPC_ERROR_WRITE_FAILED = 1011,     // the message could not be written for another reason
-    LPC_ERROR_WRONG_THREAD = 1012,     // SendEx/Disconnect/Uninit from the callback thread
-    LPC_ERROR_SERVER_BUSY = 1015,      // server's request queue is full; try again
+    LPC_ERROR_PATH_TOO_LONG = 1005,   // socket path does not fit sun_path (108 bytes)
+    LPC_ERROR_CONNECT_FAILED = 1006,  // no server listening under that name
+    LPC_ERROR_REFUSED = 1007,         // server refused the introduction (identity in use, ...)
+    LPC_ERROR_TIMEOUT = 1008,         // no answer within the time-out
+    LPC_ERROR_CONNECTION_LOST = 1009, // link broke (while writing or waiting)
+    LPC_ERROR_FRAME_TOO_LARGE = 1010, // message (or the server's answer) exceeds the frame limit
+    LPC_ERROR_WRITE_FAILED = 1011,    // the message could not be written for another reason
+    LPC_ERROR_WRONG_THREAD = 1012,    // SendEx/Disconnect/Uninit from the callback thread
+    LPC_ERROR_SERVER_BUSY = 1015,     // server's request queue is full; try again
+    LPC_ERROR_HANDLER_FAILED = 1016,  // the server's request handler failed
 };
 
 /// Invoke callback: runs on the library's reader thread, one call at a time. It should
@@ -81,8 +81,8 @@ std::uint64_t Send(const tag_LPCRequestData &request);
 /// requestId receives the request identity (all ones when nothing was sent). On failure
 /// the response is untouched; GetLPCLastError tells why (LPC_ERROR_SERVER_BUSY when the
 /// host refused it for load, LPC_ERROR_TIMEOUT, LPC_ERROR_CONNECTION_LOST, ...).
-bool SendEx(tag_LPCResponseData &response, const tag_LPCRequestData &request, std::uint64_t &requestId,
-            int timeoutMs);
+bool SendEx(tag_LPCResponseData &response, const tag_LPCRequestData &request,
+            std::uint64_t &requestId, int timeoutMs);
 
 /// The error of the last failing lpcclient call on this thread (LPCError); successful
 /// calls reset it to 0.

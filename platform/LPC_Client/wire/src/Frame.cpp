@@ -30,7 +30,9 @@ void putBytes(std::string &out, const std::string &s)
 class Reader
 {
 public:
-    Reader(const char *data, std::size_t size) : m_p(reinterpret_cast<const unsigned char *>(data)), m_left(size) {}
+    Reader(const char *data, std::size_t size)
+        : m_p(reinterpret_cast<const unsigned char *>(data)), m_left(size)
+    {}
 
     bool u8(std::uint8_t &v)
     {
@@ -44,8 +46,8 @@ public:
     {
         if (m_left < 4)
             return false;
-        v = std::uint32_t(m_p[0]) | (std::uint32_t(m_p[1]) << 8) | (std::uint32_t(m_p[2]) << 16)
-            | (std::uint32_t(m_p[3]) << 24);
+        v = std::uint32_t(m_p[0]) | (std::uint32_t(m_p[1]) << 8) | (std::uint32_t(m_p[2]) << 16) |
+            (std::uint32_t(m_p[3]) << 24);
         m_p += 4;
         m_left -= 4;
         return true;
@@ -84,13 +86,15 @@ bool isKnownFrameType(std::uint8_t type)
 
 bool Frame::operator==(const Frame &o) const
 {
-    return type == o.type && id == o.id && flag1 == o.flag1 && flag2 == o.flag2 && status == o.status
-           && text1 == o.text1 && text2 == o.text2 && headers == o.headers && body == o.body;
+    return type == o.type && id == o.id && flag1 == o.flag1 && flag2 == o.flag2 &&
+           status == o.status && text1 == o.text1 && text2 == o.text2 && headers == o.headers &&
+           body == o.body;
 }
 
 std::size_t encodedPayloadSize(const Frame &frame)
 {
-    std::size_t size = kFixedSize + 4 + frame.text1.size() + 4 + frame.text2.size() + 4 + 4 + frame.body.size();
+    std::size_t size =
+        kFixedSize + 4 + frame.text1.size() + 4 + frame.text2.size() + 4 + 4 + frame.body.size();
     for (const auto &h : frame.headers)
         size += 8 + h.first.size() + h.second.size();
     return size;
@@ -124,8 +128,8 @@ bool decodePayload(const char *data, std::size_t size, Frame &out)
         return false;
     out.type = FrameType(type);
     std::uint32_t count = 0;
-    if (!r.u64(out.id) || !r.u8(out.flag1) || !r.u8(out.flag2) || !r.u32(out.status) || !r.bytes(out.text1)
-        || !r.bytes(out.text2) || !r.u32(count))
+    if (!r.u64(out.id) || !r.u8(out.flag1) || !r.u8(out.flag2) || !r.u32(out.status) ||
+        !r.bytes(out.text1) || !r.bytes(out.text2) || !r.u32(count))
         return false;
     // Each header needs at least its two length fields: rejects absurd counts up front.
     if (count > r.left() / 8)

@@ -11,7 +11,8 @@ constexpr std::size_t kKeepBufferSize = 1024 * 1024;
 std::size_t readLength(const char *p)
 {
     const auto *u = reinterpret_cast<const unsigned char *>(p);
-    return std::size_t(u[0]) | (std::size_t(u[1]) << 8) | (std::size_t(u[2]) << 16) | (std::size_t(u[3]) << 24);
+    return std::size_t(u[0]) | (std::size_t(u[1]) << 8) | (std::size_t(u[2]) << 16) |
+           (std::size_t(u[3]) << 24);
 }
 
 } // namespace

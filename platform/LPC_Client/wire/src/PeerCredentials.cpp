@@ -6,7 +6,9 @@ namespace lpcwire {
 
 bool peerUid(int socketFd, uid_t &uid)
 {
-    struct ucred cred{};
+    struct ucred cred
+    {
+    };
     socklen_t len = sizeof(cred);
     if (::getsockopt(socketFd, SOL_SOCKET, SO_PEERCRED, &cred, &len) != 0 || len != sizeof(cred))
         return false;

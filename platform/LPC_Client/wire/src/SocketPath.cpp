@@ -51,13 +51,16 @@ bool ensureSocketDirectory(const std::string &dir, std::string &error)
         return false;
     }
     // Missing parents of an overridden directory are created on the way.
-    for (std::size_t pos = dir.find('/', 1); pos != std::string::npos; pos = dir.find('/', pos + 1)) {
+    for (std::size_t pos = dir.find('/', 1); pos != std::string::npos;
+         pos = dir.find('/', pos + 1)) {
         if (!makeOne(dir.substr(0, pos), false, error))
             return false;
     }
     if (!makeOne(dir, true, error))
         return false;
-    struct stat st{};
+    struct stat st
+    {
+    };
     if (::lstat(dir.c_str(), &st) != 0) {
         error = "cannot stat [" + dir + "]: " + std::strerror(errno);
         return false;
@@ -79,8 +82,8 @@ bool ensureSocketDirectory(const std::string &dir, std::string &error)
 
 std::string socketPathFor(const std::string &dir, const std::string &serverName, std::string &error)
 {
-    if (serverName.empty() || serverName == "." || serverName == ".."
-        || serverName.find('/') != std::string::npos || serverName.find('\0') != std::string::npos) {
+    if (serverName.empty() || serverName == "." || serverName == ".." ||
+        serverName.find('/') != std::string::npos || serverName.find('\0') != std::string::npos) {
         error = "invalid server name [" + serverName + "]";
         return {};
     }
@@ -89,9 +92,9 @@ std::string socketPathFor(const std::string &dir, const std::string &serverName,
         path += '/';
     path += serverName;
     if (path.size() > maxSocketPathLength()) {
-        error = "socket path [" + path + "] is " + std::to_string(path.size()) + " bytes, longer than the "
-                + std::to_string(maxSocketPathLength()) + " that a Unix socket address holds; "
-                + "set QORVA_LPC_DIR to a shorter directory";
+        error = "socket path [" + path + "] is " + std::to_string(path.size()) +
+                " bytes, longer than the " + std::to_string(maxSocketPathLength()) +
+                " that a Unix socket address holds; " + "set QORVA_LPC_DIR to a shorter directory";
         return {};
     }
     return path;
@@ -99,7 +102,9 @@ std::string socketPathFor(const std::string &dir, const std::string &serverName,
 
 bool isSocketFile(const std::string &path)
 {
-    struct stat st{};
+    struct stat st
+    {
+    };
     return ::lstat(path.c_str(), &st) == 0 && S_ISSOCK(st.st_mode);
 }
 

@@ -67,7 +67,8 @@ public:
 
     /// Calls a client and waits for its Reply, at most timeoutMs milliseconds. Call it
     /// from any thread but the network thread (handlers may call it).
-    CallResult call(const std::string &identity, const OutgoingCall &call, Message &reply, int timeoutMs);
+    CallResult call(const std::string &identity, const OutgoingCall &call, Message &reply,
+                    int timeoutMs);
     /// Calls a client without waiting (the client sees needReply 0).
     CallResult post(const std::string &identity, const OutgoingCall &call);
     /// Closes the connection of one client; false when it is not connected.

@@ -10,6 +10,8 @@ namespace lpcserver {
 
 /// Error number sent in a response when the request queue is full ("server busy").
 constexpr std::uint32_t kErrorServerBusy = 1015;
+/// Error number sent when the handler's answer exceeds the frame limit.
+constexpr std::uint32_t kErrorResponseTooLarge = 1010;
 /// Error number sent when the request handler threw instead of answering.
 constexpr std::uint32_t kErrorHandlerFailed = 1016;
 
@@ -51,8 +53,7 @@ struct OutgoingCall
     std::string body;
 };
 
-enum class CallResult
-{
+enum class CallResult {
     Ok,
     NotRunning,     // server not started
     NotConnected,   // no client with that identity

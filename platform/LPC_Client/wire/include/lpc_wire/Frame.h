@@ -26,8 +26,7 @@ constexpr std::size_t kDefaultMaxFrameSize = 64u * 1024u * 1024u;
 /// Version carried in Hello.status.
 constexpr std::uint32_t kProtocolVersion = 1;
 
-enum class FrameType : std::uint8_t
-{
+enum class FrameType : std::uint8_t {
     Invalid = 0,
     Hello = 1,    // client -> server: text1 identity, flag1 replace an existing connection
     Welcome = 2,  // server -> client: status 0 accepted, else refusal reason; text1 server name

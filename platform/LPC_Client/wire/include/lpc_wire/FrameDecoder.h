@@ -12,8 +12,7 @@ namespace lpcwire {
 class FrameDecoder
 {
 public:
-    enum class Status
-    {
+    enum class Status {
         Frame,     // out holds the next frame
         NeedMore,  // no complete frame buffered yet
         TooLarge,  // announced payload length exceeds the limit

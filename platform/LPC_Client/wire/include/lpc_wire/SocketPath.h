@@ -20,7 +20,8 @@ bool ensureSocketDirectory(const std::string &dir, std::string &error);
 
 /// dir + "/" + serverName after checking the name (non-empty, no '/', not "." or "..")
 /// and the sun_path limit. Returns an empty string with a reason in error on failure.
-std::string socketPathFor(const std::string &dir, const std::string &serverName, std::string &error);
+std::string socketPathFor(const std::string &dir, const std::string &serverName,
+                          std::string &error);
 
 /// True when the path exists and is a socket file.
 bool isSocketFile(const std::string &path);
