@@ -13,13 +13,16 @@
 #include <QorvaGUIToolkit/ItemDataRole.h>
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 #include <QTranslator>
 
 using namespace QorvaGUIToolkit;
@@ -379,6 +382,13 @@ void TestTables::iconClickEmitsRole436()
     QCOMPARE(spy.first().at(0).value<QModelIndex>(), target);
     QCOMPARE(spy.first().at(1).value<CItemDataRole>(), ItemClickableIconRole);
     QCOMPARE(int(spy.first().at(1).value<CItemDataRole>()), 436);
+
+    // The icon's tool tip comes from role 466.
+    QHelpEvent help(QEvent::ToolTip, iconCentre(view, target),
+                    view->viewport()->mapToGlobal(iconCentre(view, target)));
+    QApplication::sendEvent(view->viewport(), &help);
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("Edit"));
+    QToolTip::hideText();
 
     // Hovering the icon shows the pointing hand; elsewhere the normal cursor.
     QTest::mouseMove(view->viewport(), iconCentre(view, target));
