@@ -4,11 +4,58 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace QorvaGUIToolkit {
 namespace detail {
+
+namespace {
+
+// The dialogs are frameless: dragging the title bar moves the window.
+class TitleBarDragger : public QObject
+{
+public:
+    TitleBarDragger(QWidget *titleBar, QWidget *window)
+        : QObject(titleBar)
+        , m_pWindow(window)
+    {
+        titleBar->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            auto *e = static_cast<QMouseEvent *>(event);
+            if (e->button() == Qt::LeftButton) {
+                m_dragging = true;
+                m_offset = e->globalPos() - m_pWindow->frameGeometry().topLeft();
+            }
+            break;
+        }
+        case QEvent::MouseMove:
+            if (m_dragging)
+                m_pWindow->move(static_cast<QMouseEvent *>(event)->globalPos() - m_offset);
+            break;
+        case QEvent::MouseButtonRelease:
+            m_dragging = false;
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *m_pWindow;
+    QPoint m_offset;
+    bool m_dragging = false;
+};
+
+} // namespace
 
 QVBoxLayout *buildDialogChrome(QDialog *dialog, const QString &objectName, const QString &title,
                                QLabel **titleLabel)
@@ -32,6 +79,7 @@ QVBoxLayout *buildDialogChrome(QDialog *dialog, const QString &objectName, const
     titleBar->setFixedHeight(40);
     auto *titleLayout = new QHBoxLayout(titleBar);
     titleLayout->setContentsMargins(16, 0, 8, 0);
+    new TitleBarDragger(titleBar, dialog);
     auto *label = new QLabel(title, titleBar);
     label->setObjectName(QStringLiteral("DialogTitle"));
     titleLayout->addWidget(label, 1);

@@ -10,6 +10,7 @@
 #include <QorvaGUIToolkit/TipDialog.h>
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QFutureWatcher>
 #include <QPushButton>
 #include <QScreen>
@@ -109,6 +110,22 @@ private slots:
         QVERIFY(dialog.findChild<QPushButton *>(QStringLiteral("TipDialogCancel")));
         TipDialog warning(TipDialog::Warning, QStringLiteral("Hint"), QStringLiteral("x"), false);
         QVERIFY(!warning.findChild<QPushButton *>(QStringLiteral("TipDialogCancel")));
+    }
+
+    void titleBarDragMovesTheFramelessDialog()
+    {
+        TipDialog dialog(TipDialog::Information, QStringLiteral("T"), QStringLiteral("x"), false);
+        dialog.show();
+        dialog.move(100, 100);
+        QWidget *titleBar = dialog.findChild<QWidget *>(QStringLiteral("DialogTitleBar"));
+        QVERIFY(titleBar);
+        const QPoint start = titleBar->rect().center();
+        QTest::mousePress(titleBar, Qt::LeftButton, {}, start);
+        QMouseEvent move(QEvent::MouseMove, start + QPoint(30, 20), titleBar->mapToGlobal(start + QPoint(30, 20)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(titleBar, &move);
+        QTest::mouseRelease(titleBar, Qt::LeftButton, {}, start + QPoint(30, 20));
+        QCOMPARE(dialog.pos(), QPoint(130, 120));
     }
 
     void chaseDialogClosesThroughItsSlotConnectedByName()
