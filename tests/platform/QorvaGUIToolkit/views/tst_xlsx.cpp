@@ -65,6 +65,7 @@ private slots:
     void writesTextCellsReadableElsewhere();
     void replacesExistingFile();
     void emptyRowsGiveEmptySheet();
+    void oddTextStaysReadable();
     void failsWithoutLeavingFiles_data();
     void failsWithoutLeavingFiles();
     void unwritableFolderFails();
@@ -139,6 +140,25 @@ void TestXlsx::emptyRowsGiveEmptySheet()
     QVERIFY(read.size() <= 1);
     if (read.size() == 1)
         QVERIFY(read.at(0).toArray().at(0).toArray().at(0).isNull());
+}
+
+void TestXlsx::oddTextStaysReadable()
+{
+    if (!readerAvailable())
+        QSKIP("Debian's python3-openpyxl is not installed");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("odd.xlsx"));
+    const QString control = QStringLiteral("a") + QChar(0x01) + QStringLiteral("b\tc");
+    const QString longText(40000, QChar(0x5F20)); // more than a cell holds
+    const QString formula = QStringLiteral("=1+1");
+    QVERIFY(QXlsxMgr::WriteExcel(path, QList<QStringList>{{control, longText, formula}}));
+    const QJsonArray cells = readBack(path).object().value("rows").toArray().at(0).toArray();
+    QCOMPARE(cells.size(), 3);
+    QVERIFY(cells.at(0).toArray().at(0).toString().startsWith(QStringLiteral("a")));
+    QCOMPARE(cells.at(1).toArray().at(0).toString().size(), 32767);
+    // A leading '=' is text, not a formula someone could slip into an export.
+    QCOMPARE(cells.at(2).toArray().at(1).toString(), QStringLiteral("s"));
+    QCOMPARE(cells.at(2).toArray().at(0).toString(), formula);
 }
 
 void TestXlsx::failsWithoutLeavingFiles_data()
