@@ -14,7 +14,9 @@ namespace QorvaGUIToolkit {
 /// "yyyy-MM-dd hh:mm:ss"), or empty text when no range is set. The calendar button
 /// opens a popup with two date-time edits (begin cannot pass end) and OK; the delete
 /// icon, when shown, empties the field. An empty field means "no bound": GetBeginDateTime
-/// and GetEndDateTime then give invalid date-times. GUI thread only.
+/// and GetEndDateTime then give invalid date-times. QLineEdit::clear() empties the range
+/// too, and setText() of a "begin - end" text in the display format sets it (other text
+/// is refused). GUI thread only.
 class CRangeDateTimeEdit : public QLineEdit
 {
     Q_OBJECT
@@ -57,6 +59,8 @@ protected:
 
 private:
     void updateText();
+    QString rangeText() const;
+    void onTextChanged(const QString &text);
     void createPopup();
     void acceptPopup();
     QDateTime clamp(const QDateTime &value) const;
@@ -73,6 +77,7 @@ private:
     QFrame *m_pPopup = nullptr;
     QDateTimeEdit *m_pBeginEdit = nullptr;
     QDateTimeEdit *m_pEndEdit = nullptr;
+    bool m_updatingText = false;
 };
 
 } // namespace QorvaGUIToolkit

@@ -44,6 +44,7 @@ CRangeDateTimeEdit::CRangeDateTimeEdit(QWidget *parent) : QLineEdit(parent)
     m_pDeleteAction->setProperty("wanted", false);
     connect(m_pCalendarAction, &QAction::triggered, this, &CRangeDateTimeEdit::ShowPopup);
     connect(m_pDeleteAction, &QAction::triggered, this, &CRangeDateTimeEdit::Clear);
+    connect(this, &QLineEdit::textChanged, this, &CRangeDateTimeEdit::onTextChanged);
     setPlaceholderText(tr("Start time - End time"));
 }
 
@@ -145,12 +146,37 @@ bool CRangeDateTimeEdit::IsDeleteIconVisible() const
     return m_pDeleteAction->property("wanted").toBool();
 }
 
+QString CRangeDateTimeEdit::rangeText() const
+{
+    return IsEmpty() ? QString()
+                     : m_begin.toString(m_format) + Separator + m_end.toString(m_format);
+}
+
+void CRangeDateTimeEdit::onTextChanged(const QString &text)
+{
+    // The text is ours unless a caller used QLineEdit's own setText or clear: read the
+    // range back from it so text and range never disagree.
+    if (m_updatingText || text == rangeText())
+        return;
+    if (text.trimmed().isEmpty()) {
+        Clear();
+        return;
+    }
+    const QStringList parts = text.split(Separator);
+    const QDateTime begin =
+        parts.size() == 2 ? QDateTime::fromString(parts.at(0).trimmed(), m_format) : QDateTime();
+    const QDateTime end =
+        parts.size() == 2 ? QDateTime::fromString(parts.at(1).trimmed(), m_format) : QDateTime();
+    if (begin.isValid() && end.isValid())
+        SetDateTimeRange(begin, end);
+    updateText(); // normalised text, or the previous range for unreadable text
+}
+
 void CRangeDateTimeEdit::updateText()
 {
-    if (IsEmpty())
-        setText(QString());
-    else
-        setText(m_begin.toString(m_format) + Separator + m_end.toString(m_format));
+    m_updatingText = true;
+    setText(rangeText());
+    m_updatingText = false;
     // Show the beginning of the range when the field is narrower than the text.
     setCursorPosition(0);
     m_pDeleteAction->setVisible(IsDeleteIconVisible() && !IsEmpty());

@@ -48,6 +48,7 @@ private slots:
     void rangeBoundsAreOrderedAndClamped();
     void rangeDeleteIconEmptiesField();
     void rangePopupKeepsBeginBeforeEnd();
+    void rangeFollowsLineEditCalls();
 
     void multilevelComboPicksNestedItems();
     void multilevelComboPressCanBeRefused();
@@ -316,6 +317,25 @@ void TestInputs::rangePopupKeepsBeginBeforeEnd()
     QVERIFY(!edit.IsEmpty());
     QVERIFY(edit.GetBeginDateTime() <= edit.GetEndDateTime());
     QCOMPARE(edit.GetEndDateTime(), QDateTime(today, QTime(12, 0)));
+}
+
+void TestInputs::rangeFollowsLineEditCalls()
+{
+    CRangeDateTimeEdit edit;
+    edit.SetDisplayFormat(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
+    edit.SetDateTimeRange(QDateTime(QDate(2024, 1, 1), QTime(0, 0)),
+                          QDateTime(QDate(2024, 1, 2), QTime(0, 0)));
+    // A page resetting its form with QLineEdit::clear() must not keep a hidden range.
+    edit.clear();
+    QVERIFY(edit.IsEmpty());
+    QVERIFY(!edit.GetBeginDateTime().isValid());
+    edit.setText(QStringLiteral("2024/03/05 18:00:00 - 2024/03/04 08:00:00"));
+    QCOMPARE(edit.GetBeginDateTime(), QDateTime(QDate(2024, 3, 4), QTime(8, 0)));
+    QCOMPARE(edit.GetEndDateTime(), QDateTime(QDate(2024, 3, 5), QTime(18, 0)));
+    QCOMPARE(edit.text(), QStringLiteral("2024/03/04 08:00:00 - 2024/03/05 18:00:00"));
+    edit.setText(QStringLiteral("not a range"));
+    QCOMPARE(edit.text(), QStringLiteral("2024/03/04 08:00:00 - 2024/03/05 18:00:00"));
+    QVERIFY(!edit.IsEmpty());
 }
 
 void TestInputs::multilevelComboPicksNestedItems()
