@@ -1,0 +1,17 @@
+#pragma once
+
+namespace protocol {
+class ComponentRegisterInfo;
+} // namespace protocol
+
+namespace commlayer {
+
+/// Announces the URLs and LPC methods the component serves; answered by the host.
+/// Blocking; see CommunicationLayerInit.h.
+class CComponentRegisterComm
+{
+public:
+    static bool request(const protocol::ComponentRegisterInfo &info);
+};
+
+} // namespace commlayer

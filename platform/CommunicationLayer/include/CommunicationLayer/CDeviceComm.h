@@ -1,0 +1,19 @@
+#pragma once
+
+namespace protocol {
+class DeviceListData;
+class QueryDeviceCondition;
+} // namespace protocol
+
+namespace commlayer {
+
+/// The framework's devices with type and online state. Blocking; see
+/// CommunicationLayerInit.h.
+class CDeviceComm
+{
+public:
+    static bool getDevices(protocol::DeviceListData &devices,
+                           const protocol::QueryDeviceCondition &condition);
+};
+
+} // namespace commlayer

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace protocol {
+class OperatorPermissionData;
+} // namespace protocol
+
+namespace commlayer {
+
+/// The current operator and their function permissions; answered by the host.
+/// Blocking; see CommunicationLayerInit.h.
+class COperatorComm
+{
+public:
+    static bool getPermissions(protocol::OperatorPermissionData &permissions);
+};
+
+} // namespace commlayer

@@ -1,0 +1,20 @@
+#pragma once
+
+namespace protocol {
+class OrganizationTreeData;
+class PersonListData;
+class QueryOrgPersons;
+} // namespace protocol
+
+namespace commlayer {
+
+/// The framework's organisation and person tree. Blocking; see CommunicationLayerInit.h.
+class COrganizationComm
+{
+public:
+    static bool getOrganizationTree(protocol::OrganizationTreeData &tree);
+    static bool getPersons(protocol::PersonListData &persons,
+                           const protocol::QueryOrgPersons &query);
+};
+
+} // namespace commlayer

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace protocol {
+class ResourceGroupListData;
+} // namespace protocol
+
+namespace commlayer {
+
+/// The framework's resource groups (areas) with their doors. Blocking; see
+/// CommunicationLayerInit.h.
+class CResourceGroupComm
+{
+public:
+    static bool getResourceGroups(protocol::ResourceGroupListData &groups);
+};
+
+} // namespace commlayer

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace protocol {
+class SubscribeInfo;
+} // namespace protocol
+
+namespace commlayer {
+
+/// Tells the host which notification types to forward to this component (the list
+/// replaces earlier ones). Blocking; see CommunicationLayerInit.h.
+class CSubscribeComm
+{
+public:
+    static bool subscribe(const protocol::SubscribeInfo &info);
+};
+
+} // namespace commlayer

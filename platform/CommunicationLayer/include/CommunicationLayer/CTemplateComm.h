@@ -1,0 +1,17 @@
+#pragma once
+
+namespace protocol {
+class TemplateTestRspData;
+class TemplateTest;
+} // namespace protocol
+
+namespace commlayer {
+
+/// The server's template test (an echo). Blocking; see CommunicationLayerInit.h.
+class CTemplateComm
+{
+public:
+    static bool request(protocol::TemplateTestRspData &result, const protocol::TemplateTest &param);
+};
+
+} // namespace commlayer

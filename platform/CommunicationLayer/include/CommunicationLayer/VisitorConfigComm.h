@@ -1,0 +1,20 @@
+#pragma once
+
+namespace protocol {
+class VisitorRightConfigResultData;
+class VisitorRightConfig;
+} // namespace protocol
+
+namespace commlayer {
+
+/// Synchronisation of the visitor rights to the devices. Blocking; see
+/// CommunicationLayerInit.h.
+class VisitorConfigComm
+{
+public:
+    /// Per-device outcome in result.
+    static bool setConfig(protocol::VisitorRightConfigResultData &result,
+                          const protocol::VisitorRightConfig &config);
+};
+
+} // namespace commlayer
