@@ -2,7 +2,9 @@
 
 #include <QorvaGUIToolkit/CValidateLineEditEx.h>
 
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 namespace QorvaGUIToolkit {
@@ -30,7 +32,9 @@ void CValidateLineEditEx::keyPressEvent(QKeyEvent *event)
     QLineEdit::keyPressEvent(event);
     const QString typed = event->text();
     const bool printable = !typed.isEmpty() && typed.at(0).isPrint();
-    if (validator() && printable && !isReadOnly() && text() == before && !hasSelectedText()) {
+    const bool paste =
+        event->matches(QKeySequence::Paste) && !QGuiApplication::clipboard()->text().isEmpty();
+    if (validator() && (printable || paste) && !isReadOnly() && text() == before) {
         detail::ShowInputTip(this, m_refusedTip);
         emit SignalInputRefused();
     }

@@ -16,8 +16,10 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QClipboard>
 #include <QDateTimeEdit>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -173,6 +175,11 @@ void TestInputs::validatingEditRefusesKeystrokes()
     QTest::keyClick(&edit, Qt::Key_Backspace);
     QTest::keyClick(&edit, Qt::Key_Left);
     QCOMPARE(refused.count(), 2);
+    // Pasting refused text is told too.
+    QGuiApplication::clipboard()->setText(QStringLiteral("a:b"));
+    QTest::keySequence(&edit, QKeySequence::Paste);
+    QCOMPARE(edit.text(), QStringLiteral("ab"));
+    QCOMPARE(refused.count(), 3);
 }
 
 void TestInputs::statusProperty()
