@@ -97,19 +97,24 @@ QWidget *buttonsPage()
     auto *disabled = new CPushButton(QStringLiteral("Disabled"), w);
     disabled->setEnabled(false);
     row->addWidget(disabled);
-    row->addWidget(new CCommandButton(QStringLiteral(":/QorvaGUIToolkit/Images/Widgets/edit.svg"), QStringLiteral("编辑 Edit"), w));
-    auto *cmdDel = new CCommandButton(QStringLiteral(":/QorvaGUIToolkit/Images/Widgets/delete.svg"), QStringLiteral("删除"), w);
+    row->addWidget(new CCommandButton(QStringLiteral(":/QorvaGUIToolkit/Images/Widgets/edit.svg"),
+                                      QStringLiteral("编辑 Edit"), w));
+    auto *cmdDel = new CCommandButton(QStringLiteral(":/QorvaGUIToolkit/Images/Widgets/delete.svg"),
+                                      QStringLiteral("删除"), w);
     cmdDel->setDestructive(true);
     row->addWidget(cmdDel);
-    row->addWidget(new CToolPushButton(QStringLiteral(":/QorvaGUIToolkit/Dialog/Images/Dialog/Clear.svg"), QString(), w));
+    row->addWidget(new CToolPushButton(
+        QStringLiteral(":/QorvaGUIToolkit/Dialog/Images/Dialog/Clear.svg"), QString(), w));
     row->addWidget(new CHyperlinkButton(QStringLiteral("下载模板 DownloadTheTemplate"), w));
     row->addStretch(1);
     layout->addLayout(row);
 
     layout->addWidget(sectionTitle(QStringLiteral("切换 Switch"), w));
     auto *switchRow = new QHBoxLayout;
-    switchRow->addWidget(new CMiddleSwitchBox({QStringLiteral("预约 Appointments"), QStringLiteral("记录 Records"),
-                                               QStringLiteral("黑名单 Blacklist")}, w));
+    switchRow->addWidget(
+        new CMiddleSwitchBox({QStringLiteral("预约 Appointments"), QStringLiteral("记录 Records"),
+                              QStringLiteral("黑名单 Blacklist")},
+                             w));
     switchRow->addStretch(1);
     layout->addLayout(switchRow);
 
@@ -120,8 +125,10 @@ QWidget *buttonsPage()
     auto *required = new CLabelWithLeftPoint(QStringLiteral("访客姓名 Name"), w);
     required->setLeftPointVisible(true);
     form->addRow(required, new QLabel(QStringLiteral("张三 (required: dot on the left)"), w));
-    form->addRow(new CLabelWithLeftPoint(QStringLiteral("备注 Remark"), w), new QLabel(QStringLiteral("optional"), w));
-    auto *elided = new CLabel(QStringLiteral("A very long caption that is elided to the width of the label"), w);
+    form->addRow(new CLabelWithLeftPoint(QStringLiteral("备注 Remark"), w),
+                 new QLabel(QStringLiteral("optional"), w));
+    auto *elided = new CLabel(
+        QStringLiteral("A very long caption that is elided to the width of the label"), w);
     elided->setElideMode(Qt::ElideRight);
     elided->setFixedWidth(200);
     form->addRow(new CLabelWithLeftPoint(QStringLiteral("CLabel"), w), elided);
@@ -173,7 +180,8 @@ QWidget *inputsPage()
     fancy->setText(QStringLiteral("Fancy"));
     add(QStringLiteral("CFancyLineEdit"), fancy);
     auto *combo = new CComboBox(w);
-    combo->addItems({QStringLiteral("商务 Business"), QStringLiteral("面试 Interview"), QStringLiteral("参观 Visit")});
+    combo->addItems({QStringLiteral("商务 Business"), QStringLiteral("面试 Interview"),
+                     QStringLiteral("参观 Visit")});
     add(QStringLiteral("来访事由 Reason"), combo, true);
     auto *tree = new QStandardItemModel(w);
     auto *root = new QStandardItem(QStringLiteral("总部 Headquarters"));
@@ -194,9 +202,11 @@ QWidget *inputsPage()
     auto *path = new CPathComboBox(w);
     path->SetPath(QStringLiteral("/home/operator/预约导入.xlsx"));
     add(QStringLiteral("CPathComboBox"), path);
-    add(QStringLiteral("CDateTimeEdit"), new CDateTimeEdit(QDateTime(QDate(2026, 12, 5), QTime(9, 30)), w));
+    add(QStringLiteral("CDateTimeEdit"),
+        new CDateTimeEdit(QDateTime(QDate(2026, 12, 5), QTime(9, 30)), w));
     auto *range = new CRangeDateTimeEdit(w);
-    range->SetDefaultDateTime(QDateTime(QDate(2026, 12, 5), QTime(0, 0)), QDateTime(QDate(2026, 12, 5), QTime(23, 59, 59)));
+    range->SetDefaultDateTime(QDateTime(QDate(2026, 12, 5), QTime(0, 0)),
+                              QDateTime(QDate(2026, 12, 5), QTime(23, 59, 59)));
     add(QStringLiteral("访问时间 Visit time"), range, true);
     auto *spin = new CSpinBox(w);
     spin->setRange(1, 365);
@@ -232,8 +242,9 @@ QWidget *tablesPage()
     layout->addLayout(toolbar);
 
     auto *model = new CStandardItemModel(0, 5, w);
-    model->SetHorizontalHeaderTexts({QString(), QStringLiteral("访客姓名"), QStringLiteral("被访人"),
-                                     QStringLiteral("来访时间"), QStringLiteral("操作")});
+    model->SetHorizontalHeaderTexts({QString(), QStringLiteral("访客姓名"),
+                                     QStringLiteral("被访人"), QStringLiteral("来访时间"),
+                                     QStringLiteral("操作")});
     model->SetHeaderCheckable(0, true);
     const QStringList names{QStringLiteral("张三"), QStringLiteral("李四"), QStringLiteral("王五"),
                             QStringLiteral("Alice Martin"), QStringLiteral("赵六")};
@@ -241,10 +252,13 @@ QWidget *tablesPage()
         QList<QStandardItem *> items;
         auto *check = new CStandardItem;
         check->setCheckable(true);
-        items << check << new CStandardItem(names.at(i)) << new CStandardItem(QStringLiteral("前台 Reception"))
-              << new CStandardItem(QStringLiteral("2026-12-05 %1:00:00").arg(9 + i, 2, 10, QLatin1Char('0')));
+        items << check << new CStandardItem(names.at(i))
+              << new CStandardItem(QStringLiteral("前台 Reception"))
+              << new CStandardItem(
+                     QStringLiteral("2026-12-05 %1:00:00").arg(9 + i, 2, 10, QLatin1Char('0')));
         auto *op = new CStandardItem;
-        op->setData(QStringLiteral(":/QorvaGUIToolkit/Images/Widgets/edit.svg"), ItemClickableIconRole);
+        op->setData(QStringLiteral(":/QorvaGUIToolkit/Images/Widgets/edit.svg"),
+                    ItemClickableIconRole);
         op->setData(QStringLiteral("Edit"), ItemIconToolTipRole);
         items << op;
         model->appendRow(items);
@@ -259,9 +273,13 @@ QWidget *tablesPage()
     auto *bottom = new QHBoxLayout;
     auto *doors = new CTreeViewModel(w);
     auto *area = new CTreeViewItem(QStringLiteral("一号楼 Building 1"));
-    area->appendRow(new CTreeViewItem(QIcon(QStringLiteral(":/common/Images/common/door.svg")), QStringLiteral("大门 Main door")));
-    area->appendRow(new CTreeViewItem(QIcon(QStringLiteral(":/common/Images/common/dooroffline.svg")), QStringLiteral("侧门 Side door (offline)")));
-    area->appendRow(new CTreeViewItem(QIcon(QStringLiteral(":/common/Images/common/man.svg")), QStringLiteral("人员 Person")));
+    area->appendRow(new CTreeViewItem(QIcon(QStringLiteral(":/common/Images/common/door.svg")),
+                                      QStringLiteral("大门 Main door")));
+    area->appendRow(
+        new CTreeViewItem(QIcon(QStringLiteral(":/common/Images/common/dooroffline.svg")),
+                          QStringLiteral("侧门 Side door (offline)")));
+    area->appendRow(new CTreeViewItem(QIcon(QStringLiteral(":/common/Images/common/man.svg")),
+                                      QStringLiteral("人员 Person")));
     doors->appendRow(area);
     auto *location = new CLocationViewWidget(w);
     location->setHeaderHidden(true);
@@ -283,22 +301,26 @@ QWidget *dialogsPage(QWidget *window)
     auto *row = new QHBoxLayout;
     auto *tip = new CSecondaryButton(QStringLiteral("TipDialog"), w);
     QObject::connect(tip, &QPushButton::clicked, w, [window] {
-        TipDialog::showMessageInfo(4, QStringLiteral("确认"), QStringLiteral("确定要删除所选的预约吗？"), window);
+        TipDialog::showMessageInfo(4, QStringLiteral("确认"),
+                                   QStringLiteral("确定要删除所选的预约吗？"), window);
     });
     auto *warn = new CSecondaryButton(QStringLiteral("CWarningDlg"), w);
     QObject::connect(warn, &QPushButton::clicked, w, [window] {
-        CWarningDlg::ShowMessageInfo(QStringLiteral("错误"), QStringLiteral("名称已存在。"), window);
+        CWarningDlg::ShowMessageInfo(QStringLiteral("错误"), QStringLiteral("名称已存在。"),
+                                     window);
     });
     auto *chase = new CSecondaryButton(QStringLiteral("CChaseDialog"), w);
     QObject::connect(chase, &QPushButton::clicked, w, [window] {
-        CChaseDialog dialog(window, QStringLiteral(":/QorvaGUIToolkit/Dialog/Images/Dialog/Loading.gif"),
+        CChaseDialog dialog(window,
+                            QStringLiteral(":/QorvaGUIToolkit/Dialog/Images/Dialog/Loading.gif"),
                             QStringLiteral("正在查询… Loading"), true);
         QTimer::singleShot(2000, &dialog, &CChaseDialog::OnImmediatelyStopChase);
         dialog.exec();
     });
     auto *notice = new CSecondaryButton(QStringLiteral("Notice"), w);
     QObject::connect(notice, &QPushButton::clicked, w, [window] {
-        CInformationDlg::ShowInformationAtScreenRightBottom(QStringLiteral("保存成功 Saved"), window);
+        CInformationDlg::ShowInformationAtScreenRightBottom(QStringLiteral("保存成功 Saved"),
+                                                            window);
     });
     for (auto *b : {tip, warn, chase, notice})
         row->addWidget(b);
@@ -310,18 +332,23 @@ QWidget *dialogsPage(QWidget *window)
 
 void openDialogs(QWidget *window)
 {
-    auto *tip = new TipDialog(TipDialog::Question, QStringLiteral("确认 Confirm"),
-                              QStringLiteral("确定要删除所选的 3 条预约吗？\nDelete the 3 selected appointments?"), true, window);
+    auto *tip = new TipDialog(
+        TipDialog::Question, QStringLiteral("确认 Confirm"),
+        QStringLiteral("确定要删除所选的 3 条预约吗？\nDelete the 3 selected appointments?"), true,
+        window);
     tip->setAttribute(Qt::WA_DeleteOnClose);
     tip->show();
     tip->move(window->geometry().center() - QPoint(tip->width() + 20, tip->height() / 2));
-    auto *chase = new CChaseDialog(window, QStringLiteral(":/QorvaGUIToolkit/Dialog/Images/Dialog/Loading.gif"),
-                                   QStringLiteral("正在查询… Loading"), false);
+    auto *chase = new CChaseDialog(
+        window, QStringLiteral(":/QorvaGUIToolkit/Dialog/Images/Dialog/Loading.gif"),
+        QStringLiteral("正在查询… Loading"), false);
     chase->setModal(false);
     chase->show();
     chase->move(window->geometry().center() + QPoint(40, -60));
-    CInformationDlg::ShowInformationAtScreenRightBottom(QStringLiteral("保存成功 Saved"), window)->setDisplayTime(600000);
-    auto *error = new CInformationDlg(QStringLiteral("保存失败 SaveFailed: 服务器繁忙，请稍后重试。"), CInformationDlg::Error);
+    CInformationDlg::ShowInformationAtScreenRightBottom(QStringLiteral("保存成功 Saved"), window)
+        ->setDisplayTime(600000);
+    auto *error = new CInformationDlg(
+        QStringLiteral("保存失败 SaveFailed: 服务器繁忙，请稍后重试。"), CInformationDlg::Error);
     error->setDisplayTime(600000);
     error->popUp(window);
 }
@@ -333,34 +360,43 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
-    QCommandLineOption skinOption(QStringLiteral("skin"), QStringLiteral("dark, neutral, bright or blue"),
+    QCommandLineOption skinOption(QStringLiteral("skin"),
+                                  QStringLiteral("dark, neutral, bright or blue"),
                                   QStringLiteral("dir"), QStringLiteral("dark"));
-    QCommandLineOption pageOption(QStringLiteral("page"), QStringLiteral("navigation entry shown first (0-3)"),
+    QCommandLineOption pageOption(QStringLiteral("page"),
+                                  QStringLiteral("navigation entry shown first (0-3)"),
                                   QStringLiteral("n"), QStringLiteral("0"));
-    QCommandLineOption dialogsOption(QStringLiteral("dialogs"), QStringLiteral("open sample dialogs and notices"));
-    QCommandLineOption rtlOption(QStringLiteral("rtl"), QStringLiteral("right-to-left layout and style sheets"));
+    QCommandLineOption dialogsOption(QStringLiteral("dialogs"),
+                                     QStringLiteral("open sample dialogs and notices"));
+    QCommandLineOption rtlOption(QStringLiteral("rtl"),
+                                 QStringLiteral("right-to-left layout and style sheets"));
     parser.addOptions({skinOption, pageOption, dialogsOption, rtlOption});
     parser.process(app);
 
     const QString skinDir = parser.value(skinOption);
-    const QString skinKey = skinDir == QLatin1String("neutral") ? QStringLiteral("NeutralSkin")
+    const QString skinKey = skinDir == QLatin1String("neutral")  ? QStringLiteral("NeutralSkin")
                             : skinDir == QLatin1String("bright") ? QStringLiteral("GreyRedSkin")
-                            : skinDir == QLatin1String("blue") ? QStringLiteral("BlueSkin")
-                                                               : QStringLiteral("BlackRedSkin");
+                            : skinDir == QLatin1String("blue")   ? QStringLiteral("BlueSkin")
+                                                                 : QStringLiteral("BlackRedSkin");
     initSkinType(skinKey);
     QFont font(QStringLiteral("Microsoft YaHei"));
     font.setPixelSize(12);
     app.setFont(font);
     const bool rtl = parser.isSet(rtlOption);
     initGuiLayoutDirection(!rtl);
-    app.setStyleSheet(rtl ? CFile::mirrorStyleSheet(skinStyleSheet(skinDir)) : skinStyleSheet(skinDir));
+    app.setStyleSheet(rtl ? CFile::mirrorStyleSheet(skinStyleSheet(skinDir))
+                          : skinStyleSheet(skinDir));
 
     CBaseCentralWidget window;
     window.setWindowTitle(QStringLiteral("toolkit-gallery (%1)").arg(skinDir));
     window.setSkinType(skinKey);
-    const QString nor = QStringLiteral(":/QorvaGUIToolkit/Images/Widgets/folder_%1.svg")
-                            .arg(skinDir == QLatin1String("neutral") || skinDir == QLatin1String("bright") ? "light" : "dark");
-    QList<QPair<QString, QWidget *>> controls{{QStringLiteral("按钮与标签 Buttons"), buttonsPage()}};
+    const QString nor =
+        QStringLiteral(":/QorvaGUIToolkit/Images/Widgets/folder_%1.svg")
+            .arg(skinDir == QLatin1String("neutral") || skinDir == QLatin1String("bright")
+                     ? "light"
+                     : "dark");
+    QList<QPair<QString, QWidget *>> controls{
+        {QStringLiteral("按钮与标签 Buttons"), buttonsPage()}};
 #ifdef GALLERY_HAS_INPUTS
     controls << qMakePair(QStringLiteral("输入框 Inputs"), inputsPage());
 #endif
@@ -368,7 +404,8 @@ int main(int argc, char *argv[])
 #ifdef GALLERY_HAS_VIEWS
     window.add(nor, nor, QStringLiteral("表格 Tables"), tablesPage());
 #endif
-    window.add(nor, nor, QStringLiteral("对话框 Dialogs"), {{QStringLiteral("对话框与通知"), dialogsPage(&window)}});
+    window.add(nor, nor, QStringLiteral("对话框 Dialogs"),
+               {{QStringLiteral("对话框与通知"), dialogsPage(&window)}});
 
     const int pageNo = parser.value(pageOption).toInt();
     QList<QPair<int, int>> positions{{0, 0}};

@@ -116,7 +116,8 @@ void rightSlideAnimation(QWidget *widget, QWidget *reference, int milliseconds)
     if (parent)
         topLeft = parent->mapFromGlobal(topLeft);
     const int width = widget->width() > 0 ? widget->width() : widget->sizeHint().width();
-    const QRect end(topLeft.x() + reference->width() - width, topLeft.y(), width, reference->height());
+    const QRect end(topLeft.x() + reference->width() - width, topLeft.y(), width,
+                    reference->height());
     const QRect start(topLeft.x() + reference->width(), topLeft.y(), width, reference->height());
 
     widget->show();

@@ -26,8 +26,7 @@ class NavigationGroupButton : public QPushButton
 public:
     NavigationGroupButton(const QIcon &icon, const QString &text, QWidget *parent)
         : QPushButton(icon, text, parent)
-    {
-    }
+    {}
 
 protected:
     void paintEvent(QPaintEvent *event) override
@@ -60,8 +59,7 @@ void repolish(QWidget *w)
 
 } // namespace
 
-CBaseCentralWidget::CBaseCentralWidget(QWidget *parent)
-    : QWidget(parent)
+CBaseCentralWidget::CBaseCentralWidget(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("CBaseCentralWidget"));
     auto *layout = new QHBoxLayout(this);
@@ -106,7 +104,8 @@ QString CBaseCentralWidget::skinType() const
     return m_skinType;
 }
 
-QAbstractButton *CBaseCentralWidget::makeHeader(const QString &icon, const QString &text, bool selectable)
+QAbstractButton *CBaseCentralWidget::makeHeader(const QString &icon, const QString &text,
+                                                bool selectable)
 {
     auto *header = new NavigationGroupButton(QIcon(icon), text, m_pNavigation);
     header->setObjectName(QStringLiteral("NavigationGroup"));
@@ -119,7 +118,8 @@ QAbstractButton *CBaseCentralWidget::makeHeader(const QString &icon, const QStri
     return header;
 }
 
-void CBaseCentralWidget::add(const QString &normalIcon, const QString &selectedIcon, const QString &groupText,
+void CBaseCentralWidget::add(const QString &normalIcon, const QString &selectedIcon,
+                             const QString &groupText,
                              const QList<QPair<QString, QWidget *>> &entries)
 {
     const int groupIndex = m_groups.size();
@@ -148,7 +148,8 @@ void CBaseCentralWidget::add(const QString &normalIcon, const QString &selectedI
         button->setFocusPolicy(Qt::NoFocus);
         button->setFixedHeight(36);
         m_pSelection->addButton(button);
-        connect(button, &QAbstractButton::clicked, this, [this, groupIndex, i] { select(groupIndex, i, true); });
+        connect(button, &QAbstractButton::clicked, this,
+                [this, groupIndex, i] { select(groupIndex, i, true); });
         boxLayout->addWidget(button);
         entry.button = button;
         if (entry.page)
@@ -161,8 +162,8 @@ void CBaseCentralWidget::add(const QString &normalIcon, const QString &selectedI
     m_groups << group;
 }
 
-void CBaseCentralWidget::add(const QString &normalIcon, const QString &selectedIcon, const QString &groupText,
-                             QWidget *page)
+void CBaseCentralWidget::add(const QString &normalIcon, const QString &selectedIcon,
+                             const QString &groupText, QWidget *page)
 {
     const int groupIndex = m_groups.size();
     Group group;
@@ -173,7 +174,8 @@ void CBaseCentralWidget::add(const QString &normalIcon, const QString &selectedI
     group.header = makeHeader(normalIcon, groupText, true);
     group.header->setProperty("hasEntries", false);
     m_pSelection->addButton(group.header);
-    connect(group.header, &QAbstractButton::clicked, this, [this, groupIndex] { select(groupIndex, 0, true); });
+    connect(group.header, &QAbstractButton::clicked, this,
+            [this, groupIndex] { select(groupIndex, 0, true); });
     if (page)
         m_pContent->addWidget(page);
     m_pNavLayout->insertWidget(m_pNavLayout->count() - 1, group.header);
@@ -227,7 +229,8 @@ void CBaseCentralWidget::refreshGroupIcons()
     for (int i = 0; i < m_groups.size(); ++i) {
         Group &g = m_groups[i];
         const bool active = i == m_currentGroup;
-        g.header->setIcon(QIcon(active && !g.selectedIcon.isEmpty() ? g.selectedIcon : g.normalIcon));
+        g.header->setIcon(
+            QIcon(active && !g.selectedIcon.isEmpty() ? g.selectedIcon : g.normalIcon));
         if (g.header->property("active").toBool() != active) {
             g.header->setProperty("active", active);
             repolish(g.header);

@@ -5,10 +5,7 @@
 
 namespace QorvaGUIToolkit {
 
-CCommandButton::CCommandButton(QWidget *parent)
-    : CCommandButton(QString(), QString(), parent)
-{
-}
+CCommandButton::CCommandButton(QWidget *parent) : CCommandButton(QString(), QString(), parent) {}
 
 CCommandButton::CCommandButton(const QString &icon, const QString &text, QWidget *parent)
     : QPushButton(text, parent)

@@ -50,8 +50,8 @@ QString CFile::ReadAllHb(const QStringList &fileNames, const QString &dir)
     for (const QString &name : fileNames) {
         const QFileInfo info(name);
         const QString hbName = info.completeBaseName() + QLatin1String("_Hb.") + info.suffix();
-        const QString hbPath = joinPath(dir, info.path() == QLatin1String(".") ? hbName
-                                                                              : info.path() + '/' + hbName);
+        const QString hbPath =
+            joinPath(dir, info.path() == QLatin1String(".") ? hbName : info.path() + '/' + hbName);
         QString text;
         if (QFile::exists(hbPath)) {
             if (!readText(hbPath, &text))
@@ -79,8 +79,9 @@ QString CFile::mirrorStyleSheet(const QString &styleSheet)
     while (it.hasNext()) {
         const auto m = it.next();
         out += styleSheet.midRef(last, m.capturedStart() - last);
-        out += QLatin1String("border-") + m.captured(1)
-               + (m.captured(2) == QLatin1String("left") ? QLatin1String("right") : QLatin1String("left"));
+        out += QLatin1String("border-") + m.captured(1) +
+               (m.captured(2) == QLatin1String("left") ? QLatin1String("right")
+                                                       : QLatin1String("left"));
         last = m.capturedEnd();
     }
     out += styleSheet.midRef(last);

@@ -4,13 +4,9 @@
 
 namespace QorvaGUIToolkit {
 
-CHyperlinkButton::CHyperlinkButton(QWidget *parent)
-    : CHyperlinkButton(QString(), parent)
-{
-}
+CHyperlinkButton::CHyperlinkButton(QWidget *parent) : CHyperlinkButton(QString(), parent) {}
 
-CHyperlinkButton::CHyperlinkButton(const QString &text, QWidget *parent)
-    : QPushButton(text, parent)
+CHyperlinkButton::CHyperlinkButton(const QString &text, QWidget *parent) : QPushButton(text, parent)
 {
     setCursor(Qt::PointingHandCursor);
     setFlat(true);

@@ -32,14 +32,15 @@ QList<QPointer<CInformationDlg>> &liveNotices()
 } // namespace
 
 CInformationDlg::CInformationDlg(const QString &text, Level level, QWidget *parent)
-    : QFrame(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-    , m_level(level)
+    : QFrame(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_level(level)
 {
     setObjectName(QStringLiteral("CInformationDlg"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setProperty("level", level == Error ? QStringLiteral("error")
-                                        : level == Success ? QStringLiteral("success") : QStringLiteral("info"));
+    setProperty("level", level == Error     ? QStringLiteral("error")
+                         : level == Success ? QStringLiteral("success")
+                                            : QStringLiteral("info"));
     setFixedWidth(kWidth);
 
     auto *layout = new QHBoxLayout(this);
@@ -47,8 +48,9 @@ CInformationDlg::CInformationDlg(const QString &text, Level level, QWidget *pare
     layout->setSpacing(10);
     m_pIcon = new QLabel(this);
     m_pIcon->setObjectName(QStringLiteral("InformationIcon"));
-    const QString kind = level == Error ? QStringLiteral("error")
-                                        : level == Success ? QStringLiteral("success") : QStringLiteral("info");
+    const QString kind = level == Error     ? QStringLiteral("error")
+                         : level == Success ? QStringLiteral("success")
+                                            : QStringLiteral("info");
     m_pIcon->setPixmap(QIcon(detail::messagePicture(kind)).pixmap(20, 20));
     layout->addWidget(m_pIcon, 0, Qt::AlignTop);
     m_pText = new QLabel(text, this);
@@ -100,8 +102,9 @@ void CInformationDlg::popUp(QWidget *anchor)
     });
 }
 
-CInformationDlg *CInformationDlg::ShowInformationAtScreenRightBottom(const QString &text, QWidget *widget,
-                                                                     bool isError, bool, bool)
+CInformationDlg *CInformationDlg::ShowInformationAtScreenRightBottom(const QString &text,
+                                                                     QWidget *widget, bool isError,
+                                                                     bool, bool)
 {
     TestHooks::record(TestHooks::Kind::Notice, QString(), text);
     auto *notice = new CInformationDlg(text, isError ? Error : Info, nullptr);

@@ -4,16 +4,9 @@
 
 namespace QorvaGUIToolkit {
 
-CLabel::CLabel(QWidget *parent)
-    : CLabel(QString(), parent)
-{
-}
+CLabel::CLabel(QWidget *parent) : CLabel(QString(), parent) {}
 
-CLabel::CLabel(const QString &text, QWidget *parent)
-    : QLabel(text, parent)
-    , m_fullText(text)
-{
-}
+CLabel::CLabel(const QString &text, QWidget *parent) : QLabel(text, parent), m_fullText(text) {}
 
 void CLabel::setElideMode(Qt::TextElideMode mode)
 {
@@ -41,7 +34,8 @@ QSize CLabel::minimumSizeHint() const
 {
     if (m_elide == Qt::ElideNone)
         return QLabel::minimumSizeHint();
-    return QSize(fontMetrics().horizontalAdvance(QStringLiteral("...")) + 4, QLabel::minimumSizeHint().height());
+    return QSize(fontMetrics().horizontalAdvance(QStringLiteral("...")) + 4,
+                 QLabel::minimumSizeHint().height());
 }
 
 void CLabel::resizeEvent(QResizeEvent *event)

@@ -11,10 +11,8 @@ namespace {
 constexpr int kPointSpace = 10; // point plus the gap before the text
 }
 
-CLabelWithLeftPoint::CLabelWithLeftPoint(QWidget *parent)
-    : CLabelWithLeftPoint(QString(), parent)
-{
-}
+CLabelWithLeftPoint::CLabelWithLeftPoint(QWidget *parent) : CLabelWithLeftPoint(QString(), parent)
+{}
 
 CLabelWithLeftPoint::CLabelWithLeftPoint(const QString &text, QWidget *parent)
     : QLabel(text, parent)
@@ -67,8 +65,9 @@ void CLabelWithLeftPoint::paintEvent(QPaintEvent *event)
     painter.setPen(Qt::NoPen);
     painter.setBrush(pointColor());
     // Centred on the first text line, whatever the label's alignment.
-    const int lineCenter = (alignment() & Qt::AlignTop) ? fontMetrics().height() / 2 + contentsRect().top()
-                                                         : height() / 2;
+    const int lineCenter = (alignment() & Qt::AlignTop)
+                               ? fontMetrics().height() / 2 + contentsRect().top()
+                               : height() / 2;
     const bool rtl = layoutDirection() == Qt::RightToLeft;
     const qreal x = rtl ? width() - 1.0 - PointDiameter : 1.0;
     painter.drawEllipse(QRectF(x, lineCenter - PointDiameter / 2.0, PointDiameter, PointDiameter));

@@ -34,7 +34,8 @@ public:
             return own;
         const QString text = QSortFilterProxyModel::data(index, Qt::DisplayRole).toString();
         const bool hasIcon = QSortFilterProxyModel::data(index, Qt::DecorationRole).isValid();
-        const int width = QFontMetrics(QApplication::font()).horizontalAdvance(text) + (hasIcon ? 32 : 12);
+        const int width =
+            QFontMetrics(QApplication::font()).horizontalAdvance(text) + (hasIcon ? 32 : 12);
         return QSize(width, rowHeight);
     }
 };
@@ -42,8 +43,7 @@ public:
 } // namespace
 
 CLocationViewWidget::CLocationViewWidget(QWidget *parent)
-    : QWidget(parent)
-    , m_pProxy(new LocationFilterModel(this))
+    : QWidget(parent), m_pProxy(new LocationFilterModel(this))
 {
     setObjectName(QStringLiteral("CLocationViewWidget"));
     setAttribute(Qt::WA_StyledBackground);
@@ -74,7 +74,9 @@ CLocationViewWidget::CLocationViewWidget(QWidget *parent)
     connect(m_pView, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex &index) { emit signalDoubleClicked(toSource(index)); });
     connect(m_pView, &CTreeView::SignalClicked, this,
-            [this](const QModelIndex &index, CItemDataRole role) { emit SignalClicked(toSource(index), role); });
+            [this](const QModelIndex &index, CItemDataRole role) {
+                emit SignalClicked(toSource(index), role);
+            });
 }
 
 void CLocationViewWidget::setModel(QAbstractItemModel *model)

@@ -7,15 +7,10 @@
 
 namespace QorvaGUIToolkit {
 
-CMiddleSwitchBox::CMiddleSwitchBox(QWidget *parent)
-    : CMiddleSwitchBox(QStringList(), parent)
-{
-}
+CMiddleSwitchBox::CMiddleSwitchBox(QWidget *parent) : CMiddleSwitchBox(QStringList(), parent) {}
 
 CMiddleSwitchBox::CMiddleSwitchBox(const QStringList &items, QWidget *parent)
-    : QWidget(parent)
-    , m_pGroup(new QButtonGroup(this))
-    , m_pLayout(new QHBoxLayout(this))
+    : QWidget(parent), m_pGroup(new QButtonGroup(this)), m_pLayout(new QHBoxLayout(this))
 {
     m_pLayout->setContentsMargins(0, 0, 0, 0);
     m_pLayout->setSpacing(0);
@@ -89,9 +84,10 @@ void CMiddleSwitchBox::updatePositions()
     const int n = count();
     for (int i = 0; i < n; ++i) {
         QAbstractButton *b = m_pGroup->button(i);
-        const QString position = n == 1 ? QStringLiteral("only")
-                                 : i == 0 ? QStringLiteral("first")
-                                 : i == n - 1 ? QStringLiteral("last") : QStringLiteral("middle");
+        const QString position = n == 1       ? QStringLiteral("only")
+                                 : i == 0     ? QStringLiteral("first")
+                                 : i == n - 1 ? QStringLiteral("last")
+                                              : QStringLiteral("middle");
         b->setProperty("position", position);
         b->style()->unpolish(b);
         b->style()->polish(b);

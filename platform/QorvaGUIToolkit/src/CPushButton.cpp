@@ -2,13 +2,9 @@
 
 namespace QorvaGUIToolkit {
 
-CPushButton::CPushButton(QWidget *parent)
-    : CPushButton(QString(), parent)
-{
-}
+CPushButton::CPushButton(QWidget *parent) : CPushButton(QString(), parent) {}
 
-CPushButton::CPushButton(const QString &text, QWidget *parent)
-    : QPushButton(text, parent)
+CPushButton::CPushButton(const QString &text, QWidget *parent) : QPushButton(text, parent)
 {
     setCursor(Qt::PointingHandCursor);
     setMinimumWidth(72);

@@ -4,9 +4,7 @@
 
 namespace QorvaGUIToolkit {
 
-CScrollArea::CScrollArea(QWidget *parent)
-    : QScrollArea(parent)
-    , m_pBar(new CVerScrollBar(this))
+CScrollArea::CScrollArea(QWidget *parent) : QScrollArea(parent), m_pBar(new CVerScrollBar(this))
 {
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);

@@ -4,13 +4,9 @@
 
 namespace QorvaGUIToolkit {
 
-CSecondaryButton::CSecondaryButton(QWidget *parent)
-    : CSecondaryButton(QString(), parent)
-{
-}
+CSecondaryButton::CSecondaryButton(QWidget *parent) : CSecondaryButton(QString(), parent) {}
 
-CSecondaryButton::CSecondaryButton(const QString &text, QWidget *parent)
-    : QPushButton(text, parent)
+CSecondaryButton::CSecondaryButton(const QString &text, QWidget *parent) : QPushButton(text, parent)
 {
     setCursor(Qt::PointingHandCursor);
     setMinimumWidth(72);

@@ -5,8 +5,7 @@
 
 namespace QorvaGUIToolkit {
 
-CShadeFrame::CShadeFrame(QWidget *parent)
-    : QFrame(parent)
+CShadeFrame::CShadeFrame(QWidget *parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("CShadeFrame"));
     setAttribute(Qt::WA_NoSystemBackground);

@@ -4,12 +4,10 @@
 
 namespace QorvaGUIToolkit {
 
-CToolPushButton::CToolPushButton(QWidget *parent)
-    : CToolPushButton(QString(), QString(), parent)
-{
-}
+CToolPushButton::CToolPushButton(QWidget *parent) : CToolPushButton(QString(), QString(), parent) {}
 
-CToolPushButton::CToolPushButton(const QString &normalIcon, const QString &hoverIcon, QWidget *parent)
+CToolPushButton::CToolPushButton(const QString &normalIcon, const QString &hoverIcon,
+                                 QWidget *parent)
     : QPushButton(parent)
 {
     setCursor(Qt::PointingHandCursor);
@@ -20,7 +18,8 @@ CToolPushButton::CToolPushButton(const QString &normalIcon, const QString &hover
     setIcons(normalIcon, hoverIcon);
 }
 
-void CToolPushButton::setIcons(const QString &normalIcon, const QString &hoverIcon, const QString &pressedIcon)
+void CToolPushButton::setIcons(const QString &normalIcon, const QString &hoverIcon,
+                               const QString &pressedIcon)
 {
     m_normal = normalIcon;
     m_hover = hoverIcon.isEmpty() ? normalIcon : hoverIcon;

@@ -2,9 +2,6 @@
 
 namespace QorvaGUIToolkit {
 
-CVerScrollBar::CVerScrollBar(QWidget *parent)
-    : QScrollBar(Qt::Vertical, parent)
-{
-}
+CVerScrollBar::CVerScrollBar(QWidget *parent) : QScrollBar(Qt::Vertical, parent) {}
 
 } // namespace QorvaGUIToolkit

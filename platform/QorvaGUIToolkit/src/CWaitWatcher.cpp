@@ -10,11 +10,8 @@
 namespace QorvaGUIToolkit {
 
 CWaitWatcher::CWaitWatcher(QWidget *page, const QString &text, QObject *parent)
-    : QObject(parent)
-    , m_pPage(page)
-    , m_text(text)
-{
-}
+    : QObject(parent), m_pPage(page), m_text(text)
+{}
 
 QString CWaitWatcher::defaultAnimation()
 {
@@ -32,9 +29,11 @@ bool CWaitWatcher::wait(const QFuture<void> &future)
 
     CChaseDialog dialog(window, defaultAnimation(), m_text, false);
     bool stoppedByOperator = false;
-    connect(&dialog, &CChaseDialog::signalStopRequested, this, [&stoppedByOperator] { stoppedByOperator = true; });
+    connect(&dialog, &CChaseDialog::signalStopRequested, this,
+            [&stoppedByOperator] { stoppedByOperator = true; });
     QFutureWatcher<void> watcher;
-    connect(&watcher, &QFutureWatcher<void>::finished, &dialog, &CChaseDialog::OnImmediatelyStopChase);
+    connect(&watcher, &QFutureWatcher<void>::finished, &dialog,
+            &CChaseDialog::OnImmediatelyStopChase);
     watcher.setFuture(future);
     if (future.isFinished())
         dialog.OnImmediatelyStopChase();

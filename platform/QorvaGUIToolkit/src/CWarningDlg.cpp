@@ -12,18 +12,21 @@
 
 namespace QorvaGUIToolkit {
 
-CWarningDlg::CWarningDlg(const QString &title, const QString &text, const QPixmap &pixmap, QWidget *parent)
+CWarningDlg::CWarningDlg(const QString &title, const QString &text, const QPixmap &pixmap,
+                         QWidget *parent)
     : QDialog(parent)
 {
-    QVBoxLayout *content = detail::buildDialogChrome(this, QStringLiteral("CWarningDlg"), title, nullptr);
+    QVBoxLayout *content =
+        detail::buildDialogChrome(this, QStringLiteral("CWarningDlg"), title, nullptr);
     setMinimumWidth(360);
 
     auto *row = new QHBoxLayout;
     row->setSpacing(12);
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("WarningPicture"));
-    picture->setPixmap(pixmap.isNull() ? QIcon(detail::messagePicture(QStringLiteral("warning"))).pixmap(32, 32)
-                                       : pixmap.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    picture->setPixmap(pixmap.isNull()
+                           ? QIcon(detail::messagePicture(QStringLiteral("warning"))).pixmap(32, 32)
+                           : pixmap.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     row->addWidget(picture, 0, Qt::AlignTop);
     m_pText = new QLabel(text, this);
     m_pText->setObjectName(QStringLiteral("WarningText"));

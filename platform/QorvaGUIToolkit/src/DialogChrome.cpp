@@ -17,9 +17,7 @@ namespace {
 class TitleBarDragger : public QObject
 {
 public:
-    TitleBarDragger(QWidget *titleBar, QWidget *window)
-        : QObject(titleBar)
-        , m_pWindow(window)
+    TitleBarDragger(QWidget *titleBar, QWidget *window) : QObject(titleBar), m_pWindow(window)
     {
         titleBar->installEventFilter(this);
     }

@@ -21,7 +21,8 @@ void registerFontAliases()
         const QByteArray xml = conf.readAll();
         if (FcInit()) {
             FcConfig *config = FcConfigGetCurrent();
-            if (!FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8 *>(xml.constData()), FcTrue))
+            if (!FcConfigParseAndLoadFromMemory(
+                    config, reinterpret_cast<const FcChar8 *>(xml.constData()), FcTrue))
                 LOG_WARN("Failed to load the font aliases.");
         }
     }

@@ -15,7 +15,8 @@ TipDialog::TipDialog(int pictureType, const QString &title, const QString &text,
                      QWidget *parent)
     : QDialog(parent)
 {
-    QVBoxLayout *content = detail::buildDialogChrome(this, QStringLiteral("TipDialog"), title, &m_pTitle);
+    QVBoxLayout *content =
+        detail::buildDialogChrome(this, QStringLiteral("TipDialog"), title, &m_pTitle);
     setMinimumWidth(360);
 
     auto *row = new QHBoxLayout;
@@ -67,7 +68,8 @@ int TipDialog::showMessageInfo(const QString &title, const QString &text, QWidge
     return run(Question, title, text, true, parent);
 }
 
-int TipDialog::showMessageInfo(int pictureType, const QString &title, const QString &text, QWidget *parent)
+int TipDialog::showMessageInfo(int pictureType, const QString &title, const QString &text,
+                               QWidget *parent)
 {
     return run(pictureType, title, text, true, parent);
 }

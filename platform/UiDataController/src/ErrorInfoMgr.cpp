@@ -23,18 +23,31 @@ struct ErrorTable
             int code;
             const char *text;
         } builtIn[] = {
-            {CErrorInfoMgr::LpcModule, 1, QT_TRANSLATE_NOOP("CErrorInfoMgr", "Not connected to the client framework.")},
-            {CErrorInfoMgr::LpcModule, 2, QT_TRANSLATE_NOOP("CErrorInfoMgr", "The request timed out.")},
-            {CErrorInfoMgr::LpcModule, 3, QT_TRANSLATE_NOOP("CErrorInfoMgr", "The connection to the client framework was lost.")},
-            {CErrorInfoMgr::LpcModule, 4, QT_TRANSLATE_NOOP("CErrorInfoMgr", "The message is too large to be sent.")},
-            {CErrorInfoMgr::LpcModule, 1015, QT_TRANSLATE_NOOP("CErrorInfoMgr", "The server is busy. Please try again later.")},
-            {CErrorInfoMgr::JsonModule, 1, QT_TRANSLATE_NOOP("CErrorInfoMgr", "The data is not valid JSON.")},
-            {CErrorInfoMgr::JsonModule, 2, QT_TRANSLATE_NOOP("CErrorInfoMgr", "A required item is missing from the data.")},
-            {CErrorInfoMgr::JsonModule, 3, QT_TRANSLATE_NOOP("CErrorInfoMgr", "An item of the data has the wrong type.")},
-            {CErrorInfoMgr::JsonModule, 4, QT_TRANSLATE_NOOP("CErrorInfoMgr", "A value of the data is out of range.")},
-            {CErrorInfoMgr::JsonModule, 5, QT_TRANSLATE_NOOP("CErrorInfoMgr", "A text of the data is too long.")},
-            {CErrorInfoMgr::JsonModule, 6, QT_TRANSLATE_NOOP("CErrorInfoMgr", "The data names an unknown record type.")},
-            {CErrorInfoMgr::JsonModule, 7, QT_TRANSLATE_NOOP("CErrorInfoMgr", "The answer of the server could not be read.")},
+            {CErrorInfoMgr::LpcModule, 1,
+             QT_TRANSLATE_NOOP("CErrorInfoMgr", "Not connected to the client framework.")},
+            {CErrorInfoMgr::LpcModule, 2,
+             QT_TRANSLATE_NOOP("CErrorInfoMgr", "The request timed out.")},
+            {CErrorInfoMgr::LpcModule, 3,
+             QT_TRANSLATE_NOOP("CErrorInfoMgr",
+                               "The connection to the client framework was lost.")},
+            {CErrorInfoMgr::LpcModule, 4,
+             QT_TRANSLATE_NOOP("CErrorInfoMgr", "The message is too large to be sent.")},
+            {CErrorInfoMgr::LpcModule, 1015,
+             QT_TRANSLATE_NOOP("CErrorInfoMgr", "The server is busy. Please try again later.")},
+            {CErrorInfoMgr::JsonModule, 1,
+             QT_TRANSLATE_NOOP("CErrorInfoMgr", "The data is not valid JSON.")},
+            {CErrorInfoMgr::JsonModule, 2,
+             QT_TRANSLATE_NOOP("CErrorInfoMgr", "A required item is missing from the data.")},
+            {CErrorInfoMgr::JsonModule, 3,
+             QT_TRANSLATE_NOOP("CErrorInfoMgr", "An item of the data has the wrong type.")},
+            {CErrorInfoMgr::JsonModule, 4,
+             QT_TRANSLATE_NOOP("CErrorInfoMgr", "A value of the data is out of range.")},
+            {CErrorInfoMgr::JsonModule, 5,
+             QT_TRANSLATE_NOOP("CErrorInfoMgr", "A text of the data is too long.")},
+            {CErrorInfoMgr::JsonModule, 6,
+             QT_TRANSLATE_NOOP("CErrorInfoMgr", "The data names an unknown record type.")},
+            {CErrorInfoMgr::JsonModule, 7,
+             QT_TRANSLATE_NOOP("CErrorInfoMgr", "The answer of the server could not be read.")},
         };
         for (const auto &e : builtIn)
             texts.insert(key(e.module, e.code), QString::fromUtf8(e.text));
@@ -64,7 +77,9 @@ QString CErrorInfoMgr::GetErrorMessageByCode(int module, int code)
         source = table().texts.value(ErrorTable::key(module, code));
     }
     if (source.isEmpty())
-        return QCoreApplication::translate("CErrorInfoMgr", "Unknown error (module %1, code %2).").arg(module).arg(code);
+        return QCoreApplication::translate("CErrorInfoMgr", "Unknown error (module %1, code %2).")
+            .arg(module)
+            .arg(code);
     return QCoreApplication::translate("CErrorInfoMgr", source.toUtf8().constData());
 }
 
@@ -72,7 +87,10 @@ QString CErrorInfoMgr::GetErrorInfoByCode(int module, int code)
 {
     if (!hasErrorText(module, code))
         return GetErrorMessageByCode(module, code);
-    return QStringLiteral("%1 (%2-%3)").arg(GetErrorMessageByCode(module, code)).arg(module).arg(code);
+    return QStringLiteral("%1 (%2-%3)")
+        .arg(GetErrorMessageByCode(module, code))
+        .arg(module)
+        .arg(code);
 }
 
 void CErrorInfoMgr::registerErrorText(int module, int code, const QString &text)

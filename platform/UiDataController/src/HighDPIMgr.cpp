@@ -33,7 +33,8 @@ void CHighDPIMgr::doHighDPI(int argc, char **argv)
     }
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 
     double factor = parseFactor(std::getenv("QORVA_SCALE_FACTOR"));
     static const char kOption[] = "--scale-factor=";

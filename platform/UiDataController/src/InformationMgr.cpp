@@ -4,10 +4,11 @@
 
 namespace UiDataController {
 
-void CInformationMgr::ShowInformationAtScreenRightBottom(const QString &text, QWidget *widget, bool isError,
-                                                         bool modal, bool persistent)
+void CInformationMgr::ShowInformationAtScreenRightBottom(const QString &text, QWidget *widget,
+                                                         bool isError, bool modal, bool persistent)
 {
-    QorvaGUIToolkit::CInformationDlg::ShowInformationAtScreenRightBottom(text, widget, isError, modal, persistent);
+    QorvaGUIToolkit::CInformationDlg::ShowInformationAtScreenRightBottom(text, widget, isError,
+                                                                         modal, persistent);
 }
 
 } // namespace UiDataController

@@ -123,7 +123,8 @@ QList<QTranslator *> loadTranslations(int language, const QString &directory)
             QCoreApplication::installTranslator(translator);
         translators << translator;
     }
-    LOG_INFO("Loaded [%d] translation files for [%s].", int(translators.size()), localeName.toUtf8().constData());
+    LOG_INFO("Loaded [%d] translation files for [%s].", int(translators.size()),
+             localeName.toUtf8().constData());
     return translators;
 }
 

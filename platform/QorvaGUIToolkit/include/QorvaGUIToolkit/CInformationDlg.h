@@ -14,12 +14,7 @@ class CInformationDlg : public QFrame
 {
     Q_OBJECT
 public:
-    enum Level
-    {
-        Info = 0,
-        Success = 1,
-        Error = 2
-    };
+    enum Level { Info = 0, Success = 1, Error = 2 };
 
     explicit CInformationDlg(const QString &text, Level level = Info, QWidget *parent = nullptr);
 
@@ -33,8 +28,7 @@ public:
     /// Creates and shows a notice; recorded by TestHooks. The three flags are the
     /// framework's: isError shows the error look; the others are accepted and ignored.
     /// Returns the notice (it deletes itself; do not keep the pointer).
-    static CInformationDlg *ShowInformationAtScreenRightBottom(const QString &text,
-                                                               QWidget *widget,
+    static CInformationDlg *ShowInformationAtScreenRightBottom(const QString &text, QWidget *widget,
                                                                bool isError = false,
                                                                bool modal = false,
                                                                bool persistent = false);

@@ -2,6 +2,7 @@
 // Table of one server page with a pager bar under it.
 
 #include <QList>
+#include <QMutex>
 #include <QWidget>
 
 class QAbstractItemModel;
@@ -18,7 +19,8 @@ class CTableView;
 /// total count, page-size choice, first/previous/next/last, current page of all pages
 /// and a page-number entry. The pager only shows and asks; the page owner loads rows
 /// and reports the answer with SetFilterCondition. Pages are numbered from 1; page 0
-/// means "none yet". GUI thread only.
+/// means "none yet". SetFilterCondition, GetFilterCondition and getTotalPage may be
+/// called from any thread (pages load on workers); everything else on the GUI thread.
 class CMultiPageServerTableView : public QWidget
 {
     Q_OBJECT
@@ -49,6 +51,7 @@ public:
 
     /// Sets what the pager shows; emits nothing. Negative total or page count as 0;
     /// a page size below 1 keeps the current one, an unknown one is added to the choice.
+    /// From another thread the pager's widgets update when the GUI thread next runs.
     void SetFilterCondition(int total, int page, int pageSize);
     /// The values last set or chosen by the operator.
     void GetFilterCondition(int &total, int &page, int &pageSize) const;
@@ -77,6 +80,8 @@ private:
     void refreshPager();
     void fillPageSizeCombo();
     void retranslate();
+    void applyCondition();
+    int currentPageSize() const;
 
     CTableView *m_pTableView = nullptr;
     QWidget *m_pBottom = nullptr;
@@ -90,7 +95,8 @@ private:
     QLineEdit *m_pPageEdit = nullptr;
     QLabel *m_pGoLabel = nullptr;
 
-    QList<int> m_pageSizes;
+    QList<int> m_pageSizes; // GUI thread only
+    mutable QMutex m_mutex; // guards the three numbers below
     int m_total = 0;
     int m_page = 0;
     int m_pageSize = 50;

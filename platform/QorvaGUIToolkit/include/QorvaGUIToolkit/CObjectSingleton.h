@@ -8,8 +8,7 @@
 
 namespace QorvaGUIToolkit {
 
-template <typename T>
-class CObjectSingleton
+template <typename T> class CObjectSingleton
 {
 public:
     /// The instance; created with `new T(parent)` the first time (parent may be null).

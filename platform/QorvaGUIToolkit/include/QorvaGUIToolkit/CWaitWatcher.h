@@ -22,8 +22,7 @@ public:
     bool wait(const QFuture<void> &future);
 
     /// Convenience: wait for a future of any type and return its result.
-    template <typename T>
-    T waitResult(const QFuture<T> &future)
+    template <typename T> T waitResult(const QFuture<T> &future)
     {
         wait(QFuture<void>(future));
         return future.result();

@@ -24,19 +24,16 @@ namespace QorvaGUIToolkit {
 class TestHooks
 {
 public:
-    enum class Answer
-    {
+    enum class Answer {
         Show,    ///< show the dialog and wait for a person (the product's behaviour)
         Confirm, ///< do not show; the dialog returns 1
         Reject   ///< do not show; the dialog returns 0
     };
-    enum class ChasePolicy
-    {
+    enum class ChasePolicy {
         Show,     ///< the wait dialog shows and waits for OnImmediatelyStopChase()
         AutoClose ///< the wait dialog closes itself as soon as its event loop runs
     };
-    enum class Kind
-    {
+    enum class Kind {
         Notice,   ///< transient notice at the lower right
         ToolTip,  ///< CToolTip::ShowText
         Warning,  ///< CWarningDlg, TipDialog::showWarnMessageInfo

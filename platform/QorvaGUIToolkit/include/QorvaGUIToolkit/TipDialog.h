@@ -13,14 +13,7 @@ class TipDialog : public QDialog
     Q_OBJECT
 public:
     /// Picture types of the dialog's icon.
-    enum PictureType
-    {
-        Information = 1,
-        Success = 2,
-        Warning = 3,
-        Question = 4,
-        Error = 5
-    };
+    enum PictureType { Information = 1, Success = 2, Warning = 3, Question = 4, Error = 5 };
 
     /// buttons: true = Confirm and Cancel, false = OK only.
     TipDialog(int pictureType, const QString &title, const QString &text, bool withCancel,

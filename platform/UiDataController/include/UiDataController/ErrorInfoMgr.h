@@ -11,11 +11,7 @@ namespace UiDataController {
 class CErrorInfoMgr
 {
 public:
-    enum Module
-    {
-        JsonModule = 1,
-        LpcModule = 67
-    };
+    enum Module { JsonModule = 1, LpcModule = 67 };
 
     /// The text of the pair followed by the pair, e.g. "The server is busy. (67-1015)".
     /// Unknown pairs give the generic text of GetErrorMessageByCode.

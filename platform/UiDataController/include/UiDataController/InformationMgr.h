@@ -14,8 +14,9 @@ public:
     /// widget; it fades out after 3 s. isError gives the notice the error look; the
     /// other two flags are accepted for the framework's signature and ignored. GUI
     /// thread only; recorded by QorvaGUIToolkit::TestHooks.
-    static void ShowInformationAtScreenRightBottom(const QString &text, QWidget *widget, bool isError = false,
-                                                   bool modal = false, bool persistent = false);
+    static void ShowInformationAtScreenRightBottom(const QString &text, QWidget *widget,
+                                                   bool isError = false, bool modal = false,
+                                                   bool persistent = false);
 };
 
 } // namespace UiDataController

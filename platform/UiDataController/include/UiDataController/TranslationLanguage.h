@@ -7,8 +7,7 @@ namespace qorva7310 {
 
 struct TranslationLanguage
 {
-    enum LanguageType
-    {
+    enum LanguageType {
         English = 0,
         ChineseSimplified = 1,
         ChineseTraditional = 2,
@@ -52,7 +51,10 @@ struct TranslationLanguage
     };
 
     /// True for the right-to-left languages (Arabic, Hebrew).
-    static constexpr bool isRightToLeft(int language) { return language == Arabic || language == Hebrew; }
+    static constexpr bool isRightToLeft(int language)
+    {
+        return language == Arabic || language == Hebrew;
+    }
 };
 
 } // namespace qorva7310

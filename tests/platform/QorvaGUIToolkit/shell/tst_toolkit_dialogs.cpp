@@ -10,8 +10,8 @@
 #include <QorvaGUIToolkit/TipDialog.h>
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QFutureWatcher>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSemaphore>
@@ -61,9 +61,15 @@ private slots:
         Hooks::rejectNext();
         Hooks::confirmNext();
         QCOMPARE(Hooks::pendingAnswers(), 3);
-        QCOMPARE(TipDialog::showMessageInfo(4, QStringLiteral("Confirm"), QStringLiteral("ConfirmToDelete"), nullptr), 1);
-        QCOMPARE(TipDialog::showMessageInfo(QStringLiteral("Confirm"), QStringLiteral("Second"), nullptr), 0);
-        QCOMPARE(CWarningDlg::ShowMessageInfo(QStringLiteral("Error"), QStringLiteral("Third"), nullptr), 1);
+        QCOMPARE(TipDialog::showMessageInfo(4, QStringLiteral("Confirm"),
+                                            QStringLiteral("ConfirmToDelete"), nullptr),
+                 1);
+        QCOMPARE(TipDialog::showMessageInfo(QStringLiteral("Confirm"), QStringLiteral("Second"),
+                                            nullptr),
+                 0);
+        QCOMPARE(
+            CWarningDlg::ShowMessageInfo(QStringLiteral("Error"), QStringLiteral("Third"), nullptr),
+            1);
         QCOMPARE(Hooks::pendingAnswers(), 0);
 
         const auto dialogs = Hooks::dialogs();
@@ -80,23 +86,34 @@ private slots:
     void defaultAnswerAppliesWhenTheQueueIsEmpty()
     {
         Hooks::setDefaultAnswer(Hooks::Answer::Reject);
-        QCOMPARE(TipDialog::showWarnMessageInfo(3, QStringLiteral("Hint"), QStringLiteral("DeletingFailed"), nullptr), 0);
+        QCOMPARE(TipDialog::showWarnMessageInfo(3, QStringLiteral("Hint"),
+                                                QStringLiteral("DeletingFailed"), nullptr),
+                 0);
         Hooks::setDefaultAnswer(Hooks::Answer::Confirm);
-        QCOMPARE(TipDialog::showMessageInfo(4, QStringLiteral("T"), QStringLiteral("X"), nullptr), 1);
+        QCOMPARE(TipDialog::showMessageInfo(4, QStringLiteral("T"), QStringLiteral("X"), nullptr),
+                 1);
         Hooks::rejectNext();
-        QCOMPARE(TipDialog::showMessageInfo(4, QStringLiteral("T"), QStringLiteral("Y"), nullptr), 0);
-        QCOMPARE(TipDialog::showMessageInfo(4, QStringLiteral("T"), QStringLiteral("Z"), nullptr), 1);
+        QCOMPARE(TipDialog::showMessageInfo(4, QStringLiteral("T"), QStringLiteral("Y"), nullptr),
+                 0);
+        QCOMPARE(TipDialog::showMessageInfo(4, QStringLiteral("T"), QStringLiteral("Z"), nullptr),
+                 1);
         QCOMPARE(Hooks::warnings(), QStringList{QStringLiteral("DeletingFailed")});
     }
 
     void realDialogReturnsOneWhenConfirmed()
     {
         clickInNextModal(QStringLiteral("TipDialogConfirm"));
-        QCOMPARE(TipDialog::showMessageInfo(4, QStringLiteral("Confirm"), QStringLiteral("Really?"), nullptr), 1);
+        QCOMPARE(TipDialog::showMessageInfo(4, QStringLiteral("Confirm"), QStringLiteral("Really?"),
+                                            nullptr),
+                 1);
         clickInNextModal(QStringLiteral("TipDialogCancel"));
-        QCOMPARE(TipDialog::showMessageInfo(4, QStringLiteral("Confirm"), QStringLiteral("Really?"), nullptr), 0);
+        QCOMPARE(TipDialog::showMessageInfo(4, QStringLiteral("Confirm"), QStringLiteral("Really?"),
+                                            nullptr),
+                 0);
         clickInNextModal(QStringLiteral("WarningConfirm"));
-        QCOMPARE(CWarningDlg::ShowMessageInfo(QStringLiteral("Error"), QStringLiteral("Bad"), nullptr, QPixmap()), 1);
+        QCOMPARE(CWarningDlg::ShowMessageInfo(QStringLiteral("Error"), QStringLiteral("Bad"),
+                                              nullptr, QPixmap()),
+                 1);
         // Shown dialogs are recorded with their answers too.
         QCOMPARE(Hooks::dialogs().size(), 3);
         QCOMPARE(Hooks::dialogs().at(1).answer, 0);
@@ -104,7 +121,8 @@ private slots:
 
     void dialogTextsAreShown()
     {
-        TipDialog dialog(TipDialog::Question, QStringLiteral("标题"), QStringLiteral("确认删除？"), true);
+        TipDialog dialog(TipDialog::Question, QStringLiteral("标题"), QStringLiteral("确认删除？"),
+                         true);
         QCOMPARE(dialog.title(), QStringLiteral("标题"));
         QCOMPARE(dialog.text(), QStringLiteral("确认删除？"));
         QVERIFY(dialog.findChild<QPushButton *>(QStringLiteral("TipDialogCancel")));
@@ -121,8 +139,9 @@ private slots:
         QVERIFY(titleBar);
         const QPoint start = titleBar->rect().center();
         QTest::mousePress(titleBar, Qt::LeftButton, {}, start);
-        QMouseEvent move(QEvent::MouseMove, start + QPoint(30, 20), titleBar->mapToGlobal(start + QPoint(30, 20)),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, start + QPoint(30, 20),
+                         titleBar->mapToGlobal(start + QPoint(30, 20)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(titleBar, &move);
         QTest::mouseRelease(titleBar, Qt::LeftButton, {}, start + QPoint(30, 20));
         QCOMPARE(dialog.pos(), QPoint(130, 120));
@@ -132,12 +151,14 @@ private slots:
     {
         QSemaphore release;
         QFuture<void> future = QtConcurrent::run([&release] { release.acquire(); });
-        CChaseDialog dialog(nullptr, QStringLiteral(":/QorvaGUIToolkit/Dialog/Images/Dialog/Loading.gif"),
+        CChaseDialog dialog(nullptr,
+                            QStringLiteral(":/QorvaGUIToolkit/Dialog/Images/Dialog/Loading.gif"),
                             QStringLiteral("Loading"), false);
         QVERIFY(dialog.hasAnimation());
         QFutureWatcher<void> watcher;
         // Pages connect by name; the slot must be a real slot.
-        QVERIFY(QObject::connect(&watcher, SIGNAL(finished()), &dialog, SLOT(OnImmediatelyStopChase())));
+        QVERIFY(QObject::connect(&watcher, SIGNAL(finished()), &dialog,
+                                 SLOT(OnImmediatelyStopChase())));
         watcher.setFuture(future);
         QTimer::singleShot(30, [&release] { release.release(); });
         QCOMPARE(dialog.exec(), int(QDialog::Accepted));
@@ -183,8 +204,10 @@ private slots:
     {
         QWidget field;
         field.show();
-        CToolTip::ShowText(field.mapToGlobal(QPoint(0, 0)), QStringLiteral("CannotBeEmpty"), &field);
-        CInformationDlg *notice = CInformationDlg::ShowInformationAtScreenRightBottom(QStringLiteral("Saved"), &field);
+        CToolTip::ShowText(field.mapToGlobal(QPoint(0, 0)), QStringLiteral("CannotBeEmpty"),
+                           &field);
+        CInformationDlg *notice =
+            CInformationDlg::ShowInformationAtScreenRightBottom(QStringLiteral("Saved"), &field);
         QCOMPARE(Hooks::toolTips(), QStringList{QStringLiteral("CannotBeEmpty")});
         QCOMPARE(Hooks::notices(), QStringList{QStringLiteral("Saved")});
         QVERIFY(notice->isVisible());

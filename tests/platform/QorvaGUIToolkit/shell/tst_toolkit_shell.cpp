@@ -7,16 +7,16 @@
 #include <QorvaGUIToolkit/CLabel.h>
 #include <QorvaGUIToolkit/CLabelWithLeftPoint.h>
 #include <QorvaGUIToolkit/CLocationViewWidget.h>
-#include <QorvaGUIToolkit/CTreeView.h>
 #include <QorvaGUIToolkit/CMiddleSwitchBox.h>
 #include <QorvaGUIToolkit/CObjectSingleton.h>
 #include <QorvaGUIToolkit/CShadeFrame.h>
+#include <QorvaGUIToolkit/CTreeView.h>
 #include <QorvaGUIToolkit/SkinPalette.h>
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QStandardItemModel>
 #include <QSignalSpy>
+#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -53,7 +53,8 @@ private slots:
         shell.add(QString(), QString(), QStringLiteral("访客"),
                   {{QStringLiteral("预约"), appointments}, {QStringLiteral("记录"), records}});
         shell.add(QString(), QString(), QStringLiteral("访客组"), groups);
-        shell.add(QString(), QString(), QStringLiteral("系统"), {{QStringLiteral("设置"), settings}});
+        shell.add(QString(), QString(), QStringLiteral("系统"),
+                  {{QStringLiteral("设置"), settings}});
         shell.resize(900, 600);
         shell.show();
         QCOMPARE(shell.groupCount(), 3);
@@ -68,7 +69,8 @@ private slots:
         QCOMPARE(shell.currentPage(), appointments);
 
         // A click on an entry behaves like setTriggered.
-        QAbstractButton *recordsButton = navButton(&shell, QStringLiteral("NavigationEntry"), QStringLiteral("记录"));
+        QAbstractButton *recordsButton =
+            navButton(&shell, QStringLiteral("NavigationEntry"), QStringLiteral("记录"));
         QVERIFY(recordsButton);
         QTest::mouseClick(recordsButton, Qt::LeftButton);
         QCOMPARE(spy.last().at(0).toString(), QStringLiteral("记录"));
@@ -116,7 +118,8 @@ private slots:
         CBaseCentralWidget shell;
         shell.add(QString(), QString(), QStringLiteral("G"), {{QStringLiteral("E"), new QLabel}});
         shell.show();
-        QAbstractButton *header = navButton(&shell, QStringLiteral("NavigationGroup"), QStringLiteral("G"));
+        QAbstractButton *header =
+            navButton(&shell, QStringLiteral("NavigationGroup"), QStringLiteral("G"));
         QVERIFY(header);
         QTest::mouseClick(header, Qt::LeftButton);
         QVERIFY(!shell.isGroupExpanded(0));
@@ -161,18 +164,21 @@ private slots:
 
         // Right to left: a _Hb file wins, other files are mirrored.
         write(QStringLiteral("a_Hb.qss"), "QLabel { color: blue; }");
-        const QString hb = CFile::ReadAllHb({QStringLiteral("a.qss"), QStringLiteral("b.qss")}, dir.path());
-        QCOMPARE(hb, QStringLiteral("QLabel { color: blue; }\nQPushButton { border-right: 4px; }\n"));
+        const QString hb =
+            CFile::ReadAllHb({QStringLiteral("a.qss"), QStringLiteral("b.qss")}, dir.path());
+        QCOMPARE(hb,
+                 QStringLiteral("QLabel { color: blue; }\nQPushButton { border-right: 4px; }\n"));
     }
 
     void mirroringSwapsBorderSidesOnly()
     {
         // Qt mirrors alignment, padding and sub-control positions itself in a
         // right-to-left layout; borders are drawn where the sheet says.
-        const QString in = QStringLiteral("QToolButton { image: url(:/img/arrow-left.svg); "
-                                          "subcontrol-position: right; border-left: 1px; }\n"
-                                          "QPushButton { text-align: left; padding-left: 40px; "
-                                          "border-top-right-radius: 2px; border-right-color: red; }");
+        const QString in =
+            QStringLiteral("QToolButton { image: url(:/img/arrow-left.svg); "
+                           "subcontrol-position: right; border-left: 1px; }\n"
+                           "QPushButton { text-align: left; padding-left: 40px; "
+                           "border-top-right-radius: 2px; border-right-color: red; }");
         QCOMPARE(CFile::mirrorStyleSheet(in),
                  QStringLiteral("QToolButton { image: url(:/img/arrow-left.svg); "
                                 "subcontrol-position: right; border-right: 1px; }\n"

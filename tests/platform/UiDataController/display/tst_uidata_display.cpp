@@ -26,9 +26,11 @@ private:
     static void stage(const QTemporaryDir &dir, const QStringList &names)
     {
         for (const QString &name : names) {
-            const QString source = name.endsWith(QLatin1String("_zh_CN.qm")) ? QStringLiteral("demo_zh_CN.qm")
-                                                                                : QStringLiteral("demo_en.qm");
-            QVERIFY(QFile::copy(QStringLiteral(QORVA_TEST_QM_DIR "/") + source, dir.filePath(name)));
+            const QString source = name.endsWith(QLatin1String("_zh_CN.qm"))
+                                       ? QStringLiteral("demo_zh_CN.qm")
+                                       : QStringLiteral("demo_en.qm");
+            QVERIFY(
+                QFile::copy(QStringLiteral(QORVA_TEST_QM_DIR "/") + source, dir.filePath(name)));
         }
     }
 
@@ -92,7 +94,8 @@ private slots:
         QFETCH(int, module);
         QFETCH(int, code);
         const QString text = CErrorInfoMgr::GetErrorInfoByCode(module, code);
-        QVERIFY2(text.contains(QString::number(module)) && text.contains(QString::number(code)), qPrintable(text));
+        QVERIFY2(text.contains(QString::number(module)) && text.contains(QString::number(code)),
+                 qPrintable(text));
         QCOMPARE(text, CErrorInfoMgr::GetErrorMessageByCode(module, code));
         QVERIFY(!CErrorInfoMgr::hasErrorText(module, code));
     }
@@ -100,7 +103,8 @@ private slots:
     void registeredTextsWinAndWorkAcrossThreads()
     {
         CErrorInfoMgr::registerErrorText(2, 6900, QStringLiteral("The name is already in use."));
-        QCOMPARE(CErrorInfoMgr::GetErrorMessageByCode(2, 6900), QStringLiteral("The name is already in use."));
+        QCOMPARE(CErrorInfoMgr::GetErrorMessageByCode(2, 6900),
+                 QStringLiteral("The name is already in use."));
         // Pages read texts on worker threads while libraries register theirs.
         QFuture<int> readers = QtConcurrent::run([] {
             int known = 0;
@@ -136,8 +140,10 @@ private slots:
     void loadsEveryDomainOfTheLanguage()
     {
         QTemporaryDir dir;
-        stage(dir, {QStringLiteral("toolkit_shell_zh_CN.qm"), QStringLiteral("VisitorManagement_zh_CN.qm"),
-                    QStringLiteral("toolkit_shell_en.qm"), QStringLiteral("VisitorManagement_en.qm")});
+        stage(dir,
+              {QStringLiteral("toolkit_shell_zh_CN.qm"),
+               QStringLiteral("VisitorManagement_zh_CN.qm"), QStringLiteral("toolkit_shell_en.qm"),
+               QStringLiteral("VisitorManagement_en.qm")});
         const auto translators = loadTranslations(Lang::ChineseSimplified, dir.path());
         QCOMPARE(translators.size(), 2);
         QCOMPARE(QCoreApplication::translate("Demo", "GreetingKey"), QStringLiteral("你好"));
@@ -153,7 +159,8 @@ private slots:
     void languageWithoutFilesFallsBackToEnglish()
     {
         QTemporaryDir dir;
-        stage(dir, {QStringLiteral("toolkit_shell_en.qm"), QStringLiteral("toolkit_shell_zh_CN.qm")});
+        stage(dir,
+              {QStringLiteral("toolkit_shell_en.qm"), QStringLiteral("toolkit_shell_zh_CN.qm")});
         const auto translators = loadTranslations(Lang::German, dir.path());
         QCOMPARE(translators.size(), 1);
         QCOMPARE(QCoreApplication::translate("Demo", "GreetingKey"), QStringLiteral("Hello"));
@@ -162,7 +169,8 @@ private slots:
 
     void missingOrBrokenFilesGiveNoTranslators()
     {
-        QVERIFY(loadTranslations(Lang::English, QStringLiteral("/nonexistent/translations")).isEmpty());
+        QVERIFY(
+            loadTranslations(Lang::English, QStringLiteral("/nonexistent/translations")).isEmpty());
         QVERIFY(loadTranslations(Lang::English, QString()).isEmpty());
         QTemporaryDir dir;
         QFile broken(dir.filePath(QStringLiteral("bad_en.qm")));
@@ -176,9 +184,12 @@ private slots:
     {
         QorvaGUIToolkit::TestHooks::enable();
         QWidget page;
-        CInformationMgr::ShowInformationAtScreenRightBottom(QStringLiteral("Saved"), &page, false, false, false);
-        CInformationMgr::ShowInformationAtScreenRightBottom(QStringLiteral("SaveFailed"), nullptr, true, false, false);
-        QCOMPARE(QorvaGUIToolkit::TestHooks::notices(), (QStringList{QStringLiteral("Saved"), QStringLiteral("SaveFailed")}));
+        CInformationMgr::ShowInformationAtScreenRightBottom(QStringLiteral("Saved"), &page, false,
+                                                            false, false);
+        CInformationMgr::ShowInformationAtScreenRightBottom(QStringLiteral("SaveFailed"), nullptr,
+                                                            true, false, false);
+        QCOMPARE(QorvaGUIToolkit::TestHooks::notices(),
+                 (QStringList{QStringLiteral("Saved"), QStringLiteral("SaveFailed")}));
         QorvaGUIToolkit::TestHooks::disable();
     }
 
