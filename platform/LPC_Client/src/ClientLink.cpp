@@ -171,15 +171,15 @@ int CClientLink::connect(const std::string &serverName, int welcomeTimeoutMs)
             return LPC_ERROR_NOT_INITIALISED;
         if (m_connection && !m_connection->dead)
             return LPC_ERROR_ALREADY_CONNECTED;
+        // The old reader cannot join itself (ConnectToServer from the callback).
+        if (m_connection && m_connection->readerId == std::this_thread::get_id())
+            return LPC_ERROR_WRONG_THREAD;
         old.swap(m_connection);
         identity = m_identity;
         replace = m_replaceExisting;
     }
-    if (old) {
-        if (old->readerId == std::this_thread::get_id())
-            return LPC_ERROR_WRONG_THREAD;
+    if (old)
         retire(old);
-    }
 
     std::string error;
     const std::string path = lpcwire::socketPathFor(lpcwire::socketDirectory(), serverName, error);
@@ -258,8 +258,13 @@ void CClientLink::retire(std::shared_ptr<Connection> conn)
 {
     conn->closing = true;
     conn->shutdown();
-    if (conn->reader.joinable())
-        conn->reader.join();
+    if (conn->reader.joinable()) {
+        // Only reachable from the reader itself when the process exits inside the callback.
+        if (conn->reader.get_id() == std::this_thread::get_id())
+            conn->reader.detach();
+        else
+            conn->reader.join();
+    }
     conn->closeSocket();
 }
 

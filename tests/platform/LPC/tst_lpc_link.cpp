@@ -40,6 +40,8 @@ struct Recorder
     std::atomic<bool> autoReply{true};
     std::atomic<int> sendExErrorOnCallbackThread{-1};
     std::atomic<bool> trySendExOnCallbackThread{false};
+    std::atomic<int> reconnectErrorOnCallbackThread{-1};
+    std::atomic<bool> tryReconnectOnCallbackThread{false};
 };
 
 bool recordingCallback(const lpcclient::tag_LPCCallBackData &data, void *userData)
@@ -50,6 +52,10 @@ bool recordingCallback(const lpcclient::tag_LPCCallBackData &data, void *userDat
         std::uint64_t id = 0;
         lpcclient::SendEx(response, lpcclient::tag_LPCRequestData(), id, 1000);
         rec->sendExErrorOnCallbackThread = lpcclient::GetLPCLastError();
+    }
+    if (rec->tryReconnectOnCallbackThread) {
+        lpcclient::ConnectToServer(kServerName);
+        rec->reconnectErrorOnCallbackThread = lpcclient::GetLPCLastError();
     }
     if (data.needReply && rec->autoReply) {
         lpcclient::tag_LPCReplyData reply;
@@ -337,10 +343,14 @@ TEST_F(LpcLink, OwnDisconnectIsSilentAndConnectionEventsAreOrdered)
 
 TEST_F(LpcLink, HostClosingTheClientLooksLikeAServerLoss)
 {
+    // Reconnecting from inside the callback would join the reader from itself: refused.
+    recorder.tryReconnectOnCallbackThread = true;
     ASSERT_TRUE(server.disconnectClient(kIdentity));
     lpcclient::tag_LPCCallBackData seen;
     ASSERT_TRUE(recorder.calls.pop(seen));
     EXPECT_EQ(seen.headers.at("method"), "clientDisconnected");
+    EXPECT_EQ(recorder.reconnectErrorOnCallbackThread, lpcclient::LPC_ERROR_WRONG_THREAD);
+    recorder.tryReconnectOnCallbackThread = false;
     ASSERT_TRUE(lpcclient::ConnectToServer(kServerName)) << lpcclient::GetLPCLastError();
 }
 
