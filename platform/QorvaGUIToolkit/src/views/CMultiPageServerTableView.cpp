@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QThread>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -121,8 +122,11 @@ void CMultiPageServerTableView::SetSupportPageItemType(const QList<int> &pageSiz
     if (sizes.isEmpty())
         return;
     m_pageSizes = sizes;
-    if (!m_pageSizes.contains(m_pageSize))
-        m_pageSize = m_pageSizes.first();
+    {
+        QMutexLocker locker(&m_mutex);
+        if (!m_pageSizes.contains(m_pageSize))
+            m_pageSize = m_pageSizes.first();
+    }
     fillPageSizeCombo();
     refreshPager();
 }
@@ -138,21 +142,42 @@ void CMultiPageServerTableView::SetSortingEnabled(bool enable, int order)
 
 void CMultiPageServerTableView::SetFilterCondition(int total, int page, int pageSize)
 {
-    m_total = qMax(0, total);
-    m_page = qMax(0, page);
-    if (pageSize > 0) {
-        m_pageSize = pageSize;
-        if (!m_pageSizes.contains(pageSize)) {
-            m_pageSizes << pageSize;
-            std::sort(m_pageSizes.begin(), m_pageSizes.end());
-        }
+    {
+        QMutexLocker locker(&m_mutex);
+        m_total = qMax(0, total);
+        m_page = qMax(0, page);
+        if (pageSize > 0)
+            m_pageSize = pageSize;
+    }
+    // Pages report the answer of a worker-thread load from that thread: the numbers are
+    // stored at once, the widgets follow on the GUI thread.
+    if (QThread::currentThread() == thread())
+        applyCondition();
+    else
+        QMetaObject::invokeMethod(
+            this, [this] { applyCondition(); }, Qt::QueuedConnection);
+}
+
+void CMultiPageServerTableView::applyCondition()
+{
+    const int pageSize = currentPageSize();
+    if (!m_pageSizes.contains(pageSize)) {
+        m_pageSizes << pageSize;
+        std::sort(m_pageSizes.begin(), m_pageSizes.end());
     }
     fillPageSizeCombo();
     refreshPager();
 }
 
+int CMultiPageServerTableView::currentPageSize() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_pageSize;
+}
+
 void CMultiPageServerTableView::GetFilterCondition(int &total, int &page, int &pageSize) const
 {
+    QMutexLocker locker(&m_mutex);
     total = m_total;
     page = m_page;
     pageSize = m_pageSize;
@@ -160,6 +185,7 @@ void CMultiPageServerTableView::GetFilterCondition(int &total, int &page, int &p
 
 int CMultiPageServerTableView::getTotalPage() const
 {
+    QMutexLocker locker(&m_mutex);
     if (m_pageSize <= 0 || m_total <= 0)
         return 0;
     return static_cast<int>((static_cast<qint64>(m_total) + m_pageSize - 1) / m_pageSize);
@@ -185,6 +211,7 @@ int CMultiPageServerTableView::effectivePage() const
     const int pages = getTotalPage();
     if (pages == 0)
         return 0;
+    QMutexLocker locker(&m_mutex);
     return qBound(1, m_page, pages);
 }
 
@@ -194,23 +221,31 @@ void CMultiPageServerTableView::goToPage(int page)
     if (pages == 0)
         return;
     page = qBound(1, page, pages);
-    if (page == m_page)
-        return;
-    m_page = page;
+    int pageSize = 0;
+    {
+        QMutexLocker locker(&m_mutex);
+        if (page == m_page)
+            return;
+        m_page = page;
+        pageSize = m_pageSize;
+    }
     refreshPager();
-    emit SiganlFilterConditionChanged(m_pageSize, m_page);
+    emit SiganlFilterConditionChanged(pageSize, page);
 }
 
 void CMultiPageServerTableView::onPageSizeActivated(int comboIndex)
 {
     const int size = m_pPageSizeCombo->itemData(comboIndex).toInt();
-    if (size <= 0 || size == m_pageSize)
-        return;
-    m_pageSize = size;
-    // The old page number means other rows at the new size: start again at the top.
-    m_page = 1;
+    {
+        QMutexLocker locker(&m_mutex);
+        if (size <= 0 || size == m_pageSize)
+            return;
+        m_pageSize = size;
+        // The old page number means other rows at the new size: start again at the top.
+        m_page = 1;
+    }
     refreshPager();
-    emit SiganlFilterConditionChanged(m_pageSize, m_page);
+    emit SiganlFilterConditionChanged(size, 1);
 }
 
 void CMultiPageServerTableView::onPageEntered()
@@ -230,21 +265,23 @@ void CMultiPageServerTableView::fillPageSizeCombo()
     m_pPageSizeCombo->clear();
     for (int size : qAsConst(m_pageSizes))
         m_pPageSizeCombo->addItem(tr("%1/page").arg(size), size);
-    m_pPageSizeCombo->setCurrentIndex(m_pPageSizeCombo->findData(m_pageSize));
+    m_pPageSizeCombo->setCurrentIndex(m_pPageSizeCombo->findData(currentPageSize()));
 }
 
 void CMultiPageServerTableView::refreshPager()
 {
     const int pages = getTotalPage();
     const int current = effectivePage();
-    m_pTotalLabel->setText(tr("Total %1").arg(m_total));
+    int total = 0, page = 0, pageSize = 0;
+    GetFilterCondition(total, page, pageSize);
+    m_pTotalLabel->setText(tr("Total %1").arg(total));
     m_pPageLabel->setText(QStringLiteral("%1/%2").arg(current).arg(pages));
     m_pFirstButton->setEnabled(current > 1);
     m_pPreviousButton->setEnabled(current > 1);
     m_pNextButton->setEnabled(current < pages);
     m_pLastButton->setEnabled(current < pages);
     m_pPageEdit->setEnabled(pages > 1);
-    const int index = m_pPageSizeCombo->findData(m_pageSize);
+    const int index = m_pPageSizeCombo->findData(pageSize);
     if (index >= 0 && index != m_pPageSizeCombo->currentIndex()) {
         const QSignalBlocker blocker(m_pPageSizeCombo);
         m_pPageSizeCombo->setCurrentIndex(index);

@@ -25,6 +25,8 @@
 #include <QToolTip>
 #include <QTranslator>
 
+#include <thread>
+
 using namespace QorvaGUIToolkit;
 
 namespace {
@@ -80,6 +82,7 @@ private slots:
     void pageEntryClampsToRange();
     void pageSizeZeroIsNeverReported();
     void setFilterConditionEmitsNothing();
+    void filterConditionFromWorkerThread();
     void bottomHidesAndShows();
     void headerClickEmitsSignal();
 
@@ -263,6 +266,28 @@ void TestTables::setFilterConditionEmitsNothing()
     table.SetSupportPageItemType({30, 100});
     QCOMPARE(spy.count(), 0);
     QCOMPARE(table.findChild<QLabel *>("PagerTotalLabel")->text(), QStringLiteral("Total 500"));
+}
+
+void TestTables::filterConditionFromWorkerThread()
+{
+    CMultiPageServerTableView table;
+    QSignalSpy spy(&table, &CMultiPageServerTableView::SiganlFilterConditionChanged);
+    int seenTotal = -1, seenPage = -1, seenSize = -1, seenPages = -1;
+    // A page loads on a worker and reports the server's answer from there.
+    std::thread worker([&] {
+        table.SetFilterCondition(321, 4, 100);
+        table.GetFilterCondition(seenTotal, seenPage, seenSize);
+        seenPages = table.getTotalPage();
+    });
+    worker.join();
+    QCOMPARE(seenTotal, 321);
+    QCOMPARE(seenPage, 4);
+    QCOMPARE(seenSize, 100);
+    QCOMPARE(seenPages, 4);
+    auto *label = table.findChild<QLabel *>("PagerTotalLabel");
+    QTRY_COMPARE(label->text(), QStringLiteral("Total 321"));
+    QCOMPARE(table.findChild<QLabel *>("PagerPageLabel")->text(), QStringLiteral("4/4"));
+    QCOMPARE(spy.count(), 0);
 }
 
 void TestTables::bottomHidesAndShows()
