@@ -62,9 +62,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 #include <set>
 #include <stdexcept>
+#include <thread>
 
 using namespace protocol::routes;
 using Base::Error::ErrorCode;
@@ -501,6 +503,77 @@ TEST_F(CommLayerTest, PersonSearchAppendsItsQuery)
     ASSERT_EQ(m_client->calls.size(), 1u);
     EXPECT_EQ(m_client->calls[0].params.url, "/framework/v1/persons/query?containChildren=true");
     EXPECT_EQ(found.total, 1);
+}
+
+// The framework-service records read and write every key of their fixtures, in order.
+TEST_F(CommLayerTest, FrameworkServiceRecordsRoundTripTheirFixtures)
+{
+    const std::set<RouteId> services{RouteId::GetOrganizationTree, RouteId::GetPersons,
+                                     RouteId::GetDevices, RouteId::GetResourceGroups,
+                                     RouteId::GetOperatorPermissions};
+    int checked = 0;
+    for (const OperationCase &op : operations()) {
+        if (services.count(op.id) == 0)
+            continue;
+        const Route &route = findRoute(op.id);
+        SCOPED_TRACE(route.operation);
+        const Outcome out = run(op);
+        ASSERT_TRUE(out.ok);
+        EXPECT_EQ(out.answerText, commtest::fixtures().at(route.operation));
+        ++checked;
+    }
+    EXPECT_EQ(checked, 5);
+}
+
+// Many threads call while another one starts and ends the library: every call either
+// succeeds or fails with "not initialised", and nothing crashes.
+TEST(CommLayerConcurrency, CallsRaceWithInitAndUnInit)
+{
+    class CountingClient : public commlayer::IHTTPClient
+    {
+    public:
+        bool request(commlayer::RspInfos &rsp, const commlayer::RequestParams &, bool) override
+        {
+            ++count;
+            rsp.headers["Content-Type"] = kJsonContentType;
+            rsp.body = commtest::returnDataText("0-0", "{\"name\":\"echo\",\"result\":0}");
+            return true;
+        }
+        std::atomic<int> count{0};
+    };
+    auto client = std::make_shared<CountingClient>();
+    std::atomic<int> running{4};
+    std::atomic<int> succeeded{0};
+    std::atomic<int> wrong{0};
+    std::vector<std::thread> callers;
+    for (int t = 0; t < 4; ++t) {
+        callers.emplace_back([&] {
+            for (int i = 0; i < 300; ++i) {
+                protocol::TemplateTestRspData echo;
+                if (commlayer::CTemplateComm::request(echo, protocol::TemplateTest())) {
+                    ++succeeded;
+                    if (echo.name != "echo")
+                        ++wrong;
+                } else if (Base::Error::GetLastError() !=
+                           ErrorCode(kCommLayerModule, ErrNotInitialised)) {
+                    ++wrong;
+                }
+            }
+            --running;
+        });
+    }
+    while (running.load() > 0) {
+        commlayer::CommunicationLayerInitParams params;
+        params.httpClient = client;
+        commlayer::CommunicationLayerInit(params);
+        std::this_thread::yield();
+        commlayer::CommunicationLayerUnInit();
+    }
+    for (std::thread &t : callers)
+        t.join();
+    EXPECT_EQ(wrong.load(), 0);
+    EXPECT_EQ(client->count.load(), succeeded.load());
+    EXPECT_EQ(client.use_count(), 1);
 }
 
 TEST(CommLayerLifecycle, CallsOutsideInitFailWithoutCrashing)

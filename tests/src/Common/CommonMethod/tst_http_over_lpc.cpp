@@ -2,6 +2,13 @@
 
 #include <Common/CommonMethod/HTTPOverLPCClient.h>
 
+#include <CommunicationLayer/AccessGroupPointComm.h>
+#include <CommunicationLayer/CommunicationLayerInit.h>
+#include <JSONStruct/Routes/Routes.h>
+#include <JSONStruct/accessgroup/DeleteAccessPointGroupCondition.h>
+#include <JSONStruct/accessgroup/DeleteAccessPointGroupResultData.h>
+#include <JSONStruct/accessgroup/VisitAccessGroupQueryResponseData.h>
+
 #include <LPC_Client/LPCClient.h>
 #include <LPC_Server/LPCServer.h>
 
@@ -56,14 +63,18 @@ protected:
         [[maybe_unused]] int rc = std::system(cmd.c_str());
     }
 
-    void startServer(const lpcserver::ServerOptions &options = lpcserver::ServerOptions())
+    void startServer(const lpcserver::ServerOptions &options = lpcserver::ServerOptions(),
+                     lpcserver::CLpcServer::RequestHandler handler = nullptr)
     {
         m_server = std::make_unique<lpcserver::CLpcServer>(options);
-        m_server->setRequestHandler([this](const lpcserver::ClientRequest &request) {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_received.push_back(request.message);
-            return m_answer;
-        });
+        if (!handler) {
+            handler = [this](const lpcserver::ClientRequest &request) {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                m_received.push_back(request.message);
+                return m_answer;
+            };
+        }
+        m_server->setRequestHandler(handler);
         ASSERT_TRUE(m_server->start(kServerName)) << m_server->lastError();
         ASSERT_TRUE(lpcclient::Init("h9client", true));
         ASSERT_TRUE(lpcclient::ConnectToServer(kServerName)) << lpcclient::GetLPCLastError();
@@ -272,6 +283,46 @@ TEST_F(HttpOverLpcTest, CopiesOnlyTheThreeAnswerHeaders)
                                                       {"Keep", "mine"}};
     EXPECT_EQ(rsp.headers, expected);
     EXPECT_EQ(rsp.body, "%PDF-1.4");
+}
+
+// The backend library over this transport, against a handler that routes by the table
+// as the host does.
+TEST_F(HttpOverLpcTest, BackendOperationsTravelOverTheLink)
+{
+    startServer(lpcserver::ServerOptions(), [](const lpcserver::ClientRequest &request) {
+        using namespace protocol::routes;
+        const auto &headers = request.message.headers;
+        lpcserver::Message answer;
+        answer.headers["Content-Type"] = kJsonContentType;
+        const Route *route = matchRoute(std::stoi(headers.at("method")), headers.at("url"));
+        if (route == nullptr)
+            answer.body = "{\"code\":\"20-1\",\"msg\":\"unknown\"}";
+        else if (route->id == RouteId::GetAccessGroups)
+            answer.body =
+                "{\"code\":\"0-0\",\"msg\":\"\",\"data\":{\"visitAccessGroupQueryResponse\":"
+                "[{\"accessGroupGuid\":\"C0FFEE00C0FFEE00C0FFEE00C0FFEE00\",\"name\":\"Lobby\"}]}}";
+        else
+            answer.body = "{\"code\":\"20-11\",\"msg\":\"in use\"}";
+        return answer;
+    });
+
+    commlayer::CommunicationLayerInitParams params;
+    params.httpClient = std::make_shared<comm_method::CHTTPOverLPCClient>();
+    params.timeout = 10000;
+    ASSERT_TRUE(commlayer::CommunicationLayerInit(params));
+
+    protocol::VisitAccessGroupQueryResponseData groups;
+    EXPECT_TRUE(commlayer::AccessGroupPointComm::getAccessGroups(groups));
+    ASSERT_EQ(groups.visitAccessGroupQueryResponse.size(), 1u);
+    EXPECT_EQ(groups.visitAccessGroupQueryResponse[0].name, "Lobby");
+
+    protocol::DeleteAccessPointGroupResultData removed;
+    protocol::DeleteAccessPointGroupCondition condition;
+    condition.deleteAccessPointGroupIDList = {"C0FFEE00C0FFEE00C0FFEE00C0FFEE00"};
+    EXPECT_FALSE(commlayer::AccessGroupPointComm::removeAccessGroup(removed, condition));
+    EXPECT_EQ(Base::Error::GetLastError(), ErrorCode(20, 11));
+    EXPECT_TRUE(removed.deleteAccessPointGroupResult.empty());
+    commlayer::CommunicationLayerUnInit();
 }
 
 } // namespace
