@@ -18,8 +18,15 @@
 #include <thread>
 #include <vector>
 
+#include <csignal>
+#include <cstdio>
+
+#include <spawn.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
+
+extern char **environ;
 
 using namespace lpctest;
 using lpcserver::CallResult;
@@ -602,4 +609,100 @@ TEST_F(LpcLinkSmallFrames, OversizedFrameClosesTheConnectionOnBothSides)
     lpcclient::tag_LPCCallBackData seen;
     ASSERT_TRUE(recorder.calls.pop(seen));
     EXPECT_EQ(seen.headers.at("method"), "clientDisconnected");
+}
+
+namespace {
+
+// The helper host process; its stdout lines tell the test what it is doing.
+class ServerProcess
+{
+public:
+    explicit ServerProcess(const std::string &name)
+    {
+        int fds[2];
+        if (::pipe(fds) != 0)
+            return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, fds[1], 1);
+        posix_spawn_file_actions_addclose(&actions, fds[0]);
+        std::string program = LPC_TEST_SERVER;
+        char *args[] = {&program[0], const_cast<char *>(name.c_str()), nullptr};
+        if (::posix_spawn(&m_pid, program.c_str(), &actions, nullptr, args, environ) != 0)
+            m_pid = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        ::close(fds[1]);
+        m_out = ::fdopen(fds[0], "r");
+    }
+    ~ServerProcess()
+    {
+        kill();
+        if (m_out)
+            std::fclose(m_out);
+    }
+    /// Next line the process printed ("" when it exited).
+    std::string readLine()
+    {
+        char line[64] = {};
+        if (!m_out || !std::fgets(line, sizeof(line), m_out))
+            return {};
+        std::string s(line);
+        if (!s.empty() && s.back() == '\n')
+            s.pop_back();
+        return s;
+    }
+    void kill()
+    {
+        if (m_pid <= 0)
+            return;
+        ::kill(m_pid, SIGKILL);
+        int status = 0;
+        ::waitpid(m_pid, &status, 0);
+        m_pid = -1;
+    }
+
+private:
+    pid_t m_pid = -1;
+    FILE *m_out = nullptr;
+};
+
+} // namespace
+
+TEST(LpcLinkProcess, KilledServerReleasesWaitersAndARestartedOneIsReached)
+{
+    TempSocketDir dir;
+    Recorder recorder;
+    ServerProcess first(kServerName);
+    ASSERT_EQ(first.readLine(), "ready");
+    ASSERT_TRUE(lpcclient::Init(kIdentity, false));
+    ASSERT_TRUE(lpcclient::ConnectToServer(kServerName)) << lpcclient::GetLPCLastError();
+    ASSERT_TRUE(lpcclient::SetInvokeCallBack(recordingCallback, &recorder));
+
+    std::atomic<int> waiterError{0};
+    std::thread waiter([&] {
+        lpcclient::tag_LPCResponseData response;
+        std::uint64_t id = 0;
+        if (!lpcclient::SendEx(response, httpRequest("/slow", "block"), id, 60000))
+            waiterError = lpcclient::GetLPCLastError();
+    });
+    ASSERT_EQ(first.readLine(), "blocked");
+    const auto start = std::chrono::steady_clock::now();
+    first.kill();
+    waiter.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(kWaitMs));
+    EXPECT_EQ(waiterError, lpcclient::LPC_ERROR_CONNECTION_LOST);
+    lpcclient::tag_LPCCallBackData seen;
+    ASSERT_TRUE(recorder.calls.pop(seen));
+    EXPECT_EQ(seen.headers.at("method"), "clientDisconnected");
+
+    // The killed host left its socket file behind; the new one replaces it.
+    ServerProcess second(kServerName);
+    ASSERT_EQ(second.readLine(), "ready");
+    ASSERT_TRUE(lpcclient::ConnectToServer(kServerName)) << lpcclient::GetLPCLastError();
+    lpcclient::tag_LPCResponseData response;
+    std::uint64_t id = 0;
+    ASSERT_TRUE(lpcclient::SendEx(response, httpRequest("/again", "hello"), id, kWaitMs));
+    EXPECT_EQ(response.body, "hello");
+    lpcclient::SetInvokeCallBack(nullptr, nullptr);
+    EXPECT_TRUE(lpcclient::Uninit());
 }
