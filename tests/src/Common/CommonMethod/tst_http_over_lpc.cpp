@@ -1,5 +1,7 @@
 // CHTTPOverLPCClient against a real LPC server on a private socket directory.
 
+#include "ScriptedLpcServer.h"
+
 #include <Common/CommonMethod/HTTPOverLPCClient.h>
 
 #include <CommunicationLayer/AccessGroupPointComm.h>
@@ -188,6 +190,34 @@ TEST_F(HttpOverLpcTest, BusyServerIsTriedAgainOnlyWithTheRetryFlag)
             EXPECT_EQ(log.lines()[error].level, Base::details::LogLevel::Error);
         }
     }
+}
+
+// Busy answers followed by a real one: the attempts stop at the first success.
+TEST_F(HttpOverLpcTest, RetryStopsAtTheFirstAnswer)
+{
+    lpcwire::Frame answer;
+    answer.text1 = "0";
+    answer.headers["Content-Type"] = kJson;
+    answer.body = "{\"code\":\"0-0\",\"msg\":\"\"}";
+    lpctest::ScriptedLpcServer server(m_dir + "/" + kServerName, {1015, 1015}, answer);
+    ASSERT_TRUE(server.ready());
+    ASSERT_TRUE(lpcclient::Init("h9client", true));
+    ASSERT_TRUE(lpcclient::ConnectToServer(kServerName)) << lpcclient::GetLPCLastError();
+
+    Base::details::CLogCapture log;
+    Base::Error::SetLastError(9, 9);
+    commlayer::RspInfos rsp;
+    EXPECT_TRUE(m_client.request(rsp, appointmentsRequest(), true));
+    EXPECT_EQ(server.requests(), 3);
+    EXPECT_GE(log.indexOf(busyWarning(1)), 0);
+    EXPECT_GE(log.indexOf(busyWarning(2)), 0);
+    EXPECT_EQ(log.indexOf(busyWarning(3)), -1);
+    EXPECT_EQ(log.indexOf("Failed to request [url-/7310/v1/appointments]. lpcclient::SendEx "
+                          "failed. [error-1015]."),
+              -1);
+    EXPECT_EQ(Base::Error::GetLastError(), ErrorCode(9, 9));
+    EXPECT_EQ(rsp.body, answer.body);
+    lpcclient::Uninit();
 }
 
 TEST_F(HttpOverLpcTest, OtherLpcErrorsAreNotRetried)
