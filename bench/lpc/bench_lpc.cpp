@@ -3,7 +3,8 @@
 //  - raw:      one thread writes a length-prefixed message and reads the echo back;
 //  - handoff:  as raw, but a reader thread receives the echo and hands it to the caller
 //              through a mutex and condition variable (the shape of lpcclient's reader);
-//  - SendEx:   lpcclient::SendEx to an LPC_Server whose handler returns the body.
+//  - SendEx:   lpcclient::SendEx to an LPC_Server whose handler returns the body;
+// then the aggregate rate of 64 B SendEx calls from 4 and 16 threads at once.
 // Usage: taskset -c 0 bench_lpc [rounds=20000]   (64 KiB runs a quarter of the rounds)
 
 #include <LPC_Client/LPCClient.h>
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -287,6 +289,30 @@ int main(int argc, char **argv)
             "%-8s ratios   SendEx/raw p50 %.2f  SendEx/handoff p50 %.2f  SendEx/raw p99 %.2f%s\n",
             label, lpcStats.p50us / rawStats.p50us, lpcStats.p50us / handoffStats.p50us,
             lpcStats.p99us / rawStats.p99us, failures ? "  (SendEx FAILURES)" : "");
+    }
+
+    // Several callers at once share the one connection and reader thread.
+    for (int threads : {4, 16}) {
+        lpcclient::tag_LPCRequestData request;
+        request.body.assign(64, 'x');
+        std::atomic<int> failures{0};
+        const int perThread = rounds / threads;
+        const auto begin = Clock::now();
+        std::vector<std::thread> callers;
+        for (int t = 0; t < threads; ++t)
+            callers.emplace_back([&] {
+                lpcclient::tag_LPCResponseData response;
+                for (int i = 0; i < perThread; ++i) {
+                    std::uint64_t id = 0;
+                    if (!lpcclient::SendEx(response, request, id, 5000))
+                        ++failures;
+                }
+            });
+        for (auto &c : callers)
+            c.join();
+        const double sec = std::chrono::duration<double>(Clock::now() - begin).count();
+        std::printf("64 B     SendEx from %2d threads: %.0f round/s%s\n", threads,
+                    perThread * threads / sec, failures ? "  (FAILURES)" : "");
     }
 
     lpcclient::Uninit();
