@@ -1,0 +1,225 @@
+#include "CQorvaApplication.h"
+
+#include "CleanUpList.h"
+#include "SkinPluginLoader.h"
+#include "StartParameters.h"
+
+#include <Logical/Communication/Cmd/LpcCmdHandler.h>
+
+#include <Common/CommonMethod/ThreadPoolForInnerTask.h>
+#include <Common/CommonMethod/ThreadPoolForNetTask.h>
+
+#include <UiDataController/Translation.h>
+
+#include <QorvaGUIToolkit/Application.h>
+#include <QorvaGUIToolkit/CFile.h>
+
+#include <clientcommonlogical/ConfigMgr.h>
+
+#include <Base/Log.h>
+#include <Base/MessageLoopWorkThread.h>
+
+#include <QDebug>
+#include <QDir>
+#include <QFont>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTranslator>
+
+namespace visitorclient {
+
+namespace {
+
+const char kQssDir[] = ":/QorvaGUIToolKit/Qss/Qss/QorvaGUIToolkit/";
+
+} // namespace
+
+CQorvaApplication::CQorvaApplication(const QString &name, int &argc, char **argv)
+    : QtModuleApplication(name, argc, argv)
+{
+    const StartParameters params = StartParameters::parse(argc, argv);
+    m_strSkinKey = params.strSkinKey;
+    m_iLanguage = params.iLanguage;
+    m_iSkinVariant = params.iSkinVariant;
+    if (argc >= 4 && params.bHasConfig)
+        clientcommonlogical::CConfigMgr::Instance().init(params.config);
+
+    QFont font(QStringLiteral("Microsoft YaHei"));
+    font.setPixelSize(12);
+    font.setKerning(false);
+    font.setStyleHint(QFont::SansSerif, QFont::PreferAntialias);
+    setFont(font);
+
+    connect(&Base::CSingleton<CLpcCmdHandler>::Instance(), &CLpcCmdHandler::signalProcessExit, this,
+            &CQorvaApplication::onQuit);
+}
+
+CQorvaApplication::~CQorvaApplication() = default;
+
+bool CQorvaApplication::init()
+{
+    const QString pluginPath = QDir::toNativeSeparators(applicationDirPath()) + QDir::separator() + QStringLiteral("plugins");
+    addLibraryPath(pluginPath);
+    qDebug() << "library path:" << pluginPath;
+
+    loadSkin();
+    LOG_INFO("loadSkin Success.");
+    loadStyle();
+    LOG_INFO("loadStyle Success.");
+    if (!initLogical()) {
+        LOG_INFO("initLogical Failed.");
+        return false;
+    }
+    LOG_INFO("initLogical Success.");
+    loadTranslator();
+    LOG_INFO("loadTranslator Success.");
+    initLocal();
+    LOG_INFO("initLocal Success.");
+    return true;
+}
+
+QString CQorvaApplication::skinDirectory() const
+{
+    return StartParameters::skinDirectory(m_strSkinKey, m_iSkinVariant);
+}
+
+bool CQorvaApplication::isRightToLeft() const
+{
+    return StartParameters::isRightToLeft(m_iLanguage);
+}
+
+void CQorvaApplication::loadSkin()
+{
+    const QString skinDir = skinDirectory();
+    LOG_INFO("strSkinKey is %s,strSkinDir is%s", qUtf8Printable(m_strSkinKey), qUtf8Printable(skinDir));
+
+    const QString toolkitPath = QorvaGUIToolkit::GetTargetPath();
+    const QString sharedDir = toolkitPath + QStringLiteral("../plugins/skins/") + skinDir + QLatin1Char('/');
+    const QString ownDir = toolkitPath + QStringLiteral("plugins/skins/") + skinDir + QLatin1Char('/');
+
+    const QString toolkitName = QStringLiteral("QorvaGUIToolKit") + m_strSkinKey;
+    if (CSkinPluginLoader::load(toolkitName, sharedDir)) {
+        m_loadedSkinPlugins << toolkitName;
+        LOG_INFO("success to load QorvaGUIToolKitBlackRedSkin.");
+    } else {
+        LOG_INFO("fail to load QorvaGUIToolKitBlackRedSkin.");
+    }
+
+    const QString clientCommonName = QStringLiteral("ClientCommon") + m_strSkinKey;
+    if (CSkinPluginLoader::load(clientCommonName, sharedDir)) {
+        m_loadedSkinPlugins << clientCommonName;
+        LOG_INFO("success to load ClientCommSkin.");
+    } else {
+        LOG_INFO("Failed to load ClientCommSkin.");
+    }
+
+    const QString componentName = QStringLiteral("VisitorManagement.C.") + m_strSkinKey;
+    if (CSkinPluginLoader::load(componentName, ownDir)) {
+        m_loadedSkinPlugins << componentName;
+        LOG_INFO("success to load VisitorManagement.CSkin.");
+    } else {
+        LOG_INFO("Failed to load VisitorManagement.CSkin.");
+    }
+}
+
+void CQorvaApplication::loadStyle()
+{
+    QStyle *style = QStyleFactory::create(QStringLiteral("CQorvaStyle"));
+    if (!style)
+        qDebug() << "[scc][CQorvaApplication::LoadStyle]The CQorvaStyle does not exist.";
+    // A null style keeps the current one.
+    setStyle(style);
+
+    QStringList files = QDir(QLatin1String(kQssDir)).entryList(QDir::Files, QDir::Unsorted);
+    files.removeAll(QStringLiteral("MacSpecial.qss"));
+    const QString styleSheet = isRightToLeft() ? QorvaGUIToolkit::CFile::ReadAllHb(files, QLatin1String(kQssDir))
+                                               : QorvaGUIToolkit::CFile::ReadAll(files, QLatin1String(kQssDir));
+    setStyleSheet(styleSheet);
+}
+
+bool CQorvaApplication::initLogical()
+{
+    initBase();
+    LOG_INFO("initBase Success.");
+    initAppRscManager();
+    initLpcLink();
+    initCmdManager();
+    initComponentDB();
+    sendInitFinish();
+    return true;
+}
+
+void CQorvaApplication::initBase()
+{
+    auto &netPool = comm_method::CThreadPoolForNetTask::instance();
+    netPool.init(8, 0, 0);
+    CCleanUpList::Instance().add("comm_method::CThreadPoolForNetTask", [&netPool] { netPool.stop(); });
+
+    auto &innerPool = comm_method::CThreadPoolForInnerTask::instance();
+    innerPool.init(8);
+    CCleanUpList::Instance().add("comm_method::CThreadPoolForInnerTask", [&innerPool] { innerPool.stop(); });
+
+    auto &loop = Base::CMessageLoopWorkThread::Instance();
+    loop.Start();
+    CCleanUpList::Instance().add("Base::CMessageLoopWorkThread", [&loop] { loop.Stop(); });
+}
+
+void CQorvaApplication::initAppRscManager()
+{
+    // The window resource manager comes with the framework link; until then the
+    // standalone shell creates the window (see CStandaloneShell).
+}
+
+void CQorvaApplication::initLpcLink()
+{
+    // The LPC link (lpcInit / lpcUnInit) is started here once it exists.
+}
+
+void CQorvaApplication::initCmdManager()
+{
+    // The command manager (routing tables, registration, subscriptions) goes here.
+}
+
+void CQorvaApplication::initComponentDB()
+{
+    // The component database check for "VisitorManagement" goes here.
+}
+
+void CQorvaApplication::sendInitFinish()
+{
+    // The "initFinish" notification goes out here once the LPC link exists.
+}
+
+void CQorvaApplication::loadTranslator()
+{
+    m_translators = UiDataController::loadTranslations(
+        m_iLanguage, QorvaGUIToolkit::GetTargetPath() + QStringLiteral("../translations/"));
+}
+
+void CQorvaApplication::initLocal()
+{
+    QorvaGUIToolkit::InitGuiLocale(UiDataController::getLocale(m_iLanguage));
+    if (isRightToLeft())
+        QorvaGUIToolkit::initGuiLayoutDirection(false);
+    QorvaGUIToolkit::initSkinType(
+        QString::fromStdString(clientcommonlogical::CConfigMgr::Instance().getSkinType()));
+}
+
+void CQorvaApplication::unInit()
+{
+    unInitLogical();
+}
+
+void CQorvaApplication::unInitLogical()
+{
+    CCleanUpList::Instance().runAll();
+    LOG_INFO("unInitLogical success");
+}
+
+void CQorvaApplication::onQuit()
+{
+    unInit();
+    QCoreApplication::quit();
+}
+
+} // namespace visitorclient

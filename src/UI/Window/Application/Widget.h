@@ -1,0 +1,65 @@
+#pragma once
+// Base of the component's pages: the shared overlays (main window, shade, drawer),
+// save-result messages and a few mouse signals.
+
+#include <QWidget>
+
+namespace QorvaGUIToolkit {
+class CShadeFrame;
+}
+
+namespace visitorclient {
+
+class COverlayFrame;
+
+class Widget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Widget(QWidget *parent = nullptr);
+
+    /// Called when the page is selected in the navigation; pages refresh themselves.
+    virtual void activatePage();
+    /// The operator's function permission: enables or disables every direct child
+    /// widget, then the page itself. Pages refine which controls follow it.
+    virtual void setPageEnabled(bool enabled);
+    /// Second hook for pages (empty here).
+    virtual void updatePage();
+    /// Takes the process-wide main window, shade and drawer.
+    virtual void initFramePointers();
+    /// Puts a widget into the drawer with the drawer's width; nothing without a drawer.
+    virtual void setOverlayContent(const QString &title, QWidget *widget, int width);
+
+    QWidget *mainWindow() const { return m_pMainWindow; }
+    QorvaGUIToolkit::CShadeFrame *shadeFrame() const { return m_pShadeFrame; }
+    COverlayFrame *overlayFrame() const { return m_pOverlayFrame; }
+
+signals:
+    void signalDoubleClicked();
+    void signalMouseClicked();
+    void signalMouseEnter();
+    void signalMouseLeave();
+    void signalHeightIsZero();
+    void signalWidthIsZero();
+    void signalResult(bool bSaved);
+
+public slots:
+    /// Saved: a "Saved" notice. Otherwise the calling thread's last error: codes 6900
+    /// and 6901 as a warning dialog, any other as a "SaveFailed" notice with its text.
+    void onResultShow(bool bSaved);
+    void onShowFrame();
+    void onHideFrame();
+
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+    bool m_bInit = false;
+
+private:
+    COverlayFrame *m_pOverlayFrame = nullptr;
+    QorvaGUIToolkit::CShadeFrame *m_pShadeFrame = nullptr;
+    QWidget *m_pMainWindow = nullptr;
+};
+
+} // namespace visitorclient

@@ -1,0 +1,79 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>BaseWidget</name>
+    <message>
+        <source>Confirm</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>UndoMerge</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>CPermissionManager</name>
+    <message>
+        <source>NoPermission</source>
+        <translation>您没有此操作的权限。</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>visitorclient::COverlayFrame</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>visitorclient::MainWindow</name>
+    <message>
+        <source>Visitors</source>
+        <translation>访客</translation>
+    </message>
+    <message>
+        <source>VisitorsToMakeAnAppoSvkGZlt</source>
+        <translation>访客预约</translation>
+    </message>
+    <message>
+        <source>VisitorsToRecordSSYbjbR</source>
+        <translation>访客记录</translation>
+    </message>
+    <message>
+        <source>AccessRightsGroupIHwNecpAbY</source>
+        <translation>访客权限组</translation>
+    </message>
+    <message>
+        <source>AdvancedConfig</source>
+        <translation>高级配置</translation>
+    </message>
+    <message>
+        <source>VisitorParameterSettpkjDjYWF</source>
+        <translation>访客参数设置</translation>
+    </message>
+    <message>
+        <source>Qorva-7310_Client.QRCodeCfg.name</source>
+        <translation>二维码加密配置</translation>
+    </message>
+</context>
+<context>
+    <name>visitorclient::Widget</name>
+    <message>
+        <source>Saved</source>
+        <translation>保存成功。</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>SaveFailed</source>
+        <translation>保存失败：</translation>
+    </message>
+</context>
+</TS>
