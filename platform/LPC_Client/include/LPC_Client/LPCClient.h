@@ -36,14 +36,16 @@ enum LPCError : int {
     LPC_ERROR_CONNECTION_LOST = 1009, // link broke (while writing or waiting)
     LPC_ERROR_FRAME_TOO_LARGE = 1010, // message (or the server's answer) exceeds the frame limit
     LPC_ERROR_WRITE_FAILED = 1011,    // the message could not be written for another reason
-    LPC_ERROR_WRONG_THREAD = 1012,    // SendEx/Disconnect/Uninit from the callback thread
+    LPC_ERROR_WRONG_THREAD = 1012,    // SendEx/Connect/Disconnect/Uninit on the callback thread
     LPC_ERROR_SERVER_BUSY = 1015,     // server's request queue is full; try again
     LPC_ERROR_HANDLER_FAILED = 1016,  // the server's request handler failed
 };
 
 /// Invoke callback: runs on the library's reader thread, one call at a time. It should
-/// hand the data on and return quickly; the next call is read only after it returns.
-/// It must not call SendEx (that would wait for its own thread). Return value is ignored.
+/// hand the data on and return quickly: the next call, and the responses that SendEx
+/// callers on other threads wait for, are read only after it returns. Reply and Notify
+/// are fine here; SendEx is refused (it would wait for its own thread). Return value is
+/// ignored.
 using InvokeCallBack = bool (*)(const tag_LPCCallBackData &data, void *userData);
 
 /// Sets this client's identity. replaceExisting: when another connection with the same

@@ -62,7 +62,7 @@ std::size_t encodedPayloadSize(const Frame &frame);
 void encodeFrame(const Frame &frame, std::string &out);
 
 /// Decodes exactly one payload (no length prefix). Returns false when the bytes are not
-/// a well-formed frame; out is then unspecified.
+/// a well-formed frame; out may then be partly filled.
 bool decodePayload(const char *data, std::size_t size, Frame &out);
 
 } // namespace lpcwire
