@@ -1,0 +1,116 @@
+// visitor-server-admin: list, seed and reset a management-server database and run the
+// simulator's control operations on it.
+
+#include <ManagementServer/ManagementServer.h>
+
+#include <JSONStruct/Routes/RouteErrors.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+int usage()
+{
+    std::fprintf(stderr,
+                 "usage: visitor-server-admin [--db FILE] COMMAND [ARGS]\n"
+                 "  FILE defaults to $QORVA_SERVER_DB, else ./visitor-server.db\n"
+                 "commands:\n"
+                 "  list appointments|records|groups|devices|persons|doors|areas\n"
+                 "  seed [APPOINTMENTS [RECORDS]]   site on first use, plus bulk visitor data\n"
+                 "  reset                           delete everything and seed the site again\n"
+                 "  check-in CODE | check-out CODE  by reservation code\n"
+                 "  remove-device GUID\n"
+                 "  rename-area GUID NAME | rename-door GUID NAME\n"
+                 "  device-fail GUID on|off | device-online GUID on|off\n");
+    return 2;
+}
+
+int report(std::uint32_t error, const char *what)
+{
+    if (error == 0) {
+        std::printf("%s: done\n", what);
+        return 0;
+    }
+    std::fprintf(stderr, "%s failed: %u-%u %s\n", what, protocol::routes::kServerModule, error,
+                 protocol::routes::errorText(protocol::routes::kServerModule, error));
+    return 1;
+}
+
+bool parseSwitch(const char *text, bool &value)
+{
+    if (std::strcmp(text, "on") == 0)
+        value = true;
+    else if (std::strcmp(text, "off") == 0)
+        value = false;
+    else
+        return false;
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::string db = std::getenv("QORVA_SERVER_DB") != nullptr ? std::getenv("QORVA_SERVER_DB") : "visitor-server.db";
+    if (args.size() >= 2 && args[0] == "--db") {
+        db = args[1];
+        args.erase(args.begin(), args.begin() + 2);
+    }
+    if (args.empty())
+        return usage();
+    qorvaserver::CManagementServer server;
+    if (!server.open(db)) {
+        std::fprintf(stderr, "cannot open server database %s\n", db.c_str());
+        return 1;
+    }
+    const std::string &cmd = args[0];
+    if (cmd == "list" && args.size() == 2) {
+        const auto rows = server.list(args[1]);
+        if (rows.empty())
+            return usage();
+        for (const auto &row : rows) {
+            for (std::size_t c = 0; c < row.size(); ++c)
+                std::printf("%s%s", c ? "\t" : "", row[c].c_str());
+            std::printf("\n");
+        }
+        std::printf("(%zu rows)\n", rows.size() - 1);
+        return 0;
+    }
+    if (cmd == "seed" && args.size() <= 3) {
+        const int appointments = args.size() > 1 ? std::atoi(args[1].c_str()) : 0;
+        const int records = args.size() > 2 ? std::atoi(args[2].c_str()) : 0;
+        if (const std::uint32_t e = server.seedAppointments(appointments))
+            return report(e, "seed appointments");
+        return report(server.seedRecords(records), "seed");
+    }
+    if (cmd == "reset" && args.size() == 1)
+        return report(server.reset(), "reset");
+    if (cmd == "check-in" && args.size() == 2) {
+        std::string record;
+        const std::uint32_t e = server.checkIn(args[1], &record);
+        if (e == 0)
+            std::printf("record %s\n", record.c_str());
+        const int rc = report(e, "check-in");
+        server.waitIdle(10000);
+        return rc;
+    }
+    if (cmd == "check-out" && args.size() == 2)
+        return report(server.checkOut(args[1]), "check-out");
+    if (cmd == "remove-device" && args.size() == 2)
+        return report(server.removeDevice(args[1]), "remove-device");
+    if (cmd == "rename-area" && args.size() == 3)
+        return report(server.renameResourceGroup(args[1], args[2]), "rename-area");
+    if (cmd == "rename-door" && args.size() == 3)
+        return report(server.renameDoor(args[1], args[2]), "rename-door");
+    bool on = false;
+    if (cmd == "device-fail" && args.size() == 3 && parseSwitch(args[2].c_str(), on))
+        return report(server.setDeviceFailing(args[1], on), "device-fail");
+    if (cmd == "device-online" && args.size() == 3 && parseSwitch(args[2].c_str(), on))
+        return report(server.setDeviceOnline(args[1], on), "device-online");
+    return usage();
+}

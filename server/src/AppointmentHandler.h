@@ -1,0 +1,27 @@
+#pragma once
+// Appointments and basic settings. Each handler runs inside the dispatcher's transaction
+// and lock; node is the request record's JSON object (null for routes without a body).
+
+#include "HandlerTypes.h"
+
+namespace qorvaserver {
+
+class CDatabase;
+
+class CAppointmentHandler
+{
+public:
+    static HandlerResult query(CDatabase &db, const cJSON *node);
+    static HandlerResult add(CDatabase &db, const cJSON *node);
+    static HandlerResult update(CDatabase &db, const cJSON *node, const std::string &id);
+    /// Per id: result 0 deleted, ErrNotFound unknown. Emits "appointmentDeleted".
+    static HandlerResult remove(CDatabase &db, const cJSON *node, Outbox &out);
+    static HandlerResult getSettings(CDatabase &db);
+    static HandlerResult setSettings(CDatabase &db, const cJSON *node);
+    /// Inserts the links of an appointment to its access-point groups; ErrNotFound when
+    /// a group does not exist.
+    static std::uint32_t linkGroups(CDatabase &db, const std::string &appointmentGuid,
+                                    const std::string &groupList);
+};
+
+} // namespace qorvaserver

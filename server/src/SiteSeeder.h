@@ -1,0 +1,24 @@
+#pragma once
+// Fills an empty database with a small site: organisations, persons (some of them
+// receptionists), three access controllers with doors and the resource groups (areas)
+// that hold the doors. Bulk appointments and records serve demos and benchmarks.
+// Every call runs inside the caller's transaction.
+
+#include <cstdint>
+
+namespace qorvaserver {
+
+class CDatabase;
+
+class CSiteSeeder
+{
+public:
+    static bool seedSite(CDatabase &db);
+    /// count appointments with fresh ids and reservation codes; reception and groups are
+    /// taken from the site. False when a row cannot be stored.
+    static bool seedAppointments(CDatabase &db, int count);
+    /// count visitor records in mixed states spread over the last year.
+    static bool seedRecords(CDatabase &db, int count);
+};
+
+} // namespace qorvaserver
