@@ -23,18 +23,18 @@ namespace {
 using protocol::JSONNodePtr;
 using recordtests::AnyRecord;
 
-struct KeySpec
+struct KeyEntry
 {
     std::string key;
     std::string kind;
 };
 
-struct RecordSpec
+struct RecordKeys
 {
     std::string record;
     std::string role; // inbound, return, websocket
     std::string name; // empty for answers
-    std::vector<KeySpec> keys;
+    std::vector<KeyEntry> keys;
 };
 
 std::string readString(const cJSON *object, const char *key)
@@ -43,42 +43,42 @@ std::string readString(const cJSON *object, const char *key)
     return cJSON_IsString(item) ? item->valuestring : "";
 }
 
-std::vector<RecordSpec> loadSpecs()
+std::vector<RecordKeys> loadFixture()
 {
     std::ifstream file(QORVA_TEST_DATA_DIR "/record_keys.json");
     std::stringstream text;
     text << file.rdbuf();
     JSONNodePtr root(cJSON_Parse(text.str().c_str()));
-    std::vector<RecordSpec> specs;
+    std::vector<RecordKeys> fixtureRecords;
     const cJSON *record = nullptr;
     cJSON_ArrayForEach(record, cJSON_GetObjectItemCaseSensitive(root.get(), "records"))
     {
-        RecordSpec spec{readString(record, "record"),
+        RecordKeys entry{readString(record, "record"),
                         readString(record, "role"),
                         readString(record, "name"),
                         {}};
         const cJSON *pair = nullptr;
         cJSON_ArrayForEach(pair, cJSON_GetObjectItemCaseSensitive(record, "keys"))
         {
-            spec.keys.push_back({cJSON_GetArrayItem(pair, 0)->valuestring,
+            entry.keys.push_back({cJSON_GetArrayItem(pair, 0)->valuestring,
                                  cJSON_GetArrayItem(pair, 1)->valuestring});
         }
-        specs.push_back(spec);
+        fixtureRecords.push_back(entry);
     }
-    return specs;
+    return fixtureRecords;
 }
 
-const std::vector<RecordSpec> &specs()
+const std::vector<RecordKeys> &fixtureRecords()
 {
-    static const std::vector<RecordSpec> loaded = loadSpecs();
+    static const std::vector<RecordKeys> loaded = loadFixture();
     return loaded;
 }
 
-const RecordSpec &specOf(const std::string &record)
+const RecordKeys &fixtureOf(const std::string &record)
 {
-    for (const RecordSpec &spec : specs()) {
-        if (spec.record == record)
-            return spec;
+    for (const RecordKeys &entry : fixtureRecords()) {
+        if (entry.record == record)
+            return entry;
     }
     throw std::runtime_error("no fixture entry for " + record);
 }
@@ -113,10 +113,10 @@ std::vector<std::string> keysOf(const cJSON *node)
     return keys;
 }
 
-std::vector<std::string> expectedKeys(const RecordSpec &spec, bool withOptional)
+std::vector<std::string> expectedKeys(const RecordKeys &entry, bool withOptional)
 {
     std::vector<std::string> keys;
-    for (const KeySpec &k : spec.keys) {
+    for (const KeyEntry &k : entry.keys) {
         if (withOptional || k.kind != "optstring")
             keys.push_back(k.key);
     }
@@ -133,11 +133,11 @@ cJSON *opaquePart()
 // An object carrying every key of the record with a value that is not the default.
 // With upperKeys the record's own keys (not those of carried-along parts) are written
 // in capitals.
-cJSON *filledObject(const RecordSpec &spec, bool upperKeys)
+cJSON *filledObject(const RecordKeys &entry, bool upperKeys)
 {
     cJSON *object = cJSON_CreateObject();
     int index = 0;
-    for (const KeySpec &k : spec.keys) {
+    for (const KeyEntry &k : entry.keys) {
         ++index;
         const std::string key = upperKeys ? upper(k.key) : k.key;
         cJSON *value = nullptr;
@@ -160,14 +160,14 @@ cJSON *filledObject(const RecordSpec &spec, bool upperKeys)
             cJSON_AddItemToArray(value, opaquePart());
             cJSON_AddItemToArray(value, cJSON_CreateObject());
         } else if (k.kind.rfind("object:", 0) == 0) {
-            value = filledObject(specOf(k.kind.substr(7)), upperKeys);
+            value = filledObject(fixtureOf(k.kind.substr(7)), upperKeys);
         } else if (k.kind.rfind("list:", 0) == 0) {
             value = cJSON_CreateArray();
-            const RecordSpec &element = specOf(k.kind.substr(5));
+            const RecordKeys &element = fixtureOf(k.kind.substr(5));
             cJSON_AddItemToArray(value, filledObject(element, upperKeys));
             cJSON_AddItemToArray(value, filledObject(element, upperKeys));
         } else {
-            ADD_FAILURE() << "unknown kind " << k.kind << " of " << spec.record << "." << k.key;
+            ADD_FAILURE() << "unknown kind " << k.kind << " of " << entry.record << "." << k.key;
             continue;
         }
         cJSON_AddItemToObject(object, key.c_str(), value);
@@ -177,10 +177,10 @@ cJSON *filledObject(const RecordSpec &spec, bool upperKeys)
 
 TEST(MessageRecords, FixtureAndRecordTableListTheSameRecords)
 {
-    ASSERT_GE(specs().size(), 70u) << "fixture not found or incomplete";
+    ASSERT_GE(fixtureRecords().size(), 70u) << "fixture not found or incomplete";
     std::vector<std::string> inFixture;
-    for (const RecordSpec &spec : specs())
-        inFixture.push_back(spec.record);
+    for (const RecordKeys &entry : fixtureRecords())
+        inFixture.push_back(entry.record);
     std::sort(inFixture.begin(), inFixture.end());
     std::vector<std::string> inTable;
     for (const auto &entry : recordtests::recordTable())
@@ -190,33 +190,33 @@ TEST(MessageRecords, FixtureAndRecordTableListTheSameRecords)
 
 TEST(MessageRecords, DefaultRecordWritesEveryKeyInOrderAndHasItsName)
 {
-    for (const RecordSpec &spec : specs()) {
-        SCOPED_TRACE(spec.record);
-        auto record = make(spec.record);
+    for (const RecordKeys &entry : fixtureRecords()) {
+        SCOPED_TRACE(entry.record);
+        auto record = make(entry.record);
         JSONNodePtr written(record->toJSON());
-        EXPECT_EQ(keysOf(written.get()), expectedKeys(spec, false));
+        EXPECT_EQ(keysOf(written.get()), expectedKeys(entry, false));
 
         const char *name = record->name();
-        if (spec.role == "return") {
+        if (entry.role == "return") {
             EXPECT_EQ(name, nullptr);
         } else {
-            EXPECT_STREQ(name, spec.name.c_str());
+            EXPECT_STREQ(name, entry.name.c_str());
         }
     }
 }
 
 TEST(MessageRecords, FilledRecordRoundTripsThroughText)
 {
-    for (const RecordSpec &spec : specs()) {
-        SCOPED_TRACE(spec.record);
-        JSONNodePtr input(filledObject(spec, false));
-        auto record = make(spec.record);
+    for (const RecordKeys &entry : fixtureRecords()) {
+        SCOPED_TRACE(entry.record);
+        JSONNodePtr input(filledObject(entry, false));
+        auto record = make(entry.record);
         record->fromJSON(input.get());
-        for (const KeySpec &k : spec.keys)
+        for (const KeyEntry &k : entry.keys)
             EXPECT_TRUE(record->hasKey(k.key)) << k.key;
 
         JSONNodePtr written(record->toJSON());
-        EXPECT_EQ(keysOf(written.get()), expectedKeys(spec, true));
+        EXPECT_EQ(keysOf(written.get()), expectedKeys(entry, true));
         EXPECT_EQ(compact(written.get()), compact(input.get()));
 
         // Formatted text back into a fresh record gives the same record.
@@ -224,7 +224,7 @@ TEST(MessageRecords, FilledRecordRoundTripsThroughText)
         const char *errorAt = nullptr;
         JSONNodePtr reparsed = protocol::parseJSONText(text, errorAt);
         ASSERT_TRUE(reparsed);
-        auto again = make(spec.record);
+        auto again = make(entry.record);
         again->fromJSON(reparsed.get());
         JSONNodePtr rewritten(again->toJSON());
         EXPECT_EQ(compact(rewritten.get()), compact(input.get()));
@@ -232,23 +232,23 @@ TEST(MessageRecords, FilledRecordRoundTripsThroughText)
         auto copy = record->clone();
         JSONNodePtr copied(copy->toJSON());
         EXPECT_EQ(compact(copied.get()), compact(input.get()));
-        if (!spec.keys.empty()) {
-            EXPECT_TRUE(copy->hasKey(spec.keys.front().key));
+        if (!entry.keys.empty()) {
+            EXPECT_TRUE(copy->hasKey(entry.keys.front().key));
         }
     }
 }
 
 TEST(MessageRecords, KeysInOtherLetterCaseFillTheSameFields)
 {
-    for (const RecordSpec &spec : specs()) {
-        SCOPED_TRACE(spec.record);
-        JSONNodePtr shouting(filledObject(spec, true));
-        JSONNodePtr expected(filledObject(spec, false));
-        auto record = make(spec.record);
+    for (const RecordKeys &entry : fixtureRecords()) {
+        SCOPED_TRACE(entry.record);
+        JSONNodePtr shouting(filledObject(entry, true));
+        JSONNodePtr expected(filledObject(entry, false));
+        auto record = make(entry.record);
         record->fromJSON(shouting.get());
         JSONNodePtr written(record->toJSON());
         EXPECT_EQ(compact(written.get()), compact(expected.get()));
-        for (const KeySpec &k : spec.keys) {
+        for (const KeyEntry &k : entry.keys) {
             EXPECT_TRUE(record->hasKey(k.key)) << k.key;
             if (upper(k.key) != k.key) {
                 EXPECT_FALSE(record->hasKey(upper(k.key))) << k.key;
@@ -259,11 +259,11 @@ TEST(MessageRecords, KeysInOtherLetterCaseFillTheSameFields)
 
 TEST(MessageRecords, IgnoreSettingsSelectKeysOfEveryRecord)
 {
-    for (const RecordSpec &spec : specs()) {
-        SCOPED_TRACE(spec.record);
-        JSONNodePtr input(filledObject(spec, false));
-        std::vector<std::string> all = expectedKeys(spec, true);
-        auto record = make(spec.record);
+    for (const RecordKeys &entry : fixtureRecords()) {
+        SCOPED_TRACE(entry.record);
+        JSONNodePtr input(filledObject(entry, false));
+        std::vector<std::string> all = expectedKeys(entry, true);
+        auto record = make(entry.record);
         record->fromJSON(input.get());
 
         record->ignoreSettings().ignoreMode = 1;
@@ -281,20 +281,20 @@ TEST(MessageRecords, IgnoreSettingsSelectKeysOfEveryRecord)
 TEST(MessageRecords, NotificationBodiesAreCreatedByTypeAndReadFromTheEnvelope)
 {
     int bodies = 0;
-    for (const RecordSpec &spec : specs()) {
-        if (spec.role != "websocket")
+    for (const RecordKeys &entry : fixtureRecords()) {
+        if (entry.role != "websocket")
             continue;
-        SCOPED_TRACE(spec.record);
+        SCOPED_TRACE(entry.record);
         ++bodies;
-        EXPECT_TRUE(make(spec.record)->createdByFactoryAsNotification(spec.name));
+        EXPECT_TRUE(make(entry.record)->createdByFactoryAsNotification(entry.name));
 
-        JSONNodePtr body(filledObject(spec, false));
+        JSONNodePtr body(filledObject(entry, false));
         const std::string text =
-            R"({"guid":"n-1","type":")" + spec.name + R"(","data":)" + compact(body.get()) + "}";
+            R"({"guid":"n-1","type":")" + entry.name + R"(","data":)" + compact(body.get()) + "}";
         protocol::WebSocketNotifyData envelope;
         ASSERT_TRUE(envelope.Parse(text));
         ASSERT_TRUE(envelope.data);
-        EXPECT_STREQ(envelope.data->name(), spec.name.c_str());
+        EXPECT_STREQ(envelope.data->name(), entry.name.c_str());
         JSONNodePtr written(envelope.data->toJSON());
         EXPECT_EQ(compact(written.get()), compact(body.get()));
     }
