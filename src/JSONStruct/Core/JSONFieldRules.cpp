@@ -2,6 +2,7 @@
 
 #include <cjson/cJSON.h>
 
+#include <cctype>
 #include <cmath>
 #include <limits>
 
@@ -102,6 +103,65 @@ const cJSON *findMember(const cJSON *object, const char *key)
     if (!cJSON_IsObject(object) || key == nullptr)
         return nullptr;
     return cJSON_GetObjectItem(object, key);
+}
+
+bool equalsIgnoringCase(const char *a, const char *b)
+{
+    if (a == nullptr || b == nullptr)
+        return false;
+    for (;; ++a, ++b) {
+        if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b)))
+            return false;
+        if (*a == '\0')
+            return true;
+    }
+}
+
+MemberCursor::MemberCursor(const cJSON *object, bool keysDistinct)
+    : m_object(cJSON_IsObject(object) ? object : nullptr),
+      m_next(m_object != nullptr ? m_object->child : nullptr),
+      m_inOrder(keysDistinct)
+{
+}
+
+const cJSON *MemberCursor::find(const char *key)
+{
+    if (m_object == nullptr || key == nullptr)
+        return nullptr;
+    // No member before m_next can match: each matched an earlier key, and the keys
+    // differ ignoring case. So a match at m_next is the first match.
+    if (m_inOrder && m_next != nullptr && equalsIgnoringCase(m_next->string, key)) {
+        const cJSON *hit = m_next;
+        advance();
+        return hit;
+    }
+    const cJSON *hit = cJSON_GetObjectItem(m_object, key);
+    // An absent key changes nothing; one found further on is remembered so that the
+    // cursor steps over it (a few keys out of order keep the fast path).
+    if (hit != nullptr && m_inOrder) {
+        if (m_takenCount < kMaxTaken)
+            m_taken[m_takenCount++] = hit;
+        else
+            m_inOrder = false;
+    }
+    return hit;
+}
+
+void MemberCursor::advance()
+{
+    m_next = m_next->next;
+    while (m_next != nullptr) {
+        bool taken = false;
+        for (int i = 0; i < m_takenCount; ++i) {
+            if (m_taken[i] == m_next) {
+                taken = true;
+                break;
+            }
+        }
+        if (!taken)
+            return;
+        m_next = m_next->next;
+    }
 }
 
 } // namespace fieldrules

@@ -42,5 +42,32 @@ void attach(cJSON *object, const char *key, cJSON *item);
 /// (and for a null or non-object node).
 const cJSON *findMember(const cJSON *object, const char *key);
 
+/// Name comparison of cJSON's object lookup: equal ignoring letter case (tolower).
+bool equalsIgnoringCase(const char *a, const char *b);
+
+/// Finds the members of one object for the fields of a record in table order, with
+/// exactly the result of findMember. When the object lists the keys in table order
+/// each lookup costs one comparison instead of a scan from the first member.
+class MemberCursor
+{
+public:
+    /// keysDistinct: no two keys of the table are equal ignoring case (otherwise every
+    /// lookup scans, as findMember does).
+    MemberCursor(const cJSON *object, bool keysDistinct);
+    const cJSON *find(const char *key);
+
+private:
+    void advance();
+
+    const cJSON *m_object;
+    const cJSON *m_next;
+    // Every member before m_next was the result of an earlier lookup; so were the
+    // members after it that are listed in m_taken.
+    bool m_inOrder;
+    static constexpr int kMaxTaken = 8;
+    const cJSON *m_taken[kMaxTaken] = {};
+    int m_takenCount = 0;
+};
+
 } // namespace fieldrules
 } // namespace protocol

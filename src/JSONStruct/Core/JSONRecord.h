@@ -84,10 +84,12 @@ public:
         if (node == nullptr)
             return;
         Derived &self = static_cast<Derived &>(*this);
+        static const bool keysDistinct = tableKeysDistinct();
+        fieldrules::MemberCursor cursor(node, keysDistinct);
         for (const Field &f : Derived::fields()) {
             if (f.clear)
                 f.clear(self);
-            const cJSON *member = fieldrules::findMember(node, f.key);
+            const cJSON *member = cursor.find(f.key);
             if (member == nullptr)
                 continue;
             markPresent(f.key);
@@ -143,6 +145,18 @@ protected:
     }
 
 private:
+    static bool tableKeysDistinct()
+    {
+        const FieldList &fields = Derived::fields();
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            for (std::size_t j = i + 1; j < fields.size(); ++j) {
+                if (fieldrules::equalsIgnoringCase(fields[i].key, fields[j].key))
+                    return false;
+            }
+        }
+        return true;
+    }
+
     void markPresent(const char *key)
     {
         (static_cast<IJSONStruct &>(static_cast<Interfaces &>(*this)).presentKeys.emplace(key), ...);

@@ -123,6 +123,35 @@ TEST(JSONRecordRead, LookupIgnoresCaseButHasKeyDoesNot)
     EXPECT_FALSE(record.hasKey("guid"));
 }
 
+TEST(JSONRecordRead, MemberOrderDoesNotChangeWhichMemberIsRead)
+{
+    // Reference: one case-insensitive first-match lookup per key, as cJSON does it.
+    const char *texts[] = {
+        R"({"name":"a","remark":"r","count":1,"big":2,"ratio":3,"enabled":true,"serial":4})",
+        R"({"serial":4,"enabled":true,"ratio":3,"big":2,"count":1,"remark":"r","name":"a"})",
+        R"({"count":1,"name":"a","NAME":"b","Count":2,"ratio":3,"name":"c"})",
+        R"({"x":0,"name":"a","y":1,"count":5,"COUNT":6,"z":2,"big":7})",
+        R"({"big":1,"ratio":2,"enabled":1,"serial":3,"remark":"q","count":4,"name":"n","big":9,"REMARK":"w"})",
+        R"({"a1":1,"a2":2,"a3":3,"a4":4,"a5":5,"a6":6,"a7":7,"a8":8,"a9":9,"serial":1,"ratio":2,"big":3,)"
+        R"("count":4,"remark":"r","name":"n","enabled":true,"name":"m"})",
+    };
+    const char *keys[] = {"name", "remark", "count", "big", "ratio", "enabled", "serial"};
+    for (const char *text : texts) {
+        SCOPED_TRACE(text);
+        const auto node = parse(text);
+        ASSERT_TRUE(node);
+        AllKinds record(node.get());
+        for (const char *key : keys) {
+            AllKinds single(parse(std::string("{\"") + key + "\":" +
+                                  compact(cJSON_Duplicate(cJSON_GetObjectItem(node.get(), key), 1)) + "}")
+                                .get());
+            if (cJSON_GetObjectItem(node.get(), key) == nullptr)
+                single = AllKinds();
+            EXPECT_EQ(fieldText(record, key), fieldText(single, key)) << key;
+        }
+    }
+}
+
 TEST(JSONRecordRead, PresentKeysGrowAcrossReads)
 {
     AllKinds record;
