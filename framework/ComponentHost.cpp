@@ -1,0 +1,477 @@
+#include "ComponentHost.h"
+
+#include <LPC_Server/LPCServer.h>
+#include <ManagementServer/ManagementServer.h>
+
+#include <Base/GuidUtil.h>
+#include <Base/Log.h>
+
+#include <cjson/cJSON.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+
+namespace clientframework {
+
+namespace {
+
+struct JsonDeleter
+{
+    void operator()(cJSON *node) const { cJSON_Delete(node); }
+};
+using JsonPtr = std::unique_ptr<cJSON, JsonDeleter>;
+
+std::string printJson(cJSON *node)
+{
+    char *text = cJSON_PrintUnformatted(node);
+    std::string out = text != nullptr ? text : std::string();
+    cJSON_free(text);
+    return out;
+}
+
+// {"method": m[, "data": data]}: the request envelope every LPC call carries.
+std::string requestEnvelope(const QString &method, const QString &dataJson)
+{
+    JsonPtr root(cJSON_CreateObject());
+    cJSON_AddStringToObject(root.get(), "method", method.toUtf8().constData());
+    if (!dataJson.isEmpty()) {
+        cJSON *data = cJSON_Parse(dataJson.toUtf8().constData());
+        if (data != nullptr)
+            cJSON_AddItemToObject(root.get(), "data", data);
+    }
+    return printJson(root.get());
+}
+
+} // namespace
+
+ComponentHost::ComponentHost(const HostConfig &config, QObject *parent)
+    : QObject(parent), m_config(config), m_dataRoot(config.dataRoot)
+{
+    m_pool.setMaxThreadCount(4);
+    m_initTimer.setSingleShot(true);
+    m_killTimer.setSingleShot(true);
+    connect(&m_initTimer, &QTimer::timeout, this, [this]() {
+        const QString text = QStringLiteral("The component did not report \"initFinish\" within %1 s; it may be "
+                                            "hanging. Restart it from the Component menu.")
+                                 .arg(m_config.initTimeoutMs / 1000.0);
+        LOG_ERROR("The component did not report initFinish within %d ms.", m_config.initTimeoutMs);
+        emit initTimedOut();
+        emit errorMessage(text);
+    });
+    connect(&m_killTimer, &QTimer::timeout, this, [this]() {
+        if (!isComponentRunning())
+            return;
+        LOG_ERROR("The component did not exit within %d ms after \"%s\"; killing it.", m_config.stopTimeoutMs,
+                  qUtf8Printable(m_stopMethod));
+        emit statusMessage(QStringLiteral("Component did not exit; killed."));
+        m_process->kill();
+    });
+}
+
+ComponentHost::~ComponentHost()
+{
+    if (m_process != nullptr) {
+        m_process->disconnect(this);
+        if (m_process->state() != QProcess::NotRunning) {
+            m_process->kill();
+            m_process->waitForFinished(5000);
+        }
+    }
+    if (m_lpc)
+        m_lpc->stop();
+    m_pool.waitForDone();
+    if (m_server)
+        m_server->setNotificationSink(nullptr);
+}
+
+bool ComponentHost::startServices()
+{
+    m_clock.start();
+    if (!m_dataRoot.prepareDESetup()) {
+        m_error = m_dataRoot.error();
+        return false;
+    }
+    m_notices << m_dataRoot.notices();
+    if (!openServer())
+        return false;
+
+    m_router.setServer(m_server.get());
+    m_router.setObserver([this](const std::string &url, int method, const std::string &code) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, u = QString::fromStdString(url), method, c = QString::fromStdString(code)]() {
+                emit requestRouted(u, method, c);
+            },
+            Qt::QueuedConnection);
+    });
+
+    lpcserver::ServerOptions options;
+    options.maxPendingRequests = m_config.maxPendingRequests;
+    options.workerThreads = m_config.workerThreads;
+    m_lpc = std::make_unique<lpcserver::CLpcServer>(options);
+    m_lpc->setRequestHandler([this](const lpcserver::ClientRequest &request) { return m_router.route(request); });
+    m_lpc->setNotifyHandler([this](const lpcserver::ClientNotification &n) { onNotify(n.message.body); });
+    const std::string identity = m_config.componentIdentity.toStdString();
+    m_lpc->setConnectionHandler([this, identity](const std::string &who, bool connected) {
+        if (who != identity)
+            return;
+        m_connected = connected;
+        QMetaObject::invokeMethod(
+            this, [this, connected]() { emit componentConnectionChanged(connected); }, Qt::QueuedConnection);
+    });
+    if (!m_lpc->start(m_config.lpcServerName.toStdString())) {
+        m_error = QStringLiteral("The LPC server could not start: %1")
+                      .arg(QString::fromStdString(m_lpc->lastError()));
+        LOG_ERROR("%s", qUtf8Printable(m_error));
+        return false;
+    }
+    LOG_INFO("Host services up: data root [%s], LPC socket [%s].", qUtf8Printable(m_dataRoot.dataRoot()),
+             m_lpc->socketPath().c_str());
+    return true;
+}
+
+bool ComponentHost::openServer()
+{
+    const QString path = m_config.serverDb.isEmpty() ? m_dataRoot.defaultServerDbPath() : m_config.serverDb;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    m_server = std::make_unique<qorvaserver::CManagementServer>();
+    if (!m_server->open(path.toStdString())) {
+        if (!QFileInfo::exists(path)) {
+            m_error = QStringLiteral("The server database %1 cannot be created.").arg(path);
+            LOG_ERROR("%s", qUtf8Printable(m_error));
+            return false;
+        }
+        const QString aside = DataRootSetup::keepAside(path);
+        if (aside.isEmpty() || !m_server->open(path.toStdString())) {
+            m_error = QStringLiteral("The server database %1 cannot be opened%2.")
+                          .arg(path, aside.isEmpty() ? QStringLiteral(" and cannot be moved aside") : QString());
+            LOG_ERROR("%s", qUtf8Printable(m_error));
+            return false;
+        }
+        m_notices << QStringLiteral("The server database %1 could not be opened; it was kept as %2 and a new "
+                                    "demo site was created.")
+                         .arg(path, aside);
+    }
+    m_server->setNotificationSink([this](const qorvaserver::ServerNotification &n) {
+        forwardNotification(QString::fromStdString(n.type), QString::fromStdString(n.body));
+    });
+    return true;
+}
+
+bool ComponentHost::startComponent()
+{
+    if (isComponentRunning())
+        return true;
+    const QFileInfo program(m_config.componentProgram);
+    if (!program.isFile() || !program.isExecutable()) {
+        const QString text = QStringLiteral("The component program %1 was not found.").arg(m_config.componentProgram);
+        LOG_ERROR("%s", qUtf8Printable(text));
+        emit errorMessage(text);
+        return false;
+    }
+    if (m_process == nullptr) {
+        m_process = new QProcess(this);
+        m_process->setProcessChannelMode(QProcess::ForwardedChannels);
+        connect(m_process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
+                &ComponentHost::onProcessFinished);
+        connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
+            if (e == QProcess::FailedToStart) {
+                const QString text = QStringLiteral("The component could not be started: %1")
+                                         .arg(m_process->errorString());
+                LOG_ERROR("%s", qUtf8Printable(text));
+                emit errorMessage(text);
+            }
+        });
+    }
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QORVA_DATA_ROOT"), m_dataRoot.dataRoot());
+    // The component's user configuration reads the operator's missing functions from here.
+    const DemoOperator op = m_router.currentOperator();
+    QStringList denied;
+    for (int function = 1; function <= 10; ++function) {
+        if (!op.hasFunction(function))
+            denied << QString::number(function);
+    }
+    env.insert(QStringLiteral("QORVA_DENY_FUNCTIONS"), denied.join(QLatin1Char(',')));
+    const QStringList extraKeys = m_config.extraEnvironment.keys();
+    for (const QString &key : extraKeys)
+        env.insert(key, m_config.extraEnvironment.value(key));
+    m_process->setProcessEnvironment(env);
+    m_process->setProgram(program.absoluteFilePath());
+    // The component reads its start parameters from the fourth argument (argv[3]).
+    m_process->setArguments({QStringLiteral("ClientFramework"), QString::fromLatin1(kComponentName),
+                             m_config.startParameters()});
+    m_router.clearComponentState();
+    m_stopping = false;
+    m_initFinished = false;
+    m_processStart = QDateTime::currentDateTime();
+    m_process->start();
+    if (!m_process->waitForStarted(10000))
+        return false;
+    LOG_INFO("Component started, pid %lld, parameters [%s].", static_cast<long long>(m_process->processId()),
+             qUtf8Printable(m_config.startParameters()));
+    m_initTimer.start(m_config.initTimeoutMs);
+    emit componentStarted(m_process->processId());
+    emit statusMessage(QStringLiteral("Component started (pid %1).").arg(m_process->processId()));
+    return true;
+}
+
+void ComponentHost::restartComponent()
+{
+    if (!isComponentRunning()) {
+        startComponent();
+        return;
+    }
+    m_restartPending = true;
+    stopComponent(QStringLiteral("componentUninit"));
+}
+
+void ComponentHost::stopComponent(const QString &method)
+{
+    if (!isComponentRunning())
+        return;
+    m_stopping = true;
+    m_stopMethod = method;
+    m_initTimer.stop();
+    LOG_INFO("Stopping the component with \"%s\".", qUtf8Printable(method));
+
+    {
+        lpcserver::OutgoingCall call;
+        call.headers = {{"url", ""}, {"method", method.toStdString()}, {"protocol", "lpc"}};
+        call.body = requestEnvelope(method, QString());
+        const lpcserver::CallResult result = m_lpc ? m_lpc->post(m_config.componentIdentity.toStdString(), call)
+                                                   : lpcserver::CallResult::NotRunning;
+        if (result != lpcserver::CallResult::Ok)
+            LOG_WARN("Could not send \"%s\" to the component: %s.", qUtf8Printable(method), lpcserver::toString(result));
+    }
+    m_killTimer.start(m_config.stopTimeoutMs);
+}
+
+bool ComponentHost::isComponentRunning() const
+{
+    return m_process != nullptr && m_process->state() != QProcess::NotRunning;
+}
+
+bool ComponentHost::isComponentConnected() const
+{
+    return m_connected;
+}
+
+qint64 ComponentHost::componentPid() const
+{
+    return isComponentRunning() ? m_process->processId() : 0;
+}
+
+QString ComponentHost::findDump() const
+{
+    QDir dir(m_dataRoot.componentDumpPath());
+    const QFileInfoList files = dir.entryInfoList(QDir::Files, QDir::Time);
+    for (const QFileInfo &file : files) {
+        if (file.lastModified() >= m_processStart.addSecs(-1))
+            return file.absoluteFilePath();
+    }
+    return QString();
+}
+
+void ComponentHost::onProcessFinished(int exitCode, QProcess::ExitStatus status)
+{
+    m_killTimer.stop();
+    m_initTimer.stop();
+    m_router.clearComponentState();
+    const bool crashed = status == QProcess::CrashExit;
+    const bool expected = m_stopping;
+    m_stopping = false;
+    QString dump;
+    if (crashed || !expected) {
+        dump = findDump();
+        LOG_ERROR("The component ended unexpectedly (exit code %d, %s). Dump: [%s].", exitCode,
+                  crashed ? "crashed" : "exited", dump.isEmpty() ? "none" : qUtf8Printable(dump));
+        emit errorMessage(QStringLiteral("The component %1 (exit code %2).%3 Restart it from the Component menu.")
+                              .arg(crashed ? QStringLiteral("crashed") : QStringLiteral("ended unexpectedly"))
+                              .arg(exitCode)
+                              .arg(dump.isEmpty() ? QString() : QStringLiteral(" Crash dump: %1.").arg(dump)));
+    } else {
+        LOG_INFO("The component exited with code %d after \"%s\".", exitCode, qUtf8Printable(m_stopMethod));
+        emit statusMessage(QStringLiteral("Component exited (code %1).").arg(exitCode));
+    }
+    emit componentExited(exitCode, crashed, dump);
+    if (m_restartPending) {
+        m_restartPending = false;
+        startComponent();
+    }
+}
+
+void ComponentHost::onNotify(const std::string &body)
+{
+    JsonPtr root(cJSON_Parse(body.c_str()));
+    const cJSON *method = root ? cJSON_GetObjectItemCaseSensitive(root.get(), "method") : nullptr;
+    if (!cJSON_IsString(method)) {
+        LOG_WARN("Ignored a notification without a method: [%s].", body.substr(0, 200).c_str());
+        return;
+    }
+    if (std::string(method->valuestring) == "initFinish")
+        QMetaObject::invokeMethod(this, &ComponentHost::onInitFinish, Qt::QueuedConnection);
+    else
+        LOG_INFO("Notification [%s] from the component.", method->valuestring);
+}
+
+void ComponentHost::onInitFinish()
+{
+    m_initTimer.stop();
+    m_initFinished = true;
+    LOG_INFO("The component reported initFinish %lld ms after the host started.",
+             static_cast<long long>(elapsedMs()));
+    emit statusMessage(QStringLiteral("Component ready."));
+    emit initFinished();
+    if (m_config.openMainWindow)
+        openWindow(QStringLiteral("VisitorApplication"));
+}
+
+int ComponentHost::startCall(const QString &method, const std::map<std::string, std::string> &headers,
+                             const std::string &body, std::function<void(const QString &, const QString &)> done)
+{
+    const int ticket = m_nextTicket++;
+    lpcserver::CLpcServer *lpc = m_lpc.get();
+    const std::string identity = m_config.componentIdentity.toStdString();
+    const int timeout = m_config.callTimeoutMs;
+    QPointer<ComponentHost> self(this);
+    m_pool.start([self, lpc, identity, timeout, headers, body, ticket, method, done]() {
+        lpcserver::OutgoingCall call;
+        call.headers = headers;
+        call.body = body;
+        lpcserver::Message reply;
+        const lpcserver::CallResult result =
+            lpc != nullptr ? lpc->call(identity, call, reply, timeout) : lpcserver::CallResult::NotRunning;
+        const QString resultText = QString::fromLatin1(lpcserver::toString(result));
+        const QString replyBody = QString::fromStdString(reply.body);
+        if (self.isNull())
+            return;
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self, ticket, method, resultText, replyBody, done]() {
+                if (done)
+                    done(resultText, replyBody);
+                emit self->callFinished(ticket, method, resultText, replyBody);
+            },
+            Qt::QueuedConnection);
+    });
+    return ticket;
+}
+
+int ComponentHost::callComponent(const QString &method, const QString &dataJson)
+{
+    LOG_INFO("Calling the component: \"%s\".", qUtf8Printable(method));
+    return startCall(method, {{"url", ""}, {"method", method.toStdString()}, {"protocol", "lpc"}},
+                     requestEnvelope(method, dataJson), nullptr);
+}
+
+int ComponentHost::sendHttp(const QString &url, int methodCode, const QString &body)
+{
+    LOG_INFO("Sending [%s] to the component.", qUtf8Printable(url));
+    return startCall(url,
+                     {{"url", url.toStdString()},
+                      {"method", std::to_string(methodCode)},
+                      {"protocol", "http"},
+                      {"timeout", std::to_string(m_config.callTimeoutMs)}},
+                     body.toStdString(), nullptr);
+}
+
+void ComponentHost::openWindow(const QString &name, int type)
+{
+    JsonPtr data(cJSON_CreateObject());
+    cJSON_AddNumberToObject(data.get(), "type", type);
+    cJSON_AddStringToObject(data.get(), "id", name.toUtf8().constData());
+    const QString dataJson = QString::fromStdString(printJson(data.get()));
+    startCall(QStringLiteral("getWndHandle"), {{"url", ""}, {"method", "getWndHandle"}, {"protocol", "lpc"}},
+              requestEnvelope(QStringLiteral("getWndHandle"), dataJson),
+              [this, name, type](const QString &result, const QString &body) {
+                  onWindowIdAnswer(name, type, result, body);
+              });
+}
+
+void ComponentHost::onWindowIdAnswer(const QString &name, int type, const QString &result, const QString &body)
+{
+    if (result != QLatin1String(lpcserver::toString(lpcserver::CallResult::Ok))) {
+        LOG_ERROR("getWndHandle for [%s] failed: %s.", qUtf8Printable(name), qUtf8Printable(result));
+        emit errorMessage(QStringLiteral("The component did not answer the window request (%1).").arg(result));
+        return;
+    }
+    JsonPtr root(cJSON_Parse(body.toUtf8().constData()));
+    const cJSON *code = root ? cJSON_GetObjectItemCaseSensitive(root.get(), "errorCode") : nullptr;
+    const cJSON *data = root ? cJSON_GetObjectItemCaseSensitive(root.get(), "data") : nullptr;
+    const cJSON *wndId = cJSON_IsObject(data) ? cJSON_GetObjectItemCaseSensitive(data, "wndId") : nullptr;
+    if (!cJSON_IsNumber(wndId) || (cJSON_IsNumber(code) && code->valuedouble != 0)) {
+        LOG_ERROR("Unusable getWndHandle answer for [%s]: [%s].", qUtf8Printable(name),
+                  qUtf8Printable(body.left(200)));
+        emit errorMessage(QStringLiteral("The component's window answer could not be used."));
+        return;
+    }
+    const qint64 id = static_cast<qint64>(wndId->valuedouble);
+    if (id < 0) {
+        LOG_ERROR("The component has no window [%s].", qUtf8Printable(name));
+        emit errorMessage(QStringLiteral("The component has no window %1.").arg(name));
+        return;
+    }
+    LOG_INFO("Window [%s] has id %lld.", qUtf8Printable(name), static_cast<long long>(id));
+    emit windowIdReceived(name, id);
+
+    JsonPtr show(cJSON_CreateObject());
+    cJSON_AddNumberToObject(show.get(), "type", type);
+    cJSON_AddStringToObject(show.get(), "id", name.toUtf8().constData());
+    startCall(QStringLiteral("showWnd"), {{"url", ""}, {"method", "showWnd"}, {"protocol", "lpc"}},
+              requestEnvelope(QStringLiteral("showWnd"), QString::fromStdString(printJson(show.get()))),
+              [this, name](const QString &showResult, const QString &) {
+                  if (showResult != QLatin1String(lpcserver::toString(lpcserver::CallResult::Ok))) {
+                      LOG_ERROR("showWnd for [%s] failed: %s.", qUtf8Printable(name), qUtf8Printable(showResult));
+                      return;
+                  }
+                  LOG_INFO("Window [%s] shown %lld ms after the host started.", qUtf8Printable(name),
+                           static_cast<long long>(elapsedMs()));
+                  emit windowShown(name);
+              });
+}
+
+bool ComponentHost::forwardNotification(const QString &type, const QString &dataJson)
+{
+    const std::string typeText = type.toStdString();
+    bool forwarded = false;
+    if (!m_router.isSubscribed(typeText)) {
+        LOG_INFO("Notification [%s] not forwarded: the component did not subscribe to it.", typeText.c_str());
+    } else if (m_lpc) {
+        JsonPtr root(cJSON_CreateObject());
+        cJSON_AddStringToObject(root.get(), "guid", Base::GuidUtil::CreateGuid().c_str());
+        cJSON_AddStringToObject(root.get(), "type", typeText.c_str());
+        cJSON *data = cJSON_Parse(dataJson.toUtf8().constData());
+        cJSON_AddItemToObject(root.get(), "data", data != nullptr ? data : cJSON_CreateObject());
+        lpcserver::OutgoingCall call;
+        // An empty url marks it as no HTTP request; the protocol marks the notification.
+        call.headers = {{"url", ""}, {"protocol", "websocket"}};
+        call.body = printJson(root.get());
+        const lpcserver::CallResult result = m_lpc->post(m_config.componentIdentity.toStdString(), call);
+        forwarded = result == lpcserver::CallResult::Ok;
+        if (forwarded)
+            LOG_INFO("Forwarded notification [%s] to the component.", typeText.c_str());
+        else
+            LOG_WARN("Notification [%s] not delivered: %s.", typeText.c_str(), lpcserver::toString(result));
+    }
+    QMetaObject::invokeMethod(
+        this, [this, type, forwarded]() { emit notificationHandled(type, forwarded); }, Qt::QueuedConnection);
+    return forwarded;
+}
+
+void ComponentHost::switchOperator(int index)
+{
+    const auto operators = DemoOperator::demoOperators();
+    if (index < 0 || index >= static_cast<int>(operators.size()))
+        return;
+    const DemoOperator &op = operators[static_cast<std::size_t>(index)];
+    m_router.setOperator(op);
+    LOG_INFO("Operator switched to [%s]; function 9 (editing) %s.", op.userName.c_str(),
+             op.hasFunction(9) ? "allowed" : "not allowed");
+    emit statusMessage(QStringLiteral("Operator: %1").arg(QString::fromStdString(op.userName)));
+    if (isComponentConnected())
+        callComponent(QStringLiteral("switchUserUpdateFrame"), QStringLiteral("{\"updateFrame\":true}"));
+}
+
+} // namespace clientframework

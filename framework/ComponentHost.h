@@ -1,0 +1,124 @@
+#pragma once
+// The host's core: data root, embedded management server, LPC server and the component
+// process. Lives on the GUI thread; LPC handlers run on the server's worker threads and
+// report here through queued calls. Calls to the component run on a thread pool, so the
+// GUI thread never waits for the component.
+
+#include "DataRootSetup.h"
+#include "HostConfig.h"
+#include "RequestRouter.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QProcess>
+#include <QThreadPool>
+#include <QTimer>
+
+#include <atomic>
+#include <memory>
+
+namespace lpcserver {
+class CLpcServer;
+}
+namespace qorvaserver {
+class CManagementServer;
+}
+
+namespace clientframework {
+
+class ComponentHost : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ComponentHost(const HostConfig &config, QObject *parent = nullptr);
+    /// Stops the LPC server and kills a component that is still running.
+    ~ComponentHost() override;
+
+    /// Data root, DESetup.xml, server database and LPC server. False with error().
+    bool startServices();
+    QString error() const { return m_error; }
+    /// Operator-level notices of the start (files kept aside, ...).
+    QStringList notices() const { return m_notices; }
+
+    /// Starts the component process; false (and errorMessage) when it is missing.
+    bool startComponent();
+    /// Stops the running component with "componentUninit", then starts it again.
+    void restartComponent();
+    /// Sends method ("componentUninit" or "clientDisconnected") and kills the component
+    /// when it has not exited after the stop time-out.
+    void stopComponent(const QString &method = QStringLiteral("componentUninit"));
+    bool isComponentRunning() const;
+    bool isComponentConnected() const;
+    qint64 componentPid() const;
+
+    /// Asks for a window id ("getWndHandle"), reports it (windowIdReceived), then sends
+    /// "showWnd".
+    void openWindow(const QString &name, int type = 0);
+
+    /// Calls the component with an LPC method; data is the request record's JSON object
+    /// text or empty. Returns a ticket reported again by callFinished.
+    int callComponent(const QString &method, const QString &dataJson = QString());
+    /// Sends an HTTP-shaped request to one of the component's URLs.
+    int sendHttp(const QString &url, int methodCode, const QString &body = QString());
+    /// Wraps a server notification and calls the component with it when it subscribed
+    /// to the type. Any thread. True when it was sent.
+    bool forwardNotification(const QString &type, const QString &dataJson);
+
+    /// Makes operator index of DemoOperator::demoOperators() current and tells the component.
+    void switchOperator(int index);
+
+    RequestRouter &router() { return m_router; }
+    qorvaserver::CManagementServer *server() const { return m_server.get(); }
+    const HostConfig &config() const { return m_config; }
+    const DataRootSetup &dataRoot() const { return m_dataRoot; }
+    /// Milliseconds since startServices().
+    qint64 elapsedMs() const { return m_clock.isValid() ? m_clock.elapsed() : -1; }
+
+signals:
+    void componentStarted(qint64 pid);
+    void componentConnectionChanged(bool connected);
+    void initFinished();
+    void initTimedOut();
+    void windowIdReceived(const QString &name, qint64 windowId);
+    void windowShown(const QString &name);
+    /// crashed: the process died of a signal. dumpFile: a dump it left, or empty.
+    void componentExited(int exitCode, bool crashed, const QString &dumpFile);
+    /// result is lpcserver::toString(CallResult); body the reply body.
+    void callFinished(int ticket, const QString &method, const QString &result, const QString &body);
+    void requestRouted(const QString &url, int method, const QString &code);
+    void notificationHandled(const QString &type, bool forwarded);
+    void errorMessage(const QString &text);
+    void statusMessage(const QString &text);
+
+private:
+    bool openServer();
+    void onNotify(const std::string &body);
+    void onInitFinish();
+    void onProcessFinished(int exitCode, QProcess::ExitStatus status);
+    void onWindowIdAnswer(const QString &name, int type, const QString &result, const QString &body);
+    int startCall(const QString &method, const std::map<std::string, std::string> &headers, const std::string &body,
+                  std::function<void(const QString &, const QString &)> done);
+    QString findDump() const;
+
+    HostConfig m_config;
+    DataRootSetup m_dataRoot;
+    RequestRouter m_router;
+    std::unique_ptr<qorvaserver::CManagementServer> m_server;
+    std::unique_ptr<lpcserver::CLpcServer> m_lpc;
+    QThreadPool m_pool;
+    QProcess *m_process = nullptr;
+    QTimer m_initTimer;
+    QTimer m_killTimer;
+    QElapsedTimer m_clock;
+    QDateTime m_processStart;
+    QString m_error;
+    QStringList m_notices;
+    QString m_stopMethod;
+    bool m_stopping = false;
+    bool m_restartPending = false;
+    bool m_initFinished = false;
+    std::atomic<bool> m_connected{false};
+    std::atomic<int> m_nextTicket{1};
+};
+
+} // namespace clientframework

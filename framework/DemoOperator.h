@@ -1,0 +1,26 @@
+#pragma once
+// The operators a demo host can switch between. Function 9 is the one that allows
+// editing in the visitor component; "guard" lacks it.
+
+#include <string>
+#include <vector>
+
+namespace clientframework {
+
+struct DemoOperator
+{
+    std::string userGuid;
+    std::string userName;
+    bool administrator = false;
+    /// Function numbers the operator may use (every operation of each).
+    std::vector<int> functions;
+
+    bool hasFunction(int function) const;
+    /// The answer record of the operator-permission route (OperatorPermissionData JSON).
+    std::string permissionJson() const;
+
+    /// "admin" (everything) and "guard" (no function 9).
+    static std::vector<DemoOperator> demoOperators();
+};
+
+} // namespace clientframework

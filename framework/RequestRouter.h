@@ -1,0 +1,65 @@
+#pragma once
+// Routes the component's HTTP-shaped LPC requests: registration, subscription and the
+// operator's permissions are answered here; every other request goes to the management
+// server core unchanged. Thread-safe: the LPC server calls route() on its worker threads.
+
+#include "DemoOperator.h"
+
+#include <LPC_Server/LPCServerTypes.h>
+
+#include <functional>
+#include <mutex>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace qorvaserver {
+class CManagementServer;
+}
+
+namespace clientframework {
+
+class RequestRouter
+{
+public:
+    /// server may be null: forwarded requests are then answered with an internal error.
+    explicit RequestRouter(qorvaserver::CManagementServer *server = nullptr);
+
+    void setServer(qorvaserver::CManagementServer *server);
+    void setOperator(const DemoOperator &op);
+    DemoOperator currentOperator() const;
+
+    /// Answers one request (runs on an LPC worker thread).
+    lpcserver::Message route(const lpcserver::ClientRequest &request);
+
+    /// What the component registered and subscribed (copies).
+    std::vector<std::string> registeredUrls() const;
+    std::vector<std::string> registeredMethods() const;
+    /// Types in the order sent, repeats kept.
+    std::vector<std::string> subscriptions() const;
+    bool isSubscribed(const std::string &type) const;
+    /// Forgets registration and subscriptions (a restarted component sends them again).
+    void clearComponentState();
+
+    /// Called after each routed request with (url, method code, answer code text); any thread.
+    using Observer = std::function<void(const std::string &url, int method, const std::string &code)>;
+    void setObserver(Observer observer);
+
+    /// A ReturnData JSON text {"code","msg"[,"data"]}; dataJson is inserted as it is.
+    static std::string returnData(unsigned module, unsigned code, const std::string &dataJson = std::string());
+
+private:
+    lpcserver::Message answerHost(int routeId, const std::string &body);
+    lpcserver::Message json(const std::string &body) const;
+
+    mutable std::mutex m_mutex;
+    qorvaserver::CManagementServer *m_server = nullptr;
+    DemoOperator m_operator;
+    std::vector<std::string> m_urls;
+    std::vector<std::string> m_methods;
+    std::vector<std::string> m_subscriptions;
+    std::set<std::string> m_subscribed;
+    Observer m_observer;
+};
+
+} // namespace clientframework

@@ -1,0 +1,362 @@
+#include "ScriptRunner.h"
+
+#include "ComponentHost.h"
+
+#include <ManagementServer/ManagementServer.h>
+
+#include <Base/Log.h>
+
+#include <QFile>
+#include <QMap>
+
+#include <algorithm>
+#include <csignal>
+#include <sys/types.h>
+
+namespace clientframework {
+
+namespace {
+
+// Splits at blanks; a JSON text or the rest of a line stays one argument.
+QStringList splitArgs(const QString &line, QString *verb)
+{
+    const QString trimmed = line.trimmed();
+    const int space = trimmed.indexOf(QLatin1Char(' '));
+    *verb = space < 0 ? trimmed : trimmed.left(space);
+    QString rest = space < 0 ? QString() : trimmed.mid(space + 1).trimmed();
+    QStringList args;
+    while (!rest.isEmpty()) {
+        if (rest.startsWith(QLatin1Char('{')) || rest.startsWith(QLatin1Char('['))) {
+            args << rest;
+            break;
+        }
+        const int next = rest.indexOf(QLatin1Char(' '));
+        args << (next < 0 ? rest : rest.left(next));
+        rest = next < 0 ? QString() : rest.mid(next + 1).trimmed();
+    }
+    return args;
+}
+
+QString joinFrom(const QStringList &args, int from)
+{
+    return args.mid(from).join(QLatin1Char(' '));
+}
+
+} // namespace
+
+ScriptRunner::ScriptRunner(ComponentHost &host, QObject *parent) : QObject(parent), m_host(host)
+{
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, [this]() {
+        if (m_index < m_steps.size())
+            fail(QStringLiteral("timed out waiting: %1 %2").arg(m_steps[m_index].verb, m_steps[m_index].args.join(' ')));
+    });
+    connect(&m_host, &ComponentHost::initFinished, this, [this]() {
+        m_initFinished = true;
+        advance();
+    });
+    connect(&m_host, &ComponentHost::windowShown, this, [this](const QString &name) {
+        m_windowsShown.insert(name);
+        advance();
+    });
+    connect(&m_host, &ComponentHost::requestRouted, this, [this](const QString &url, int, const QString &) {
+        m_urlsSeen << url;
+        advance();
+    });
+    connect(&m_host, &ComponentHost::componentExited, this, [this](int code, bool crashed, const QString &) {
+        m_exited = true;
+        m_crashed = crashed;
+        m_exitCode = code;
+        advance();
+    });
+    connect(&m_host, &ComponentHost::componentStarted, this, [this]() {
+        m_exited = false;
+        m_crashed = false;
+        m_initFinished = false;
+        m_windowsShown.clear();
+    });
+    connect(&m_host, &ComponentHost::callFinished, this,
+            [this](int ticket, const QString &, const QString &result, const QString &body) {
+                if (ticket != m_pendingTicket)
+                    return;
+                m_pendingTicket = 0;
+                m_replyResult = result;
+                m_replyBody = body;
+                advance();
+            });
+}
+
+bool ScriptRunner::validate(const Step &step, QString *why)
+{
+    static const QMap<QString, int> minArgs{
+        {"timeout", 1}, {"start", 0},    {"wait", 1},   {"call", 1},        {"http", 1}, {"notify", 1},
+        {"control", 1}, {"switch-user", 1}, {"expect", 1}, {"stop", 0}, {"kill", 0},  {"quit", 0}};
+    const auto it = minArgs.find(step.verb);
+    if (it == minArgs.end()) {
+        *why = QStringLiteral("line %1: unknown step \"%2\"").arg(step.line).arg(step.verb);
+        return false;
+    }
+    if (step.args.size() < it.value()) {
+        *why = QStringLiteral("line %1: \"%2\" needs %3 argument(s)").arg(step.line).arg(step.verb).arg(it.value());
+        return false;
+    }
+    return true;
+}
+
+bool ScriptRunner::load(const QString &text)
+{
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        if (line.trimmed().startsWith(QLatin1Char('#')) || line.trimmed().isEmpty())
+            continue;
+        Step step;
+        step.args = splitArgs(line, &step.verb);
+        step.line = i + 1;
+        if (!validate(step, &m_error))
+            return false;
+        m_steps << step;
+    }
+    return true;
+}
+
+bool ScriptRunner::loadFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_error = QStringLiteral("cannot read script %1").arg(path);
+        return false;
+    }
+    return load(QString::fromUtf8(file.readAll()));
+}
+
+void ScriptRunner::addStep(const QString &verb, const QStringList &args)
+{
+    Step step;
+    step.verb = verb;
+    step.args = args;
+    step.line = m_steps.size() + 1;
+    m_steps << step;
+}
+
+void ScriptRunner::run()
+{
+    m_index = 0;
+    m_running = true;
+    m_waiting = false;
+    QMetaObject::invokeMethod(this, &ScriptRunner::advance, Qt::QueuedConnection);
+}
+
+void ScriptRunner::fail(const QString &why)
+{
+    if (!m_running)
+        return;
+    m_running = false;
+    m_timer.stop();
+    m_error = why;
+    LOG_ERROR("Script failed: %s", qUtf8Printable(why));
+    emit finished(false, why);
+}
+
+void ScriptRunner::advance()
+{
+    // Host signals raised inside a step come back here; the outer loop re-checks.
+    if (m_inAdvance)
+        return;
+    m_inAdvance = true;
+    advanceSteps();
+    m_inAdvance = false;
+}
+
+void ScriptRunner::advanceSteps()
+{
+    while (m_running) {
+        if (m_index >= m_steps.size()) {
+            m_running = false;
+            m_timer.stop();
+            emit finished(true, QStringLiteral("script passed"));
+            return;
+        }
+        const Step &step = m_steps[m_index];
+        int state = 0;
+        if (m_waiting) {
+            state = (step.verb == QLatin1String("call") || step.verb == QLatin1String("http"))
+                        ? (m_pendingTicket == 0 ? 1 : 0)
+                        : (waitSatisfied(step) ? 1 : 0);
+        } else {
+            emit stepStarted(m_index, step.verb + QLatin1Char(' ') + step.args.join(QLatin1Char(' ')));
+            state = execute(step);
+        }
+        if (state < 0) {
+            fail(m_error);
+            return;
+        }
+        if (state == 0) {
+            if (!m_waiting) {
+                m_waiting = true;
+                m_timer.start(m_timeoutMs);
+            }
+            return;
+        }
+        m_waiting = false;
+        m_timer.stop();
+        ++m_index;
+        if (step.verb == QLatin1String("quit")) {
+            m_index = m_steps.size();
+        }
+    }
+}
+
+bool ScriptRunner::waitSatisfied(const Step &step) const
+{
+    const QString what = step.args.value(0);
+    if (what == QLatin1String("initFinish"))
+        return m_initFinished;
+    if (what == QLatin1String("window"))
+        return m_windowsShown.contains(step.args.value(1, QStringLiteral("VisitorApplication")));
+    if (what == QLatin1String("request"))
+        return m_urlsSeen.contains(step.args.value(1));
+    if (what == QLatin1String("subscriptions"))
+        return static_cast<int>(m_host.router().subscriptions().size()) >= step.args.value(1).toInt();
+    if (what == QLatin1String("exit"))
+        return m_exited && (step.args.size() < 2 || m_exitCode == step.args[1].toInt());
+    if (what == QLatin1String("crash"))
+        return m_exited && m_crashed;
+    return false;
+}
+
+QString ScriptRunner::resolveGuid(const QString &what, const QString &arg) const
+{
+    if (arg != QLatin1String("first"))
+        return arg;
+    const auto rows = m_host.server()->list(what.toStdString());
+    return rows.size() > 1 && !rows[1].empty() ? QString::fromStdString(rows[1][0]) : QString();
+}
+
+int ScriptRunner::execute(const Step &step)
+{
+    const QString &verb = step.verb;
+    const QStringList &a = step.args;
+    if (verb == QLatin1String("timeout")) {
+        m_timeoutMs = qMax(1, a[0].toInt()) * 1000;
+        return 1;
+    }
+    if (verb == QLatin1String("start"))
+        return m_host.startComponent() ? 1 : (m_error = QStringLiteral("component did not start"), -1);
+    if (verb == QLatin1String("wait")) {
+        static const QStringList kinds{"initFinish", "window", "request", "subscriptions", "exit", "crash"};
+        if (!kinds.contains(a[0])) {
+            m_error = QStringLiteral("line %1: unknown wait \"%2\"").arg(step.line).arg(a[0]);
+            return -1;
+        }
+        return waitSatisfied(step) ? 1 : 0;
+    }
+    if (verb == QLatin1String("call")) {
+        m_replyResult.clear();
+        m_replyBody.clear();
+        m_pendingTicket = m_host.callComponent(a[0], joinFrom(a, 1));
+        return 0;
+    }
+    if (verb == QLatin1String("http")) {
+        m_replyResult.clear();
+        m_replyBody.clear();
+        m_pendingTicket = m_host.sendHttp(a[0], a.value(1, QStringLiteral("1")).toInt(), joinFrom(a, 2));
+        return 0;
+    }
+    if (verb == QLatin1String("notify")) {
+        m_lastForwarded = m_host.forwardNotification(a[0], a.value(1, QStringLiteral("{}")));
+        return 1;
+    }
+    if (verb == QLatin1String("switch-user")) {
+        m_host.switchOperator(a[0].toInt());
+        return 1;
+    }
+    if (verb == QLatin1String("stop")) {
+        m_host.stopComponent(a.value(0, QStringLiteral("componentUninit")));
+        return 1;
+    }
+    if (verb == QLatin1String("kill")) {
+        const qint64 pid = m_host.componentPid();
+        if (pid <= 0) {
+            m_error = QStringLiteral("no component to kill");
+            return -1;
+        }
+        ::kill(static_cast<pid_t>(pid), SIGKILL);
+        return 1;
+    }
+    if (verb == QLatin1String("quit"))
+        return 1;
+    if (verb == QLatin1String("control")) {
+        qorvaserver::CManagementServer *server = m_host.server();
+        const QString op = a[0];
+        const std::string arg1 = a.value(1).toStdString();
+        if (op == QLatin1String("checkin"))
+            m_lastControl = server->checkIn(arg1);
+        else if (op == QLatin1String("checkout"))
+            m_lastControl = server->checkOut(arg1);
+        else if (op == QLatin1String("remove-device"))
+            m_lastControl = server->removeDevice(resolveGuid("devices", a.value(1)).toStdString());
+        else if (op == QLatin1String("rename-group"))
+            m_lastControl = server->renameResourceGroup(resolveGuid("areas", a.value(1)).toStdString(),
+                                                        joinFrom(a, 2).toStdString());
+        else if (op == QLatin1String("rename-door"))
+            m_lastControl =
+                server->renameDoor(resolveGuid("doors", a.value(1)).toStdString(), joinFrom(a, 2).toStdString());
+        else if (op == QLatin1String("fail-device"))
+            m_lastControl = server->setDeviceFailing(resolveGuid("devices", a.value(1)).toStdString(), true);
+        else if (op == QLatin1String("offline-device"))
+            m_lastControl = server->setDeviceOnline(resolveGuid("devices", a.value(1)).toStdString(), false);
+        else {
+            m_error = QStringLiteral("line %1: unknown control operation \"%2\"").arg(step.line).arg(op);
+            return -1;
+        }
+        return 1;
+    }
+    if (verb == QLatin1String("expect"))
+        return check(step);
+    m_error = QStringLiteral("line %1: unknown step \"%2\"").arg(step.line).arg(verb);
+    return -1;
+}
+
+int ScriptRunner::check(const Step &step)
+{
+    const QString what = step.args[0];
+    const QString arg = joinFrom(step.args, 1);
+    bool ok = false;
+    QString seen;
+    if (what == QLatin1String("reply-ok")) {
+        ok = m_replyResult == QLatin1String("Ok");
+        seen = m_replyResult;
+    } else if (what == QLatin1String("reply-contains")) {
+        ok = m_replyBody.contains(arg);
+        seen = m_replyBody.left(300);
+    } else if (what == QLatin1String("forwarded")) {
+        ok = m_lastForwarded == (arg == QLatin1String("yes"));
+        seen = m_lastForwarded ? QStringLiteral("yes") : QStringLiteral("no");
+    } else if (what == QLatin1String("control-ok")) {
+        ok = m_lastControl == 0;
+        seen = QString::number(m_lastControl);
+    } else if (what == QLatin1String("subscriptions")) {
+        const int count = static_cast<int>(m_host.router().subscriptions().size());
+        ok = count == arg.toInt();
+        seen = QString::number(count);
+    } else if (what == QLatin1String("registered-url") || what == QLatin1String("registered-method")) {
+        const auto list = what == QLatin1String("registered-url") ? m_host.router().registeredUrls()
+                                                                   : m_host.router().registeredMethods();
+        ok = std::find(list.begin(), list.end(), arg.toStdString()) != list.end();
+        seen = QString::number(list.size()) + QStringLiteral(" entries");
+    } else {
+        m_error = QStringLiteral("line %1: unknown check \"%2\"").arg(step.line).arg(what);
+        return -1;
+    }
+    if (!ok) {
+        m_error = QStringLiteral("line %1: check failed: expect %2 %3 (got %4)")
+                      .arg(step.line)
+                      .arg(what, arg, seen);
+        return -1;
+    }
+    LOG_INFO("Script check passed: %s %s", qUtf8Printable(what), qUtf8Printable(arg));
+    return 1;
+}
+
+} // namespace clientframework

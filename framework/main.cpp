@@ -1,0 +1,106 @@
+// ClientFramework: starts the visitor component, embeds its window and plays the client
+// framework's part for it. --headless --script FILE runs a step script and exits with 0
+// when every check passed.
+
+#include "ComponentHost.h"
+#include "HostOptions.h"
+#include "ScriptRunner.h"
+#include "ShellWindow.h"
+
+#include <comm_methodlib/UserDataPath.h>
+
+#include <Base/Log.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+bool isHeadless(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--headless") == 0 || qstrcmp(argv[i], "-headless") == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Headless runs need no display at all.
+    std::unique_ptr<QCoreApplication> app(isHeadless(argc, argv) ? new QCoreApplication(argc, argv)
+                                                                 : new QApplication(argc, argv));
+    QCoreApplication::setApplicationName(QStringLiteral("ClientFramework"));
+
+    clientframework::HostOptions options;
+    QString message;
+    if (!options.parse(QCoreApplication::arguments(), &message)) {
+        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+        return message.startsWith(QLatin1String("Usage")) ? 0 : 2;
+    }
+
+    auto &paths = comm_methodlib::CUserDataPath::Instance();
+    if (paths.init(options.config.dataRoot.toStdString(), clientframework::kFrameworkFolder))
+        Base::details::CLog::instance().InitLog(paths.logPropertiesPath());
+    LOG_INFO("ClientFramework starting: data root [%s], component [%s].", qUtf8Printable(options.config.dataRoot),
+             qUtf8Printable(options.config.componentProgram));
+
+    clientframework::ComponentHost host(options.config);
+    if (!host.startServices()) {
+        std::fprintf(stderr, "ClientFramework: %s\n", qUtf8Printable(host.error()));
+        if (!options.headless)
+            QMessageBox::critical(nullptr, QStringLiteral("Client framework"), host.error());
+        return 2;
+    }
+    for (const QString &notice : host.notices())
+        std::fprintf(stderr, "ClientFramework: %s\n", qUtf8Printable(notice));
+
+    int scriptResult = 0;
+    std::unique_ptr<clientframework::ScriptRunner> runner;
+    if (!options.script.isEmpty()) {
+        runner = std::make_unique<clientframework::ScriptRunner>(host);
+        if (!runner->loadFile(options.script)) {
+            std::fprintf(stderr, "ClientFramework: %s\n", qUtf8Printable(runner->error()));
+            return 2;
+        }
+        QObject::connect(runner.get(), &clientframework::ScriptRunner::stepStarted, &host,
+                         [](int, const QString &text) { std::fprintf(stderr, "script: %s\n", qUtf8Printable(text)); });
+        QObject::connect(runner.get(), &clientframework::ScriptRunner::finished, &host,
+                         [&host, &scriptResult](bool ok, const QString &text) {
+                             std::fprintf(stderr, "script: %s\n", qUtf8Printable(text));
+                             scriptResult = ok ? 0 : 1;
+                             if (!host.isComponentRunning()) {
+                                 QCoreApplication::exit(scriptResult);
+                                 return;
+                             }
+                             QObject::connect(&host, &clientframework::ComponentHost::componentExited, &host,
+                                              [&scriptResult]() { QCoreApplication::exit(scriptResult); });
+                             host.stopComponent(QStringLiteral("componentUninit"));
+                         });
+    }
+
+    std::unique_ptr<clientframework::ShellWindow> shell;
+    if (!options.headless) {
+        shell = std::make_unique<clientframework::ShellWindow>(host);
+        shell->show();
+        if (!host.notices().isEmpty())
+            QMessageBox::warning(shell.get(), QStringLiteral("Client framework"), host.notices().join(QStringLiteral("\n\n")));
+    }
+
+    if (runner)
+        runner->run();
+    if (options.startComponent)
+        QTimer::singleShot(0, &host, [&host]() { host.startComponent(); });
+
+    const int code = app->exec();
+    if (shell)
+        shell->releaseEmbeddedWindow();
+    LOG_INFO("ClientFramework exits with %d.", runner ? scriptResult : code);
+    return runner ? scriptResult : code;
+}

@@ -1,0 +1,164 @@
+// The host's request router against a real management server: what the host answers
+// itself, what it forwards unchanged, and how it refuses malformed requests.
+
+#include "RequestRouter.h"
+
+#include <ManagementServer/ManagementServer.h>
+
+#include <cjson/cJSON.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+using clientframework::DemoOperator;
+using clientframework::RequestRouter;
+
+namespace {
+
+class RouterTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/h12rtXXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        m_dir = pattern;
+        ASSERT_TRUE(m_server.open(m_dir + "/server.db"));
+        m_router.setServer(&m_server);
+    }
+    void TearDown() override
+    {
+        m_server.close();
+        std::system(("rm -rf '" + m_dir + "'").c_str());
+    }
+
+    lpcserver::Message send(const std::string &url, const std::string &method, const std::string &body = {})
+    {
+        lpcserver::ClientRequest request;
+        request.clientIdentity = "test";
+        request.wantsResponse = true;
+        if (!url.empty())
+            request.message.headers["url"] = url;
+        if (!method.empty())
+            request.message.headers["method"] = method;
+        request.message.headers["protocol"] = "http";
+        request.message.body = body;
+        return m_router.route(request);
+    }
+
+    static std::string code(const lpcserver::Message &answer)
+    {
+        std::unique_ptr<cJSON, decltype(&cJSON_Delete)> root(cJSON_Parse(answer.body.c_str()), cJSON_Delete);
+        const cJSON *node = root ? cJSON_GetObjectItemCaseSensitive(root.get(), "code") : nullptr;
+        return cJSON_IsString(node) ? node->valuestring : "<none>";
+    }
+
+    std::string m_dir;
+    qorvaserver::CManagementServer m_server;
+    RequestRouter m_router;
+};
+
+TEST_F(RouterTest, RegistrationIsStoredAndAnsweredByTheHost)
+{
+    const auto answer = send("/framework/v1/components/register", "1",
+                             R"({"componentRegisterInfo":{"supportUrlList":["/7310/v1/internal/template/tests"],)"
+                             R"("supportMethodList":["getWndHandle","showWnd"]}})");
+    EXPECT_EQ(code(answer), "0-0");
+    EXPECT_EQ(answer.headers.at("Content-Type"), "application/json; charset=\"UTF-8\"");
+    ASSERT_EQ(m_router.registeredUrls().size(), 1u);
+    EXPECT_EQ(m_router.registeredUrls()[0], "/7310/v1/internal/template/tests");
+    EXPECT_EQ(m_router.registeredMethods().size(), 2u);
+}
+
+TEST_F(RouterTest, MalformedHostRequestsAreRefusedWithTheirCodes)
+{
+    struct Case
+    {
+        std::string url, method, body, code;
+    };
+    const Case cases[] = {
+        {"/framework/v1/components/register", "1", "{", "20-3"},
+        {"/framework/v1/components/register", "1", R"({"other":{}})", "20-4"},
+        {"/framework/v1/components/register", "1", R"({"componentRegisterInfo":{"supportUrlList":3}})", "20-5"},
+        {"/framework/v1/notifications/subscribe", "1", R"({"subscribeInfo":{}})", "20-5"},
+        {"", "1", "{}", "20-1"},
+        {"/framework/v1/organizations", "", "", "20-1"},
+        {"/framework/v1/organizations", "GET", "", "20-1"},
+        {"/nowhere/at/all", "0", "", "20-1"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(code(send(c.url, c.method, c.body)), c.code) << c.url << " " << c.method << " " << c.body;
+    EXPECT_TRUE(m_router.registeredUrls().empty());
+}
+
+TEST_F(RouterTest, SubscriptionKeepsRepeatsAndALaterOneReplacesIt)
+{
+    EXPECT_EQ(code(send("/framework/v1/notifications/subscribe", "1",
+                        R"({"subscribeInfo":{"typeList":["doorAdded","appointmentDeleted","doorAdded"]}})")),
+              "0-0");
+    EXPECT_EQ(m_router.subscriptions().size(), 3u);
+    EXPECT_TRUE(m_router.isSubscribed("appointmentDeleted"));
+    EXPECT_FALSE(m_router.isSubscribed("deviceRemoved"));
+
+    send("/framework/v1/notifications/subscribe", "1", R"({"subscribeInfo":{"typeList":["deviceRemoved"]}})");
+    EXPECT_TRUE(m_router.isSubscribed("deviceRemoved"));
+    EXPECT_FALSE(m_router.isSubscribed("appointmentDeleted"));
+
+    m_router.clearComponentState();
+    EXPECT_FALSE(m_router.isSubscribed("deviceRemoved"));
+}
+
+TEST_F(RouterTest, PermissionsFollowTheCurrentOperator)
+{
+    const auto operators = DemoOperator::demoOperators();
+    ASSERT_EQ(operators.size(), 2u);
+    EXPECT_TRUE(operators[0].hasFunction(9));
+    EXPECT_FALSE(operators[1].hasFunction(9));
+
+    auto functionsIn = [](const std::string &body) {
+        std::unique_ptr<cJSON, decltype(&cJSON_Delete)> root(cJSON_Parse(body.c_str()), cJSON_Delete);
+        std::vector<int> functions;
+        const cJSON *data = cJSON_GetObjectItemCaseSensitive(root.get(), "data");
+        const cJSON *list = cJSON_GetObjectItemCaseSensitive(data, "functionPermissionList");
+        const cJSON *entry = nullptr;
+        cJSON_ArrayForEach(entry, list)
+        {
+            functions.push_back(cJSON_GetObjectItemCaseSensitive(entry, "function")->valueint);
+        }
+        return functions;
+    };
+    m_router.setOperator(operators[1]);
+    const auto guard = send("/framework/v1/operator/permissions", "0");
+    EXPECT_EQ(code(guard), "0-0");
+    EXPECT_NE(guard.body.find("\"userName\":\"guard\""), std::string::npos);
+    const auto guardFunctions = functionsIn(guard.body);
+    EXPECT_EQ(std::count(guardFunctions.begin(), guardFunctions.end(), 9), 0);
+
+    m_router.setOperator(operators[0]);
+    const auto adminFunctions = functionsIn(send("/framework/v1/operator/permissions", "0").body);
+    EXPECT_EQ(std::count(adminFunctions.begin(), adminFunctions.end(), 9), 1);
+}
+
+TEST_F(RouterTest, ServerRoutesComeBackExactlyAsTheServerAnswers)
+{
+    const auto direct = m_server.handle(0, "/framework/v1/organizations", {}, {});
+    const auto routed = send("/framework/v1/organizations", "0");
+    EXPECT_EQ(routed.body, direct.body);
+    EXPECT_EQ(routed.headers.at("Content-Type"), direct.contentType);
+    EXPECT_EQ(code(routed), "0-0");
+    // A server route called with the wrong method gets the server's own refusal.
+    EXPECT_EQ(code(send("/framework/v1/organizations", "3")), "20-2");
+}
+
+TEST_F(RouterTest, WithoutServerForwardedRequestsGetAnInternalError)
+{
+    RequestRouter lonely;
+    lpcserver::ClientRequest request;
+    request.message.headers = {{"url", "/7310/v1/settings/basic"}, {"method", "0"}};
+    EXPECT_EQ(code(lonely.route(request)), "20-18");
+}
+
+} // namespace
