@@ -16,6 +16,7 @@
 #include <Base/StringUtil.h>
 
 #include <map>
+#include <vector>
 
 namespace qorvaserver {
 namespace {
@@ -102,14 +103,26 @@ HandlerResult CRecordHandler::query(CDatabase &db, const cJSON *node)
         !ServerRules::isTimeTextOrEmpty(c.leaveBeginTime) || !ServerRules::isTimeTextOrEmpty(c.leaveEndTime))
         return HandlerResult::fail(ErrInvalidParameter);
 
-    // Every filter is bound; an empty value switches its condition off.
-    const std::string where =
-        " WHERE (?1 = '' OR instr(name, ?1) > 0) AND (?2 = '' OR register_status = ?2)"
-        " AND (?3 = '' OR visit_time >= ?3) AND (?4 = '' OR visit_time <= ?4)"
-        " AND (?5 = '' OR (leave_time <> '' AND leave_time >= ?5)) AND (?6 = '' OR (leave_time <> '' AND leave_time <= ?6))";
-    auto bindFilters = [&c](CDatabase::Statement &st) {
-        st.bind(1, c.name_).bind(2, c.State).bind(3, c.visitBeginTime).bind(4, c.visitEndTime)
-            .bind(5, c.leaveBeginTime).bind(6, c.leaveEndTime);
+    // Only active filters go into the statement, so that an index can serve them; every
+    // value is still a bound parameter.
+    std::string where;
+    std::vector<const std::string *> values;
+    auto add = [&where, &values](const std::string &value, const char *condition) {
+        if (value.empty())
+            return;
+        where += where.empty() ? " WHERE " : " AND ";
+        where += condition;
+        values.push_back(&value);
+    };
+    add(c.name_, "instr(name, ?) > 0");
+    add(c.State, "register_status = ?");
+    add(c.visitBeginTime, "visit_time >= ?");
+    add(c.visitEndTime, "visit_time <= ?");
+    add(c.leaveBeginTime, "(leave_time <> '' AND leave_time >= ?)");
+    add(c.leaveEndTime, "(leave_time <> '' AND leave_time <= ?)");
+    auto bindFilters = [&values](CDatabase::Statement &st) {
+        for (std::size_t i = 0; i < values.size(); ++i)
+            st.bind(static_cast<int>(i + 1), *values[i]);
     };
     auto answer = std::make_shared<protocol::QueryVisitorRecordResultListData>();
     protocol::QueryVisitorRecordResultList &list = answer->queryVisitorRecordResultList;
@@ -122,10 +135,11 @@ HandlerResult CRecordHandler::query(CDatabase &db, const cJSON *node)
     list.pageNo = c.pageNo;
     list.pageSize = c.pageSize;
     const std::string pageSql = std::string("SELECT ") + kRecordColumns + " FROM visitor_records" + where +
-                                (c.descending ? " ORDER BY seq DESC" : " ORDER BY seq") + " LIMIT ?7 OFFSET ?8";
+                                (c.descending ? " ORDER BY seq DESC" : " ORDER BY seq") + " LIMIT ? OFFSET ?";
     auto page = db.prepare(pageSql.c_str());
     bindFilters(*page);
-    page->bind(7, c.pageSize).bind(8, static_cast<std::int64_t>(c.pageNo - 1) * c.pageSize);
+    const int next = static_cast<int>(values.size()) + 1;
+    page->bind(next, c.pageSize).bind(next + 1, static_cast<std::int64_t>(c.pageNo - 1) * c.pageSize);
     const std::map<std::string, std::string> groups = groupNames(db);
     list.visitorRecordResultList.reserve(static_cast<std::size_t>(c.pageSize));
     while (page->step())
