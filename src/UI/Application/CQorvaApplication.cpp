@@ -4,7 +4,12 @@
 #include "SkinPluginLoader.h"
 #include "StartParameters.h"
 
+#include <Logical/Communication/Cmd/CmdManager/CmdManager.h>
 #include <Logical/Communication/Cmd/LpcCmdHandler.h>
+#include <Logical/Communication/LpcInterface/LpcInterface.h>
+#include <UI/AppRscManager/AppRscManager.h>
+
+#include <JSONStruct/LPC/LPCCommonJSONStruct.h>
 
 #include <Common/CommonMethod/ThreadPoolForInnerTask.h>
 #include <Common/CommonMethod/ThreadPoolForNetTask.h>
@@ -15,6 +20,7 @@
 #include <QorvaGUIToolkit/CFile.h>
 
 #include <clientcommonlogical/ConfigMgr.h>
+#include <clientcommonlogical/NotifyCenterManager.h>
 
 #include <Base/Log.h>
 #include <Base/MessageLoopWorkThread.h>
@@ -153,7 +159,11 @@ void CQorvaApplication::initBase()
 {
     auto &netPool = comm_method::CThreadPoolForNetTask::instance();
     netPool.init(8, 0, 0);
-    CCleanUpList::Instance().add("comm_method::CThreadPoolForNetTask", [&netPool] { netPool.stop(); });
+    // A worker may be waiting for the GUI thread in a window request: keep answering
+    // it while the pool stops.
+    CCleanUpList::Instance().add("comm_method::CThreadPoolForNetTask", [&netPool] {
+        CAppRscManager::Instance().runServingWindowRequests([&netPool] { netPool.stop(); });
+    });
 
     auto &innerPool = comm_method::CThreadPoolForInnerTask::instance();
     innerPool.init(8);
@@ -166,28 +176,47 @@ void CQorvaApplication::initBase()
 
 void CQorvaApplication::initAppRscManager()
 {
-    // The window resource manager comes with the framework link; until then the
-    // standalone shell creates the window (see CStandaloneShell).
+    auto &manager = CAppRscManager::Instance();
+    manager.init();
+    CCleanUpList::Instance().add("visitorclient::CAppRscManager", [&manager] { manager.unInit(); });
+    LOG_INFO("AppManager init Success.");
 }
 
 void CQorvaApplication::initLpcLink()
 {
-    // The LPC link (lpcInit / lpcUnInit) is started here once it exists.
+    auto &lpc = CLpcInterface::Instance();
+    lpc.lpcInit();
+    CCleanUpList::Instance().add("visitorclient::CLpcInterface", [&lpc] { lpc.lpcUnInit(); });
+    LOG_INFO("lpcInit Success.");
 }
 
 void CQorvaApplication::initCmdManager()
 {
-    // The command manager (routing tables, registration, subscriptions) goes here.
+    auto &cmdManager = CCmdManager::Instance();
+    cmdManager.init();
+    CCleanUpList::Instance().add("visitorclient::CCmdManager", [&cmdManager] {
+        cmdManager.unInit();
+        // The notify center's delivery thread ends with the routing it was fed by.
+        clientcommonlogical::CNotifyCenterManager::Instance().stop();
+    });
+    LOG_INFO("CCmdManager init Success.");
 }
 
 void CQorvaApplication::initComponentDB()
 {
-    // The component database check for "VisitorManagement" goes here.
+    // The component database for "VisitorManagement" comes with its own library; the
+    // step keeps its place in the start order.
+    LOG_INFO("initComponentDBLogical init Success.");
 }
 
 void CQorvaApplication::sendInitFinish()
 {
-    // The "initFinish" notification goes out here once the LPC link exists.
+    protocol::LPCRequestData request;
+    request.method = "initFinish";
+    lpcclient::tag_LPCNotifyData notify;
+    notify.address = "0";
+    notify.body = request.toString();
+    CLpcInterface::Instance().lpcNotify(notify);
 }
 
 void CQorvaApplication::loadTranslator()

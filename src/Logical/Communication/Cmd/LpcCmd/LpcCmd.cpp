@@ -1,0 +1,89 @@
+#include "LpcCmd.h"
+
+#include <Logical/Communication/Cmd/LpcCmdHandler.h>
+#include <UI/AppRscManager/AppRscManager.h>
+
+#include <JSONStruct/LPC/LPCCommonJSONStruct.h>
+#include <JSONStruct/LPC/WindowCommandData.h>
+
+#include <clientcommonlogical/SwitchUserNotifyMgr.h>
+
+#include <Base/Log.h>
+
+#include <memory>
+
+namespace visitorclient {
+
+CLpcCmd::CLpcCmd(lpcclient::tag_LPCReplyData &reply, const lpcclient::tag_LPCCallBackData &data)
+    : m_reply(reply), m_data(data)
+{
+}
+
+void CLpcCmd::setReply(const std::string &json)
+{
+    m_reply.callId = m_data.callId;
+    m_reply.address = m_data.source;
+    m_reply.headers = m_data.headers;
+    m_reply.body = json;
+}
+
+void CLpcCmd::getWndId()
+{
+    LOG_INFO("void CLpcCmd::getWndId()");
+    protocol::LPCResponseData response;
+    response.method = "getWndHandle";
+    auto request = std::make_shared<protocol::GetWndHandleRequestData>();
+    protocol::LPCRequestData envelope(request);
+    if (envelope.Parse(m_data.body)) {
+        auto answer = std::make_shared<protocol::GetWndHandleResponseData>();
+        answer->wndId = CAppRscManager::Instance().getWIDbyMethod(request->id, request->type);
+        response.data = answer;
+    } else {
+        LOG_ERROR("Parsing JSON Failed. Body[%s].", m_data.body.c_str());
+        response.errorCode = 12;
+        response.errorModule = 7;
+    }
+    setReply(response.toString());
+}
+
+void CLpcCmd::showWnd()
+{
+    LOG_INFO("void CLpcCmd::showWnd()");
+    protocol::LPCResponseData response;
+    response.method = "showWnd";
+    auto request = std::make_shared<protocol::ShowWndRequestData>();
+    protocol::LPCRequestData envelope(request);
+    if (envelope.Parse(m_data.body)) {
+        CAppRscManager::Instance().ShowWndbyWID(request->id, request->type);
+    } else {
+        LOG_ERROR("Parsing JSON Failed. Body[%s].", m_data.body.c_str());
+        response.errorCode = 12;
+        response.errorModule = 7;
+    }
+    setReply(response.toString());
+}
+
+void CLpcCmd::switchUserUpdateFrame()
+{
+    protocol::LPCResponseData response;
+    response.method = "switchUserUpdateFrame";
+    auto request = std::make_shared<protocol::SwitchUserUpdateFrameRequestData>();
+    protocol::LPCRequestData envelope(request);
+    if (envelope.Parse(m_data.body)) {
+        // The flag is not examined: the framework only sends it when a refresh is due.
+        clientcommonlogical::CSwitchUserNotifyMgr::Instance().updateFrame();
+    } else {
+        LOG_ERROR("Parsing JSON Failed. Body[%s].", m_data.body.c_str());
+        response.errorCode = 8;
+        response.errorModule = 7;
+    }
+    setReply(response.toString());
+}
+
+void CLpcCmd::exitProcess()
+{
+    LOG_INFO("void CLpcCmd::exitProcess()");
+    emit CLpcCmdHandler::Instance().signalProcessExit();
+}
+
+} // namespace visitorclient

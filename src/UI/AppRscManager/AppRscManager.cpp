@@ -1,0 +1,192 @@
+#include "AppRscManager.h"
+
+#include <UI/Window/Application/MainWindow.h>
+#include <UI/Window/Maintain/CMaintain.h>
+#include <UI/Window/ToolMenu/CToolMenu.h>
+
+#include <UiDataController/LocalLogManager.h>
+#include <UiDataController/PermissionManager.h>
+
+#include <QorvaGUIToolkit/CObjectSingleton.h>
+
+#include <clientcommonlogical/DeviceManagerDelegate.h>
+#include <clientcommonlogical/GroupManagerDeletage.h>
+#include <clientcommonlogical/LocalLogDelegate.h>
+#include <clientcommonlogical/UserConfigDelegate.h>
+
+#include <Base/Log.h>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMetaType>
+#include <QThread>
+#include <QWidget>
+
+#include <chrono>
+#include <future>
+
+namespace visitorclient {
+
+CAppRscManager::CAppRscManager() = default;
+
+CAppRscManager::~CAppRscManager() = default;
+
+void CAppRscManager::init()
+{
+    LOG_INFO("CAppRscManager::init()");
+    if (m_initialised)
+        return;
+    m_initialised = true;
+    m_closing = false;
+    qRegisterMetaType<std::string>("std::string");
+    // The requester waits until the GUI thread has produced the id.
+    connect(this, &CAppRscManager::signalGetWndHandle, this, &CAppRscManager::onGetWndHandle,
+            Qt::BlockingQueuedConnection);
+    connect(this, &CAppRscManager::signalShowWnd, this, &CAppRscManager::onShowWnd, Qt::AutoConnection);
+
+    auto userConfig = std::make_shared<clientcommonlogical::CUserConfigDelegate>();
+    QorvaGUIToolkit::CObjectSingleton<UiDataController::CPermissionManager>::Instance(this)->init(userConfig);
+    auto localLog = std::make_shared<clientcommonlogical::CLocalLogDelegate>();
+    UiDataController::CLocalLogManager::Instance().init(localLog);
+}
+
+void CAppRscManager::unInit()
+{
+    m_closing = true;
+    // Windows must go while the application exists; the singleton itself lives on
+    // until static destruction.
+    delete m_pMainWindow.data();
+    delete m_pToolMenu.data();
+    delete m_pMaintain.data();
+}
+
+int CAppRscManager::getWIDbyMethod(const std::string &strID, int iType)
+{
+    LOG_INFO("CAppRscManager::getWIDbyMethod");
+    std::lock_guard<std::mutex> request(m_requestMutex);
+    int wid = -1;
+    if (!m_closing) {
+        m_iLastWID = -1;
+        if (QThread::currentThread() == thread())
+            onGetWndHandle(strID, iType); // a blocking emit to our own thread would never return
+        else
+            emit signalGetWndHandle(strID, iType);
+        wid = m_iLastWID;
+    }
+    std::lock_guard<std::mutex> map(m_mapMutex);
+    m_mapWID[{strID, iType}] = wid;
+    return wid;
+}
+
+void CAppRscManager::onGetWndHandle(std::string strID, int iType)
+{
+    Q_UNUSED(iType)
+    // During shutdown a late request only gets -1: no window is created any more.
+    if (m_closing)
+        return;
+    if (strID == "VisitorApplication")
+        m_iLastWID = getAppWndWID();
+    else if (strID == "TemplateToolMenu")
+        m_iLastWID = getToolWndWID();
+    else if (strID == "TemplateMaintain")
+        m_iLastWID = getMaintainWndWID();
+    else
+        LOG_INFO("CAppRscManager::getWIDbyMethod, strId[%s] not match", strID.c_str());
+}
+
+int CAppRscManager::getAppWndWID()
+{
+    LOG_INFO("CAppRscManager::getAppWndWID");
+    if (!m_pMainWindow) {
+        LOG_INFO("CApplication init start");
+        m_pMainWindow = new MainWindow;
+        LOG_INFO("CApplication init end");
+    }
+    return static_cast<int>(m_pMainWindow->winId());
+}
+
+int CAppRscManager::getToolWndWID()
+{
+    LOG_INFO("CAppRscManager::getToolWndWID");
+    if (!m_pToolMenu) {
+        LOG_INFO("CToolMenu init start");
+        m_pToolMenu = new CToolMenu;
+        LOG_INFO("CToolMenu init end");
+    }
+    return static_cast<int>(m_pToolMenu->winId());
+}
+
+int CAppRscManager::getMaintainWndWID()
+{
+    LOG_INFO("CAppRscManager::getMaintainWndWID");
+    if (!m_pMaintain) {
+        LOG_INFO("CMaintain init start");
+        m_pMaintain = new CMaintain;
+        LOG_INFO("CMaintain init end");
+    }
+    return static_cast<int>(m_pMaintain->winId());
+}
+
+void CAppRscManager::ShowWndbyWID(const std::string &strID, int iType)
+{
+    LOG_INFO("CAppRscManager::ShowWndbyWID strID:[%s],iType:[%d]", strID.c_str(), iType);
+    emit signalShowWnd(strID, iType);
+}
+
+bool CAppRscManager::storedWID(const std::string &strID, int iType, int &wid) const
+{
+    std::lock_guard<std::mutex> map(m_mapMutex);
+    const auto it = m_mapWID.find({strID, iType});
+    if (it == m_mapWID.end())
+        return false;
+    wid = it->second;
+    return true;
+}
+
+void CAppRscManager::onShowWnd(std::string strID, int iType)
+{
+    int wid = -1;
+    if (!storedWID(strID, iType, wid)) {
+        LOG_INFO("CAppRscManager::ShowWndbyWID failed strID:[%s],iType:[%d]", strID.c_str(), iType);
+        return;
+    }
+    if (wid == -1) {
+        LOG_INFO("CAppRscManager::ShowWndbyWID failed");
+        return;
+    }
+    if (QWidget *widget = QWidget::find(static_cast<WId>(wid)))
+        widget->show();
+    LOG_INFO("CAppRscManager::ShowWndbyWID success");
+}
+
+std::shared_ptr<qorva7310::IGroupManager> CAppRscManager::getIGroupManager()
+{
+    LOG_INFO("CAppRscManager::getIGroupManager");
+    std::lock_guard<std::mutex> lock(m_managerMutex);
+    if (!m_pGroupManager)
+        m_pGroupManager = std::make_shared<clientcommonlogical::CGroupManagerDeletage>();
+    return m_pGroupManager;
+}
+
+std::shared_ptr<qorva7310::IAbstractDeviceManager> CAppRscManager::getIDeviceManager()
+{
+    LOG_INFO("CAppRscManager::getIDeviceManager");
+    std::lock_guard<std::mutex> lock(m_managerMutex);
+    if (!m_pDeviceManager)
+        m_pDeviceManager = std::make_shared<clientcommonlogical::CDeviceManagerDelegate>();
+    return m_pDeviceManager;
+}
+
+void CAppRscManager::runServingWindowRequests(const std::function<void()> &step)
+{
+    // A pool worker may sit in the blocking emit of getWIDbyMethod; the step (a pool
+    // stop) waits for that worker, and the worker waits for this thread. Keep
+    // delivering this object's queued calls until the step is done.
+    std::future<void> done = std::async(std::launch::async, step);
+    while (done.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    done.get();
+}
+
+} // namespace visitorclient

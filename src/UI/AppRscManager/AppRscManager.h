@@ -1,0 +1,96 @@
+#pragma once
+// Owns the component's top-level windows: creates the one a name stands for on the GUI
+// thread when the framework first asks, remembers its native id under (name, type) and
+// shows it on request. Also sets up the session services the pages share.
+
+#include <Base/Singleton.h>
+
+#include <QObject>
+#include <QPointer>
+
+#include <atomic>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <utility>
+
+namespace qorva7310 {
+class IGroupManager;
+class IAbstractDeviceManager;
+}
+
+namespace visitorclient {
+
+class CToolMenu;
+class CMaintain;
+class MainWindow;
+
+class CAppRscManager : public QObject, public Base::CSingleton<CAppRscManager>
+{
+    Q_OBJECT
+    friend class Base::CSingleton<CAppRscManager>;
+
+public:
+    /// Connects the window signals and sets up permission and local-log managers. GUI thread.
+    void init();
+    /// Refuses further window requests and destroys the windows, so that none outlives
+    /// the application. GUI thread; safe twice.
+    void unInit();
+
+    /// Native id of the named window (created on first use), -1 for an unknown name; the
+    /// answer is remembered under (strID, iType). Pool threads: blocks until the GUI
+    /// thread has answered. -1 once unInit() ran.
+    int getWIDbyMethod(const std::string &strID, int iType);
+    /// Asks the GUI thread to show the window remembered under (strID, iType); returns at once.
+    void ShowWndbyWID(const std::string &strID, int iType);
+
+    /// Create the window when needed and return its native id. GUI thread.
+    int getAppWndWID();
+    int getToolWndWID();
+    int getMaintainWndWID();
+
+    std::shared_ptr<qorva7310::IGroupManager> getIGroupManager();
+    std::shared_ptr<qorva7310::IAbstractDeviceManager> getIDeviceManager();
+
+    /// Runs a step that may wait for a pool thread blocked in getWIDbyMethod (stopping
+    /// the net-task pool) on a helper thread, while the calling GUI thread keeps
+    /// answering window requests (with -1 once unInit() ran). GUI thread.
+    void runServingWindowRequests(const std::function<void()> &step);
+
+    /// The remembered id of (strID, iType), or nothing.
+    bool storedWID(const std::string &strID, int iType, int &wid) const;
+
+signals:
+    void signalGetWndHandle(std::string strID, int iType);
+    void signalShowWnd(std::string strID, int iType);
+
+public slots:
+    void onGetWndHandle(std::string strID, int iType);
+    void onShowWnd(std::string strID, int iType);
+
+private:
+    CAppRscManager();
+    ~CAppRscManager() override;
+
+    QPointer<CToolMenu> m_pToolMenu;
+    QPointer<CMaintain> m_pMaintain;
+    QPointer<MainWindow> m_pMainWindow;
+    std::map<std::pair<std::string, int>, int> m_mapWID; // guarded by m_mapMutex
+    int m_iLastWID = -1; // written by the GUI thread while the requester waits in the emit
+
+    std::shared_ptr<qorva7310::IGroupManager> m_pGroupManager;
+    std::shared_ptr<qorva7310::IAbstractDeviceManager> m_pDeviceManager;
+
+    // Serialises identifier requests across the blocking emit (they share m_iLastWID).
+    std::mutex m_requestMutex;
+    // Guards the map only; never held across the emit, since the GUI thread reads the
+    // map in onShowWnd while a requester waits for it.
+    mutable std::mutex m_mapMutex;
+    std::mutex m_managerMutex;
+    std::atomic<bool> m_closing{false};
+    bool m_initialised = false;
+};
+
+} // namespace visitorclient

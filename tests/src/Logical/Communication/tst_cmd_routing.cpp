@@ -1,0 +1,248 @@
+// Routing of arriving work without a framework: URL normalisation, the command
+// manager's tables and start, the window commands' answers, and the LPC callback
+// handing calls to the right pool.
+
+#include <Logical/Communication/Cmd/CmdManager/CmdManager.h>
+#include <Logical/Communication/Cmd/LpcCmd/LpcCmd.h>
+#include <Logical/Communication/LpcInterface/LpcInterface.h>
+#include <Logical/Communication/NetTask/NetTask/LpcTask.h>
+
+#include <Common/CommonMethod/ThreadPoolForInnerTask.h>
+#include <Common/CommonMethod/ThreadPoolForNetTask.h>
+
+#include <clientcommonlogical/SwitchUserNotifyMgr.h>
+
+#include <Base/LogCapture.h>
+
+#include <cjson/cJSON.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+using visitorclient::CCmdManager;
+using visitorclient::CLpcCmd;
+
+namespace {
+
+bool waitForLog(const Base::details::CLogCapture &capture, const std::string &line)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!capture.contains(line)) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::yield();
+    }
+    return true;
+}
+
+bool hasLineStarting(const Base::details::CLogCapture &capture, const std::string &prefix)
+{
+    for (const std::string &message : capture.messages()) {
+        if (message.compare(0, prefix.size(), prefix) == 0)
+            return true;
+    }
+    return false;
+}
+
+lpcclient::tag_LPCCallBackData call(const std::string &body, std::uint8_t needReply = 1)
+{
+    lpcclient::tag_LPCCallBackData data;
+    data.callId = 77;
+    data.needReply = needReply;
+    data.source = "0";
+    data.headers = {{"url", ""}, {"method", "x"}, {"protocol", "lpc"}};
+    data.body = body;
+    return data;
+}
+
+struct ParsedReply
+{
+    int errorCode = -1;
+    int errorModule = -1;
+    std::string method;
+};
+
+ParsedReply parseReply(const std::string &body)
+{
+    ParsedReply out;
+    const char *end = nullptr;
+    cJSON *root = cJSON_ParseWithOpts(body.c_str(), &end, 0);
+    if (!root)
+        return out;
+    out.errorCode = cJSON_GetObjectItem(root, "errorCode")->valueint;
+    out.errorModule = cJSON_GetObjectItem(root, "errorModule")->valueint;
+    out.method = cJSON_GetObjectItem(root, "method")->valuestring;
+    cJSON_Delete(root);
+    return out;
+}
+
+class SwitchObserver : public clientcommonlogical::ISwitchUserNotifyMgrObserver
+{
+public:
+    void onSwitchUserNotify(const clientcommonlogical::SwitchUserNotifyData &data) override { kinds.push_back(data.iKind); }
+    std::vector<int> kinds;
+};
+
+} // namespace
+
+TEST(CmdRouting, UrlNormalisation)
+{
+    const struct
+    {
+        const char *url;
+        const char *expected;
+    } cases[] = {
+        {"/7310/v1/internal/template/tests", "/7310/v1/internal/template/tests"},
+        {"/7310/v1/internal/template/tests/42", "/7310/v1/internal/template/tests/<id>"},
+        {"//7310//v1/internal//template/tests/", "/7310/v1/internal/template/tests"},
+        {"/v1/7310/x", "/v1/<id>/x"},          // "7310" stays only as the first piece
+        {"/42/v1", "/<id>/v1"},                // another number in first place does not
+        {"/a/0123456789abcdef0123456789abcdef", "/a/<guid>"},
+        {"/a/01234567890123456789012345678901", "/a/<id>"}, // 32 digits: a number first
+        {"/a/0123456789abcdef0123456789abcde", "/a/0123456789abcdef0123456789abcde"},
+        {"/a/18446744073709551615", "/a/<id>"},
+        {"/a/-1", "/a/-1"},
+        {"", ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(CCmdManager::normaliseUrl(c.url), c.expected) << c.url;
+}
+
+TEST(CmdRouting, ValidUrlsAndMethods)
+{
+    auto &manager = CCmdManager::Instance();
+    manager.unInit();
+    Base::details::CLogCapture capture;
+    // Calls that arrive before the maps are filled are refused, not crashed on.
+    EXPECT_FALSE(manager.dispatchLpc("getWndHandle", call("{}")));
+    EXPECT_TRUE(capture.contains("Method Is InValid.Method[getWndHandle]"));
+
+    manager.initHttpMap();
+    manager.initLpcMap();
+    std::string normalised;
+    EXPECT_TRUE(manager.isValidUrl(normalised, "/7310/v1/internal/template/tests/"));
+    EXPECT_EQ(normalised, "/7310/v1/internal/template/tests");
+    EXPECT_FALSE(manager.isValidUrl(normalised, "/7310/v1/internal/template/tests/42"));
+    EXPECT_TRUE(capture.contains("Url Is InValid.Url[/7310/v1/internal/template/tests/42]"));
+    // Served although not announced.
+    EXPECT_TRUE(manager.isValidMethod("componentUninit"));
+    EXPECT_FALSE(manager.isValidMethod("initFinish"));
+    manager.unInit();
+    manager.unInit();
+    EXPECT_FALSE(manager.isValidMethod("showWnd"));
+}
+
+TEST(CmdRouting, FailedRegistrationSkipsSubscriptionButKeepsMaps)
+{
+    auto &manager = CCmdManager::Instance();
+    Base::details::CLogCapture capture;
+    // No backend transport: the registration fails with the library's own error.
+    EXPECT_FALSE(manager.init());
+    EXPECT_TRUE(capture.contains("Component Register Failed.Code[68-1]"));
+    EXPECT_TRUE(capture.contains("Register Support Failed."));
+    EXPECT_FALSE(capture.contains("Subscribe Websocket Success."));
+    EXPECT_LT(capture.indexOf("Init Http Map Success."), capture.indexOf("Init Lpc Map Success."));
+    EXPECT_TRUE(manager.isValidMethod("getWndHandle"));
+    manager.unInit();
+}
+
+TEST(CmdRouting, ReplyOnlyWhenTheCallerWaits)
+{
+    auto &manager = CCmdManager::Instance();
+    manager.initHttpMap();
+    manager.initLpcMap();
+    Base::details::CLogCapture capture;
+    const std::string body = R"({"method":"switchUserUpdateFrame","data":{"updateFrame":true}})";
+    // Without a link a reply can only fail: its failure shows that one was attempted.
+    EXPECT_TRUE(manager.dispatchLpc("switchUserUpdateFrame", call(body, 0)));
+    EXPECT_FALSE(hasLineStarting(capture, "Failed to lpcserver::Reply."));
+    EXPECT_FALSE(manager.dispatchLpc("switchUserUpdateFrame", call(body, 1)));
+    EXPECT_TRUE(hasLineStarting(capture, "Failed to lpcserver::Reply."));
+    lpcclient::tag_LPCCallBackData http = call("{}", 0);
+    EXPECT_TRUE(manager.dispatchHttp("/7310/v1/internal/template/tests", http));
+    manager.unInit();
+}
+
+TEST(CmdRouting, BrokenBodiesAnswerTheirErrorPairs)
+{
+    Base::details::CLogCapture capture;
+    const struct
+    {
+        void (CLpcCmd::*command)();
+        const char *method;
+        int code;
+    } cases[] = {
+        {&CLpcCmd::getWndId, "getWndHandle", 12},
+        {&CLpcCmd::showWnd, "showWnd", 12},
+        {&CLpcCmd::switchUserUpdateFrame, "switchUserUpdateFrame", 8},
+    };
+    for (const auto &c : cases) {
+        lpcclient::tag_LPCReplyData reply;
+        lpcclient::tag_LPCCallBackData data = call("{");
+        CLpcCmd cmd(reply, data);
+        (cmd.*c.command)();
+        const ParsedReply parsed = parseReply(reply.body);
+        EXPECT_EQ(parsed.errorCode, c.code) << c.method;
+        EXPECT_EQ(parsed.errorModule, 7) << c.method;
+        EXPECT_EQ(parsed.method, c.method);
+        EXPECT_EQ(reply.callId, 77u);
+        EXPECT_EQ(reply.address, "0");
+        EXPECT_EQ(reply.headers, data.headers);
+    }
+    EXPECT_TRUE(capture.contains("Parsing JSON Failed. Body[{]."));
+}
+
+TEST(CmdRouting, SwitchUserRefreshesWhateverTheFlag)
+{
+    SwitchObserver observer;
+    clientcommonlogical::CSwitchUserNotifyMgr::Instance().registerObserver(&observer);
+    lpcclient::tag_LPCReplyData reply;
+    lpcclient::tag_LPCCallBackData data = call(R"({"method":"switchUserUpdateFrame","data":{"updateFrame":false}})");
+    CLpcCmd cmd(reply, data);
+    cmd.switchUserUpdateFrame();
+    clientcommonlogical::CSwitchUserNotifyMgr::Instance().unregisterObserver(&observer);
+    EXPECT_EQ(observer.kinds, std::vector<int>({1}));
+    const ParsedReply parsed = parseReply(reply.body);
+    EXPECT_EQ(parsed.errorCode, 0);
+    EXPECT_EQ(parsed.errorModule, 0);
+}
+
+TEST(CmdRouting, CallbackHandsCallsToTheirPools)
+{
+    auto &netPool = comm_method::CThreadPoolForNetTask::instance();
+    auto &innerPool = comm_method::CThreadPoolForInnerTask::instance();
+    netPool.init(4, 0, 0);
+    innerPool.init(2);
+    auto &manager = CCmdManager::Instance();
+    manager.initHttpMap();
+    manager.initLpcMap();
+    Base::details::CLogCapture capture;
+
+    // The url decides first: "websocket" with a url is an HTTP request.
+    lpcclient::tag_LPCCallBackData http = call("{}", 0);
+    http.headers = {{"url", "/7310/v1/internal/template/tests"}, {"method", "1"}, {"protocol", "websocket"}};
+    EXPECT_TRUE(visitorclient::invokeCallBack(http, nullptr));
+    EXPECT_TRUE(waitForLog(capture, "Get Http Request.URL[/7310/v1/internal/template/tests]"));
+
+    // No url, no protocol: an LPC call, routed by the body's method, not the header's.
+    lpcclient::tag_LPCCallBackData lpc = call(R"({"data":{}})", 0);
+    lpc.headers = {{"method", "showWnd"}};
+    EXPECT_TRUE(visitorclient::invokeCallBack(lpc, nullptr));
+    EXPECT_TRUE(waitForLog(capture, "Get LPC Method Error."));
+    EXPECT_FALSE(capture.contains("void CLpcCmd::showWnd()"));
+
+    lpcclient::tag_LPCCallBackData notify = call("not json", 0);
+    notify.headers = {{"url", ""}, {"protocol", "websocket"}};
+    EXPECT_TRUE(visitorclient::invokeCallBack(notify, nullptr));
+    EXPECT_TRUE(waitForLog(capture, "Notify Input Data Error.Protocol:[websocket]"));
+
+    EXPECT_TRUE(capture.contains("Recevice Callback Data.Url:[],Method:[showWnd],Protocol:[]"));
+    innerPool.stop();
+    netPool.stop();
+    // A stopped pool refuses the task; the callback logs it and still returns true.
+    EXPECT_TRUE(visitorclient::invokeCallBack(http, nullptr));
+    EXPECT_TRUE(capture.contains("Failed To Post Net Task.Url:[/7310/v1/internal/template/tests],Method:[1]."));
+    manager.unInit();
+}
