@@ -94,7 +94,10 @@ HandlerResult CDirectoryHandler::findPersons(CDatabase &db, const cJSON *node)
         return HandlerResult::fail(ErrInvalidParameter);
     if (ids.empty() && query.name_.empty())
         return HandlerResult::fail(ErrInvalidParameter);
-    if (query.name_.size() > ServerRules::kMaxNameText || ids.size() > ServerRules::kMaxPageSize)
+    if (query.name_.size() > ServerRules::kMaxNameText)
+        return HandlerResult::fail(ErrInvalidParameter);
+    // At most one page of persons per request.
+    if (ids.size() > static_cast<std::size_t>(ServerRules::kMaxPageSize))
         return HandlerResult::fail(ErrPageOutOfRange);
 
     std::map<std::string, std::string> paths = organizationPaths(db);
