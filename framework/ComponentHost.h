@@ -8,6 +8,7 @@
 #include "HostConfig.h"
 #include "RequestRouter.h"
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QProcess>

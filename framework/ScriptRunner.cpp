@@ -2,6 +2,7 @@
 
 #include "ComponentHost.h"
 
+#include <LPC_Server/LPCServerTypes.h>
 #include <ManagementServer/ManagementServer.h>
 
 #include <Base/Log.h>
@@ -325,7 +326,7 @@ int ScriptRunner::check(const Step &step)
     bool ok = false;
     QString seen;
     if (what == QLatin1String("reply-ok")) {
-        ok = m_replyResult == QLatin1String("Ok");
+        ok = m_replyResult == QLatin1String(lpcserver::toString(lpcserver::CallResult::Ok));
         seen = m_replyResult;
     } else if (what == QLatin1String("reply-contains")) {
         ok = m_replyBody.contains(arg);

@@ -4,6 +4,7 @@
 
 #include "HostTestSupport.h"
 
+#include <LPC_Server/LPCServerTypes.h>
 #include <ManagementServer/ManagementServer.h>
 
 #include <QProcess>
@@ -80,7 +81,7 @@ private slots:
         const int ticket = m_host->sendHttp(QStringLiteral("/7310/v1/internal/template/tests"), 1, QStringLiteral("{}"));
         QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty(), 90000);
         QCOMPARE(finished.at(0).at(0).toInt(), ticket);
-        QCOMPARE(finished.at(0).at(2).toString(), QStringLiteral("Ok"));
+        QCOMPARE(finished.at(0).at(2).toString(), QString::fromLatin1(lpcserver::toString(lpcserver::CallResult::Ok)));
         QTRY_VERIFY_WITH_TIMEOUT(
             componentLog().contains(QStringLiteral("Get Http Request.URL[/7310/v1/internal/template/tests]")), 30000);
     }
@@ -92,7 +93,7 @@ private slots:
         QSignalSpy finished(m_host.get(), &ComponentHost::callFinished);
         m_host->switchOperator(1);
         QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty(), 90000);
-        QCOMPARE(finished.at(0).at(2).toString(), QStringLiteral("Ok"));
+        QCOMPARE(finished.at(0).at(2).toString(), QString::fromLatin1(lpcserver::toString(lpcserver::CallResult::Ok)));
         QTRY_VERIFY_WITH_TIMEOUT(componentLog().count(denied) > before, 60000);
     }
 

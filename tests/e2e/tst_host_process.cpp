@@ -4,6 +4,7 @@
 #include "HostTestSupport.h"
 #include "ScriptRunner.h"
 
+#include <ManagementServer/ManagementServer.h>
 #include <comm_methodlib/DESetupFile.h>
 
 #include <Base/LogCapture.h>
@@ -132,7 +133,7 @@ private slots:
         QVERIFY(!host.isComponentRunning());
     }
 
-    void aCrashReportsTheDumpAndARestartWorks()
+    void aCrashReportsTheDump()
     {
         ComponentHost host(fakeConfig(QStringLiteral("crash")));
         QSignalSpy exited(&host, &ComponentHost::componentExited);
