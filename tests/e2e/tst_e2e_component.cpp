@@ -28,6 +28,12 @@ private:
     {
         return hosttest::readAll(m_box->dataRoot() + QStringLiteral("/VisitorManagement.C/logs/VisitorManagement.C.log"));
     }
+    // QORVA_E2E_COMPONENT runs the tests against another build of the component.
+    static QString componentProgram()
+    {
+        const QString other = qEnvironmentVariable("QORVA_E2E_COMPONENT");
+        return other.isEmpty() ? QStringLiteral(COMPONENT_PROGRAM) : other;
+    }
     static HostConfig slowMachine(HostConfig config)
     {
         config.initTimeoutMs = 180000;
@@ -39,7 +45,7 @@ private slots:
     void initTestCase()
     {
         m_box = std::make_unique<hosttest::HostSandbox>();
-        HostConfig config = slowMachine(m_box->config(QStringLiteral(COMPONENT_PROGRAM)));
+        HostConfig config = slowMachine(m_box->config(componentProgram()));
         // The operator's rights as the component's user configuration reads them: no function 9.
         config.extraEnvironment.insert(QStringLiteral("QORVA_DENY_FUNCTIONS"), QStringLiteral("9"));
         m_host = std::make_unique<ComponentHost>(config);
@@ -132,7 +138,7 @@ private slots:
         host.setProcessChannelMode(QProcess::ForwardedChannels);
         host.start(QStringLiteral(HOST_PROGRAM),
                    {QStringLiteral("--headless"), QStringLiteral("--script"), script, QStringLiteral("--data-root"),
-                    m_box->dataRoot(), QStringLiteral("--component"), QStringLiteral(COMPONENT_PROGRAM),
+                    m_box->dataRoot(), QStringLiteral("--component"), componentProgram(),
                     QStringLiteral("--init-timeout"), QStringLiteral("240")});
         QVERIFY(host.waitForFinished(280000));
         QCOMPARE(host.exitStatus(), QProcess::NormalExit);
