@@ -460,18 +460,19 @@ bool ComponentHost::forwardNotification(const QString &type, const QString &data
     return forwarded;
 }
 
-void ComponentHost::switchOperator(int index)
+int ComponentHost::switchOperator(int index)
 {
     const auto operators = DemoOperator::demoOperators();
     if (index < 0 || index >= static_cast<int>(operators.size()))
-        return;
+        return 0;
     const DemoOperator &op = operators[static_cast<std::size_t>(index)];
     m_router.setOperator(op);
     LOG_INFO("Operator switched to [%s]; function 9 (editing) %s.", op.userName.c_str(),
              op.hasFunction(9) ? "allowed" : "not allowed");
     emit statusMessage(QStringLiteral("Operator: %1").arg(QString::fromStdString(op.userName)));
-    if (isComponentConnected())
-        callComponent(QStringLiteral("switchUserUpdateFrame"), QStringLiteral("{\"updateFrame\":true}"));
+    if (!isComponentConnected())
+        return 0;
+    return callComponent(QStringLiteral("switchUserUpdateFrame"), QStringLiteral("{\"updateFrame\":true}"));
 }
 
 } // namespace clientframework

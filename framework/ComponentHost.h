@@ -66,7 +66,8 @@ public:
     bool forwardNotification(const QString &type, const QString &dataJson);
 
     /// Makes operator index of DemoOperator::demoOperators() current and tells the component.
-    void switchOperator(int index);
+    /// Returns the ticket of the "switchUserUpdateFrame" call, 0 when none was made.
+    int switchOperator(int index);
 
     RequestRouter &router() { return m_router; }
     qorvaserver::CManagementServer *server() const { return m_server.get(); }

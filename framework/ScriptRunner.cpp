@@ -181,7 +181,8 @@ void ScriptRunner::advanceSteps()
         const Step &step = m_steps[m_index];
         int state = 0;
         if (m_waiting) {
-            state = (step.verb == QLatin1String("call") || step.verb == QLatin1String("http"))
+            state = (step.verb == QLatin1String("call") || step.verb == QLatin1String("http") ||
+                     step.verb == QLatin1String("switch-user"))
                         ? (m_pendingTicket == 0 ? 1 : 0)
                         : (waitSatisfied(step) ? 1 : 0);
         } else {
@@ -269,8 +270,9 @@ int ScriptRunner::execute(const Step &step)
         return 1;
     }
     if (verb == QLatin1String("switch-user")) {
-        m_host.switchOperator(a[0].toInt());
-        return 1;
+        // Waits for the component's answer so that later steps see the switch done.
+        m_pendingTicket = m_host.switchOperator(a[0].toInt());
+        return m_pendingTicket == 0 ? 1 : 0;
     }
     if (verb == QLatin1String("stop")) {
         m_host.stopComponent(a.value(0, QStringLiteral("componentUninit")));
