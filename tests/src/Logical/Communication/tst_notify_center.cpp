@@ -122,6 +122,11 @@ TEST(NotifyCenter, UnregisterWaitsForTheRunningCallAndStopsFurtherOnes)
         std::lock_guard<std::mutex> lock(slow->mutex);
         EXPECT_TRUE(slow->finished);
     });
+    // Release the call only once the observer is off the list, so the second
+    // notification can only reach it through a broken unregistration.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (center.isRegistered(slow.get()) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::yield();
     {
         std::lock_guard<std::mutex> lock(slow->mutex);
         EXPECT_FALSE(returned.load());
