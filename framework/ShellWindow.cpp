@@ -1,5 +1,7 @@
 #include "ShellWindow.h"
 
+#include <QRect>
+
 #include "ComponentHost.h"
 
 #include <JSONStruct/Routes/Routes.h>
@@ -66,6 +68,11 @@ ShellWindow::ShellWindow(ComponentHost &host, QWidget *parent) : QMainWindow(par
 
     connect(&m_host, &ComponentHost::windowIdReceived, this, &ShellWindow::onWindowId);
     connect(&m_host, &ComponentHost::componentConnectionChanged, this, [this]() { updateStatus(); });
+    // The component sizes its own window when it shows it: fit it to the container again.
+    connect(&m_host, &ComponentHost::windowShown, this, [this]() {
+        if (!m_foreign.isNull() && !m_container.isNull())
+            m_foreign->setGeometry(QRect(QPoint(0, 0), m_container->size()));
+    });
     connect(&m_host, &ComponentHost::componentStarted, this, [this]() {
         m_placeholder->setText(QStringLiteral("Starting the visitor component…"));
         updateStatus();
