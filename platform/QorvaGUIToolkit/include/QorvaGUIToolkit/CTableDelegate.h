@@ -3,6 +3,8 @@
 
 #include <QorvaGUIToolkit/ItemDataRole.h>
 
+#include <QMouseEvent>
+#include <QPersistentModelIndex>
 #include <QPixmap>
 #include <QStyledItemDelegate>
 
@@ -37,6 +39,12 @@ public:
     static void UpdateHoverCursor(QAbstractItemView *view, const QPoint &viewportPos);
     /// The index whose clickable icon lies under pos in view's viewport, else invalid.
     static QModelIndex ClickableIconAt(QAbstractItemView *view, const QPoint &viewportPos);
+    /// Icon under a left-button press, to be kept until the release; invalid otherwise.
+    static QPersistentModelIndex IconPressed(QAbstractItemView *view, const QMouseEvent *event);
+    /// The icon clicked by this release: press and release must hit the same icon.
+    /// Clears pressed; invalid when the release is no click.
+    static QModelIndex IconReleased(QAbstractItemView *view, const QMouseEvent *event,
+                                    QPersistentModelIndex &pressed);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;

@@ -110,23 +110,16 @@ void CAbstractItemView::mouseMoveEvent(QMouseEvent *event)
 
 void CAbstractItemView::mousePressEvent(QMouseEvent *event)
 {
-    m_pressedIcon = event->button() == Qt::LeftButton
-                        ? QPersistentModelIndex(CTableDelegate::ClickableIconAt(this, event->pos()))
-                        : QPersistentModelIndex();
+    m_pressedIcon = CTableDelegate::IconPressed(this, event);
     QTableView::mousePressEvent(event);
 }
 
 void CAbstractItemView::mouseReleaseEvent(QMouseEvent *event)
 {
-    // A click counts only when press and release hit the same icon.
-    const QPersistentModelIndex released(event->button() == Qt::LeftButton
-                                             ? CTableDelegate::ClickableIconAt(this, event->pos())
-                                             : QModelIndex());
-    const bool clicked = released.isValid() && released == m_pressedIcon;
-    m_pressedIcon = QPersistentModelIndex();
+    const QModelIndex clicked = CTableDelegate::IconReleased(this, event, m_pressedIcon);
     QTableView::mouseReleaseEvent(event);
-    if (clicked && released.isValid())
-        emit SignalClicked(released, ItemClickableIconRole);
+    if (clicked.isValid())
+        emit SignalClicked(clicked, ItemClickableIconRole);
 }
 
 void CAbstractItemView::leaveEvent(QEvent *event)

@@ -110,6 +110,24 @@ bool CTableDelegate::helpEvent(QHelpEvent *event, QAbstractItemView *view,
     return QStyledItemDelegate::helpEvent(event, view, option, index);
 }
 
+QPersistentModelIndex CTableDelegate::IconPressed(QAbstractItemView *view, const QMouseEvent *event)
+{
+    return event->button() == Qt::LeftButton
+               ? QPersistentModelIndex(ClickableIconAt(view, event->pos()))
+               : QPersistentModelIndex();
+}
+
+QModelIndex CTableDelegate::IconReleased(QAbstractItemView *view, const QMouseEvent *event,
+                                         QPersistentModelIndex &pressed)
+{
+    const QPersistentModelIndex released(event->button() == Qt::LeftButton
+                                             ? ClickableIconAt(view, event->pos())
+                                             : QModelIndex());
+    const bool clicked = released.isValid() && released == pressed;
+    pressed = QPersistentModelIndex();
+    return clicked ? QModelIndex(released) : QModelIndex();
+}
+
 QModelIndex CTableDelegate::ClickableIconAt(QAbstractItemView *view, const QPoint &viewportPos)
 {
     if (!view)

@@ -63,22 +63,16 @@ void CTreeView::mouseMoveEvent(QMouseEvent *event)
 
 void CTreeView::mousePressEvent(QMouseEvent *event)
 {
-    m_pressedIcon = event->button() == Qt::LeftButton
-                        ? QPersistentModelIndex(CTableDelegate::ClickableIconAt(this, event->pos()))
-                        : QPersistentModelIndex();
+    m_pressedIcon = CTableDelegate::IconPressed(this, event);
     QTreeView::mousePressEvent(event);
 }
 
 void CTreeView::mouseReleaseEvent(QMouseEvent *event)
 {
-    const QPersistentModelIndex released(event->button() == Qt::LeftButton
-                                             ? CTableDelegate::ClickableIconAt(this, event->pos())
-                                             : QModelIndex());
-    const bool clicked = released.isValid() && released == m_pressedIcon;
-    m_pressedIcon = QPersistentModelIndex();
+    const QModelIndex clicked = CTableDelegate::IconReleased(this, event, m_pressedIcon);
     QTreeView::mouseReleaseEvent(event);
-    if (clicked && released.isValid())
-        emit SignalClicked(released, ItemClickableIconRole);
+    if (clicked.isValid())
+        emit SignalClicked(clicked, ItemClickableIconRole);
 }
 
 void CTreeView::leaveEvent(QEvent *event)
