@@ -5,7 +5,9 @@
 
 #include <Base/Singleton.h>
 
+#include <condition_variable>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 namespace clientcommonlogical {
@@ -18,6 +20,9 @@ public:
     /// Adds an observer (a second registration of the same observer is ignored). Any
     /// thread. The observer must unregister before it is destroyed.
     void registerObserver(ISwitchUserNotifyMgrObserver *observer);
+    /// On return the observer is never called again and no call to it is running on
+    /// another thread, so it may be destroyed. Called from inside its own call, it does
+    /// not wait for that call.
     void unregisterObserver(ISwitchUserNotifyMgrObserver *observer);
     bool isRegistered(ISwitchUserNotifyMgrObserver *observer) const;
 
@@ -30,8 +35,17 @@ public:
 private:
     CSwitchUserNotifyMgr() = default;
 
+    struct Delivery
+    {
+        ISwitchUserNotifyMgrObserver *observer;
+        std::thread::id thread;
+    };
+    bool deliveringElsewhere(ISwitchUserNotifyMgrObserver *observer) const;
+
     mutable std::mutex m_mutex;
+    std::condition_variable m_deliveryDone;
     std::vector<ISwitchUserNotifyMgrObserver *> m_observers;
+    std::vector<Delivery> m_deliveries; // calls running now, on any thread
 };
 
 } // namespace clientcommonlogical
