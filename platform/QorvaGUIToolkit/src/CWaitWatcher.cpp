@@ -4,6 +4,7 @@
 #include <QorvaGUIToolkit/CChaseDialog.h>
 #include <QorvaGUIToolkit/CShadeFrame.h>
 
+#include <QEventLoop>
 #include <QFutureWatcher>
 #include <QWidget>
 
@@ -27,7 +28,7 @@ bool CWaitWatcher::wait(const QFuture<void> &future)
     if (shade)
         shade->showShade();
 
-    CChaseDialog dialog(window, defaultAnimation(), m_text, false);
+    CChaseDialog dialog(window, defaultAnimation(), m_text, m_stoppable);
     bool stoppedByOperator = false;
     connect(&dialog, &CChaseDialog::signalStopRequested, this,
             [&stoppedByOperator] { stoppedByOperator = true; });
@@ -38,10 +39,13 @@ bool CWaitWatcher::wait(const QFuture<void> &future)
     if (future.isFinished())
         dialog.OnImmediatelyStopChase();
     dialog.exec();
-    if (!stoppedByOperator) {
-        // The test policy may close the dialog early; the caller still gets a result.
-        QFuture<void> pending = future;
-        pending.waitForFinished();
+    if (!stoppedByOperator && !future.isFinished()) {
+        // The test policy may close the dialog early; the caller still gets a result,
+        // waited for in an event loop so that the window stays alive.
+        QEventLoop loop;
+        connect(&watcher, &QFutureWatcher<void>::finished, &loop, &QEventLoop::quit);
+        if (!future.isFinished())
+            loop.exec();
     }
 
     delete shade;

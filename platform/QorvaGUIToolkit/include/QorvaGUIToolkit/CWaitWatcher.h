@@ -1,6 +1,7 @@
 #pragma once
 // Runs the wait of a page: a shade over the page's window and a modal CChaseDialog
-// while a future runs; returns when the future finished. GUI thread only.
+// while a future runs; returns when the future finished or the operator stopped
+// waiting. The GUI thread keeps processing events throughout. GUI thread only.
 
 #include <QFuture>
 #include <QObject>
@@ -17,14 +18,20 @@ public:
     /// page: the widget whose window gets the shade; text: the dialog's text.
     CWaitWatcher(QWidget *page, const QString &text, QObject *parent = nullptr);
 
-    /// Blocks in the wait dialog's event loop until the future finished (returns at
-    /// once when it already has). Returns false when the operator stopped waiting.
+    /// Shows a stop button in the wait dialog with which the operator may stop waiting.
+    void setStoppable(bool stoppable) { m_stoppable = stoppable; }
+
+    /// Runs the wait dialog's event loop until the future finished (returns at once
+    /// when it already has). Returns false when the operator stopped waiting; the
+    /// future then goes on running unobserved.
     bool wait(const QFuture<void> &future);
 
-    /// Convenience: wait for a future of any type and return its result.
-    template <typename T> T waitResult(const QFuture<T> &future)
+    /// Waits for a future of any type: its result, or whenStopped when the operator
+    /// stopped waiting (never blocks on an unfinished future).
+    template <typename T> T waitResult(const QFuture<T> &future, const T &whenStopped = T())
     {
-        wait(QFuture<void>(future));
+        if (!wait(QFuture<void>(future)))
+            return whenStopped;
         return future.result();
     }
 
@@ -33,6 +40,7 @@ public:
 private:
     QWidget *m_pPage;
     QString m_text;
+    bool m_stoppable = false;
 };
 
 } // namespace QorvaGUIToolkit

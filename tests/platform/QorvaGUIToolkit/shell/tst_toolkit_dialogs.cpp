@@ -200,6 +200,46 @@ private slots:
         QCOMPARE(Hooks::records(Hooks::Kind::Chase).size(), 1);
     }
 
+    void waitWatcherKeepsTheGuiThreadRunning()
+    {
+        // The test policy closes the dialog at once, before the worker ends: the wait
+        // for the result must still let the GUI thread run (here: the timer that lets
+        // the worker finish).
+        Hooks::setAutoCloseChase(true);
+        QWidget page;
+        page.show();
+        QSemaphore go;
+        QTimer::singleShot(50, &page, [&go] { go.release(); });
+        CWaitWatcher waiter(&page, QStringLiteral("Querying"));
+        const bool releasedByGui =
+            waiter.waitResult(QtConcurrent::run([&go] { return go.tryAcquire(1, 10000); }));
+        Hooks::setAutoCloseChase(false);
+        QVERIFY(releasedByGui);
+    }
+
+    void stoppedWaitReturnsAtOnceWithTheFallback()
+    {
+        QWidget page;
+        page.show();
+        QSemaphore go;
+        CWaitWatcher waiter(&page, QStringLiteral("Querying"));
+        waiter.setStoppable(true);
+        auto *timer = new QTimer(&page);
+        connect(timer, &QTimer::timeout, [] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                if (auto *stop = modal->findChild<QPushButton *>(QStringLiteral("ChaseStopButton")))
+                    stop->click();
+            }
+        });
+        timer->start(10);
+        QFuture<int> future = QtConcurrent::run([&go] { return go.tryAcquire(1, 10000) ? 7 : 0; });
+        QCOMPARE(waiter.waitResult(future, -1), -1);
+        QVERIFY(!future.isFinished()); // returned without waiting for the worker
+        go.release();
+        future.waitForFinished();
+        QCOMPARE(future.result(), 7);
+    }
+
     void noticesAndToolTipsAreRecorded()
     {
         QWidget field;
