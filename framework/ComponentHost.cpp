@@ -186,14 +186,8 @@ bool ComponentHost::startComponent()
     }
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QORVA_DATA_ROOT"), m_dataRoot.dataRoot());
-    // The component's user configuration reads the operator's missing functions from here.
-    const DemoOperator op = m_router.currentOperator();
-    QStringList denied;
-    for (int function = 1; function <= 10; ++function) {
-        if (!op.hasFunction(function))
-            denied << QString::number(function);
-    }
-    env.insert(QStringLiteral("QORVA_DENY_FUNCTIONS"), denied.join(QLatin1Char(',')));
+    // The component asks the permission route for the operator's rights.
+    env.remove(QStringLiteral("QORVA_DENY_FUNCTIONS"));
     const QStringList extraKeys = m_config.extraEnvironment.keys();
     for (const QString &key : extraKeys)
         env.insert(key, m_config.extraEnvironment.value(key));

@@ -3,7 +3,9 @@
 #include <cjson/cJSON.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
+#include <sstream>
 
 namespace clientframework {
 
@@ -34,6 +36,34 @@ std::string DemoOperator::permissionJson() const
     return json;
 }
 
+std::vector<int> DemoOperator::parseFunctionList(const std::string &text)
+{
+    std::string spaced = text;
+    std::replace(spaced.begin(), spaced.end(), ',', ' ');
+    std::istringstream stream(spaced);
+    std::vector<int> functions;
+    std::string token;
+    while (stream >> token) {
+        char *end = nullptr;
+        const long value = std::strtol(token.c_str(), &end, 10);
+        if (end != token.c_str() && *end == '\0')
+            functions.push_back(static_cast<int>(value));
+    }
+    return functions;
+}
+
+void DemoOperator::withdraw(const std::vector<int> &denied)
+{
+    if (denied.empty())
+        return;
+    // A withdrawn function applies to administrators too: the answer then lists
+    // exactly what is left.
+    administrator = false;
+    functions.erase(std::remove_if(functions.begin(), functions.end(),
+                                   [&](int f) { return std::find(denied.begin(), denied.end(), f) != denied.end(); }),
+                    functions.end());
+}
+
 std::vector<DemoOperator> DemoOperator::demoOperators()
 {
     DemoOperator admin;
@@ -47,6 +77,13 @@ std::vector<DemoOperator> DemoOperator::demoOperators()
     guard.userName = "guard";
     guard.administrator = false;
     guard.functions = {1, 2, 3, 4, 5, 6, 7, 8, 10};
+
+    const char *denied = std::getenv("QORVA_DENY_FUNCTIONS");
+    if (denied != nullptr) {
+        const std::vector<int> list = parseFunctionList(denied);
+        admin.withdraw(list);
+        guard.withdraw(list);
+    }
     return {admin, guard};
 }
 

@@ -19,7 +19,13 @@ struct DemoOperator
     /// The answer record of the operator-permission route (OperatorPermissionData JSON).
     std::string permissionJson() const;
 
-    /// "admin" (everything) and "guard" (no function 9).
+    /// Removes the functions (and the administrator's blanket right when any is given).
+    void withdraw(const std::vector<int> &denied);
+    /// "9, 12" or "9 12" into numbers; malformed tokens are skipped.
+    static std::vector<int> parseFunctionList(const std::string &text);
+
+    /// "admin" (everything) and "guard" (no function 9), less the functions listed in
+    /// the host's QORVA_DENY_FUNCTIONS.
     static std::vector<DemoOperator> demoOperators();
 };
 

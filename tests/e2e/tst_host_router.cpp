@@ -142,6 +142,21 @@ TEST_F(RouterTest, PermissionsFollowTheCurrentOperator)
     EXPECT_EQ(std::count(adminFunctions.begin(), adminFunctions.end(), 9), 1);
 }
 
+TEST_F(RouterTest, DeniedFunctionsOfTheHostShapeThePermissionAnswer)
+{
+    setenv("QORVA_DENY_FUNCTIONS", "9, x 3", 1);
+    const auto operators = DemoOperator::demoOperators();
+    unsetenv("QORVA_DENY_FUNCTIONS");
+    // Administrators lose the withdrawn functions too, and the answer says so.
+    m_router.setOperator(operators[0]);
+    const auto body = send("/framework/v1/operator/permissions", "0").body;
+    EXPECT_NE(body.find("\"administrator\":false"), std::string::npos);
+    EXPECT_EQ(body.find("\"function\":9,"), std::string::npos);
+    EXPECT_EQ(body.find("\"function\":3,"), std::string::npos);
+    EXPECT_NE(body.find("\"function\":10,"), std::string::npos);
+    EXPECT_FALSE(operators[1].hasFunction(3));
+}
+
 TEST_F(RouterTest, ServerRoutesComeBackExactlyAsTheServerAnswers)
 {
     const auto direct = m_server.handle(0, "/framework/v1/organizations", {}, {});

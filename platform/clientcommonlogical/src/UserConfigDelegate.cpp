@@ -1,16 +1,25 @@
 #include <clientcommonlogical/UserConfigDelegate.h>
 
-#include <Base/Log.h>
-
-#include <QRegularExpression>
-#include <QStringList>
-
 namespace clientcommonlogical {
 
 CUserConfigDelegate::CUserConfigDelegate()
     : m_strUser(QStringLiteral("admin"))
-    , m_deniedFunctions(parseFunctionList(qEnvironmentVariable("QORVA_DENY_FUNCTIONS")))
 {
+}
+
+std::shared_ptr<CUserConfigDelegate> CUserConfigDelegate::shared()
+{
+    static const std::shared_ptr<CUserConfigDelegate> instance = std::make_shared<CUserConfigDelegate>();
+    return instance;
+}
+
+void CUserConfigDelegate::setPermissions(const QString &user, bool administrator, const std::set<int> &functions)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_strUser = user;
+    m_restricted = !administrator;
+    m_grantedFunctions = functions;
+    m_deniedFunctions.clear();
 }
 
 QString CUserConfigDelegate::currentUser() const
@@ -27,9 +36,12 @@ void CUserConfigDelegate::setCurrentUser(const QString &user)
 
 bool CUserConfigDelegate::hasPermission(int function, int operation) const
 {
+    // The framework grants whole functions: the operation is not narrowed further.
     Q_UNUSED(operation)
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_deniedFunctions.count(function) == 0;
+    if (m_deniedFunctions.count(function) != 0)
+        return false;
+    return !m_restricted || m_grantedFunctions.count(function) != 0;
 }
 
 void CUserConfigDelegate::setDeniedFunctions(const std::set<int> &functions)
@@ -42,21 +54,6 @@ std::set<int> CUserConfigDelegate::deniedFunctions() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_deniedFunctions;
-}
-
-std::set<int> CUserConfigDelegate::parseFunctionList(const QString &text)
-{
-    std::set<int> functions;
-    const QStringList tokens = text.split(QRegularExpression(QStringLiteral("[,\\s]+")), Qt::SkipEmptyParts);
-    for (const QString &token : tokens) {
-        bool ok = false;
-        const int function = token.toInt(&ok);
-        if (ok)
-            functions.insert(function);
-        else
-            LOG_WARN("Ignoring malformed function number [%s] in QORVA_DENY_FUNCTIONS.", qUtf8Printable(token));
-    }
-    return functions;
 }
 
 } // namespace clientcommonlogical

@@ -44,7 +44,7 @@ void CAppRscManager::init()
             Qt::BlockingQueuedConnection);
     connect(this, &CAppRscManager::signalShowWnd, this, &CAppRscManager::onShowWnd, Qt::AutoConnection);
 
-    auto userConfig = std::make_shared<clientcommonlogical::CUserConfigDelegate>();
+    auto userConfig = clientcommonlogical::CUserConfigDelegate::shared();
     QorvaGUIToolkit::CObjectSingleton<UiDataController::CPermissionManager>::Instance(this)->init(userConfig);
     auto localLog = std::make_shared<clientcommonlogical::CLocalLogDelegate>();
     UiDataController::CLocalLogManager::Instance().init(localLog);

@@ -114,19 +114,72 @@ TEST(SwitchUserNotifyMgr, ConcurrentRegistrationAndNotify)
     EXPECT_EQ(stable.calls.load(), 400);
 }
 
-TEST(UserConfigDelegate, DeniedFunctionsFromEnvironment)
+namespace {
+
+// Blocks inside its call until released, and records whether unregisterObserver returned
+// while the call was still running.
+struct BlockingObserver : ISwitchUserNotifyMgrObserver
 {
-    qputenv("QORVA_DENY_FUNCTIONS", "9, x 12");
+    std::atomic<bool> entered{false};
+    std::atomic<bool> release{false};
+    std::atomic<bool> unregistered{false};
+    std::atomic<bool> unregisteredDuringCall{false};
+    void onSwitchUserNotify(const SwitchUserNotifyData &) override
+    {
+        entered = true;
+        while (!release) {
+            if (unregistered)
+                unregisteredDuringCall = true;
+            std::this_thread::yield();
+        }
+        if (unregistered)
+            unregisteredDuringCall = true;
+    }
+};
+
+} // namespace
+
+TEST(SwitchUserNotifyMgr, UnregisterWaitsForACallRunningOnAnotherThread)
+{
+    CSwitchUserNotifyMgr &mgr = CSwitchUserNotifyMgr::Instance();
+    BlockingObserver observer;
+    mgr.registerObserver(&observer);
+    std::thread notifier([&mgr] { mgr.notify(2); });
+    while (!observer.entered)
+        std::this_thread::yield();
+    std::thread remover([&] {
+        mgr.unregisterObserver(&observer);
+        observer.unregistered = true;
+    });
+    // Give a wrong implementation every chance to return early, then let the call end.
+    for (int i = 0; i < 100000 && !observer.unregistered; ++i)
+        std::this_thread::yield();
+    observer.release = true;
+    remover.join();
+    notifier.join();
+    EXPECT_FALSE(observer.unregisteredDuringCall);
+    EXPECT_FALSE(mgr.isRegistered(&observer));
+}
+
+TEST(UserConfigDelegate, RightsComeFromTheFrameworkAnswerOnly)
+{
+    // The environment is the host's business; the component never reads it.
+    qputenv("QORVA_DENY_FUNCTIONS", "9");
     CUserConfigDelegate delegate;
     qunsetenv("QORVA_DENY_FUNCTIONS");
-    EXPECT_FALSE(delegate.hasPermission(9, 6));
-    EXPECT_FALSE(delegate.hasPermission(12, 1));
-    EXPECT_TRUE(delegate.hasPermission(10, 6));
+    EXPECT_TRUE(delegate.hasPermission(9, 6)); // everything until the first answer
 
-    CUserConfigDelegate everything;
-    EXPECT_TRUE(everything.hasPermission(9, 6));
-    everything.setDeniedFunctions({9});
-    EXPECT_FALSE(everything.hasPermission(9, 1));
+    delegate.setPermissions(QStringLiteral("guard"), false, {1, 10});
+    EXPECT_EQ(delegate.currentUser(), QStringLiteral("guard"));
+    EXPECT_FALSE(delegate.hasPermission(9, 6));
+    EXPECT_TRUE(delegate.hasPermission(10, 1));
+
+    // A later answer replaces the earlier one, withdrawals included.
+    delegate.setDeniedFunctions({10});
+    delegate.setPermissions(QStringLiteral("admin"), true, {});
+    EXPECT_TRUE(delegate.hasPermission(9, 6));
+    EXPECT_TRUE(delegate.hasPermission(10, 6));
+    EXPECT_EQ(CUserConfigDelegate::shared(), CUserConfigDelegate::shared());
 }
 
 TEST(LocalLogDelegate, RecordsSurviveANewInstanceAndKeepSpecialCharacters)

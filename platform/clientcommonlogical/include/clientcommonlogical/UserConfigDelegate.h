@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <mutex>
 #include <set>
 
@@ -11,10 +12,17 @@ namespace clientcommonlogical {
 class CUserConfigDelegate
 {
 public:
-    /// Every right is granted except the functions listed in the environment variable
-    /// QORVA_DENY_FUNCTIONS (comma- or blank-separated function numbers, e.g. "9"),
-    /// read once here. Malformed entries are logged and ignored.
+    /// Every right is granted until the framework's answer arrives (setPermissions).
     CUserConfigDelegate();
+
+    /// The process-wide instance that the permission manager reads and the framework
+    /// link refreshes on start and on every user switch.
+    static std::shared_ptr<CUserConfigDelegate> shared();
+
+    /// The framework's answer: the operator, whether he is an administrator (every
+    /// right), else the functions he may use. Replaces what was there, withdrawn
+    /// functions included.
+    void setPermissions(const QString &user, bool administrator, const std::set<int> &functions);
 
     /// Name of the logged-in operator ("admin" until the framework reports one).
     QString currentUser() const;
@@ -27,12 +35,11 @@ public:
     void setDeniedFunctions(const std::set<int> &functions);
     std::set<int> deniedFunctions() const;
 
-    /// Parses a list like "9, 12" into function numbers; bad tokens are skipped.
-    static std::set<int> parseFunctionList(const QString &text);
-
 private:
     mutable std::mutex m_mutex;
     QString m_strUser;
+    bool m_restricted = false; // only m_grantedFunctions are allowed
+    std::set<int> m_grantedFunctions;
     std::set<int> m_deniedFunctions;
 };
 

@@ -36,9 +36,8 @@ void TestUiDataSession::permissionsGrantedUntilAFunctionIsWithdrawn()
     CPermissionManager manager;
     QVERIFY(manager.verityFunPermission(9, 6, nullptr, UiDataController::NoShow)); // no delegate yet
 
-    qputenv("QORVA_DENY_FUNCTIONS", "9");
     auto delegate = std::make_shared<clientcommonlogical::CUserConfigDelegate>();
-    qunsetenv("QORVA_DENY_FUNCTIONS");
+    delegate->setDeniedFunctions({9});
     manager.init(delegate);
     QVERIFY(!manager.verityFunPermission(9, 6, nullptr, UiDataController::NoShow));
     QVERIFY(manager.verityFunPermission(10, 6, nullptr, UiDataController::NoShow));

@@ -5,8 +5,14 @@
 
 #include <JSONStruct/LPC/LPCCommonJSONStruct.h>
 #include <JSONStruct/LPC/WindowCommandData.h>
+#include <JSONStruct/framework_services/OperatorPermissionData.h>
+
+#include <CommunicationLayer/COperatorComm.h>
 
 #include <clientcommonlogical/SwitchUserNotifyMgr.h>
+#include <clientcommonlogical/UserConfigDelegate.h>
+
+#include <Base/Error.h>
 
 #include <Base/Log.h>
 
@@ -71,6 +77,8 @@ void CLpcCmd::switchUserUpdateFrame()
     protocol::LPCRequestData envelope(request);
     if (envelope.Parse(m_data.body)) {
         // The flag is not examined: the framework only sends it when a refresh is due.
+        // The pages rebuild from the rights, so those come first.
+        refreshPermissions();
         clientcommonlogical::CSwitchUserNotifyMgr::Instance().updateFrame();
     } else {
         LOG_ERROR("Parsing JSON Failed. Body[%s].", m_data.body.c_str());
@@ -80,9 +88,47 @@ void CLpcCmd::switchUserUpdateFrame()
     setReply(response.toString());
 }
 
+bool CLpcCmd::refreshPermissions()
+{
+    protocol::OperatorPermissionData permissions;
+    if (!commlayer::COperatorComm::getPermissions(permissions)) {
+        const Base::Error::ErrorCode error = Base::Error::GetLastError();
+        LOG_ERROR("Failed to get operator permissions. [error-%d-%d].", static_cast<int>(error.module),
+                  static_cast<int>(error.code));
+        return false;
+    }
+    std::set<int> functions;
+    for (const protocol::FunctionPermission &entry : permissions.functionPermissionList)
+        functions.insert(entry.function);
+    clientcommonlogical::CUserConfigDelegate::shared()->setPermissions(
+        QString::fromStdString(permissions.userName), permissions.administrator, functions);
+    LOG_INFO("Operator permissions refreshed. User[%s],Administrator[%d],Functions[%d].",
+             permissions.userName.c_str(), permissions.administrator ? 1 : 0, static_cast<int>(functions.size()));
+    return true;
+}
+
 void CLpcCmd::exitProcess()
 {
-    LOG_INFO("void CLpcCmd::exitProcess()");
+    LOG_INFO("bool CLpcCmd::refreshPermissions()
+{
+    protocol::OperatorPermissionData permissions;
+    if (!commlayer::COperatorComm::getPermissions(permissions)) {
+        const Base::Error::ErrorCode error = Base::Error::GetLastError();
+        LOG_ERROR("Failed to get operator permissions. [error-%d-%d].", static_cast<int>(error.module),
+                  static_cast<int>(error.code));
+        return false;
+    }
+    std::set<int> functions;
+    for (const protocol::FunctionPermission &entry : permissions.functionPermissionList)
+        functions.insert(entry.function);
+    clientcommonlogical::CUserConfigDelegate::shared()->setPermissions(
+        QString::fromStdString(permissions.userName), permissions.administrator, functions);
+    LOG_INFO("Operator permissions refreshed. User[%s],Administrator[%d],Functions[%d].",
+             permissions.userName.c_str(), permissions.administrator ? 1 : 0, static_cast<int>(functions.size()));
+    return true;
+}
+
+void CLpcCmd::exitProcess()");
     emit CLpcCmdHandler::Instance().signalProcessExit();
 }
 

@@ -21,10 +21,16 @@ public:
     void getWndId();
     /// "showWnd": asks the GUI thread to show the window; does not wait.
     void showWnd();
-    /// "switchUserUpdateFrame": tells the client-common observers to refresh.
+    /// "switchUserUpdateFrame": takes the new operator's rights from the framework, then
+    /// tells the client-common observers to refresh.
     void switchUserUpdateFrame();
     /// "clientDisconnected" and "componentUninit": asks the application to quit.
     void exitProcess();
+
+    /// Asks the framework for the current operator's rights and hands them to the shared
+    /// user configuration. Blocking: not on the GUI thread after start-up. False (logged,
+    /// the previous rights kept) when the framework does not answer.
+    static bool refreshPermissions();
 
     /// Copies the call identity, source and headers into the reply and sets its body.
     void setReply(const std::string &json);
