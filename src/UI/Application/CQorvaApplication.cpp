@@ -5,6 +5,7 @@
 #include "StartParameters.h"
 
 #include <Logical/Communication/Cmd/CmdManager/CmdManager.h>
+#include <Logical/Communication/Cmd/LpcCmd/LpcCmd.h>
 #include <Logical/Communication/Cmd/LpcCmdHandler.h>
 #include <Logical/Communication/LpcInterface/LpcInterface.h>
 #include <UI/AppRscManager/AppRscManager.h>
@@ -68,12 +69,15 @@ bool CQorvaApplication::init()
     addLibraryPath(pluginPath);
     qDebug() << "library path:" << pluginPath;
 
+    // Skins and style only change the look: the component still starts without them.
     loadSkin();
     LOG_INFO("loadSkin Success.");
-    loadStyle();
-    LOG_INFO("loadStyle Success.");
+    if (loadStyle())
+        LOG_INFO("loadStyle Success.");
+    else
+        LOG_ERROR("loadStyle Failed.");
     if (!initLogical()) {
-        LOG_INFO("initLogical Failed.");
+        LOG_ERROR("initLogical Failed.");
         return false;
     }
     LOG_INFO("initLogical Success.");
@@ -128,7 +132,7 @@ void CQorvaApplication::loadSkin()
     }
 }
 
-void CQorvaApplication::loadStyle()
+bool CQorvaApplication::loadStyle()
 {
     QStyle *style = QStyleFactory::create(QStringLiteral("CQorvaStyle"));
     if (!style)
@@ -141,24 +145,35 @@ void CQorvaApplication::loadStyle()
     const QString styleSheet = isRightToLeft() ? QorvaGUIToolkit::CFile::ReadAllHb(files, QLatin1String(kQssDir))
                                                : QorvaGUIToolkit::CFile::ReadAll(files, QLatin1String(kQssDir));
     setStyleSheet(styleSheet);
+    return style != nullptr && !styleSheet.isEmpty();
 }
 
 bool CQorvaApplication::initLogical()
 {
-    initBase();
-    LOG_INFO("initBase Success.");
+    // Every step runs even when an earlier one failed: the framework still gets its
+    // answers (errors included) and the window, and the failure is in the log.
+    if (initBase())
+        LOG_INFO("initBase Success.");
+    else
+        LOG_ERROR("initBase Failed.");
     initAppRscManager();
-    initLpcLink();
-    initCmdManager();
+    // The pages read the operator's rights as soon as they are built.
+    const bool linked = initLpcLink();
+    const bool routed = initCmdManager();
+    if (linked && routed)
+        CLpcCmd::refreshPermissions();
     initComponentDB();
     sendInitFinish();
     return true;
 }
 
-void CQorvaApplication::initBase()
+bool CQorvaApplication::initBase()
 {
+    bool ok = true;
     auto &netPool = comm_method::CThreadPoolForNetTask::instance();
-    netPool.init(8, 0, 0);
+    // 1: already running, which is fine for a second init.
+    if (netPool.init(8, 0, 0) < 0)
+        ok = false;
     // A worker may be waiting for the GUI thread in a window request: keep answering
     // it while the pool stops.
     CCleanUpList::Instance().add("comm_method::CThreadPoolForNetTask", [&netPool] {
@@ -170,8 +185,10 @@ void CQorvaApplication::initBase()
     CCleanUpList::Instance().add("comm_method::CThreadPoolForInnerTask", [&innerPool] { innerPool.stop(); });
 
     auto &loop = Base::CMessageLoopWorkThread::Instance();
-    loop.Start();
+    if (!loop.Start())
+        ok = false;
     CCleanUpList::Instance().add("Base::CMessageLoopWorkThread", [&loop] { loop.Stop(); });
+    return ok;
 }
 
 void CQorvaApplication::initAppRscManager()
@@ -182,41 +199,57 @@ void CQorvaApplication::initAppRscManager()
     LOG_INFO("AppManager init Success.");
 }
 
-void CQorvaApplication::initLpcLink()
+bool CQorvaApplication::initLpcLink()
 {
     auto &lpc = CLpcInterface::Instance();
-    lpc.lpcInit();
+    const bool ok = lpc.lpcInit();
+    // Entered also on failure: un-initialising undoes whatever part did start.
     CCleanUpList::Instance().add("visitorclient::CLpcInterface", [&lpc] { lpc.lpcUnInit(); });
+    if (!ok) {
+        LOG_ERROR("lpcInit Failed.");
+        return false;
+    }
     LOG_INFO("lpcInit Success.");
+    return true;
 }
 
-void CQorvaApplication::initCmdManager()
+bool CQorvaApplication::initCmdManager()
 {
     auto &cmdManager = CCmdManager::Instance();
-    cmdManager.init();
+    const bool ok = cmdManager.init();
     CCleanUpList::Instance().add("visitorclient::CCmdManager", [&cmdManager] {
         cmdManager.unInit();
         // The notify center's delivery thread ends with the routing it was fed by.
         clientcommonlogical::CNotifyCenterManager::Instance().stop();
     });
+    if (!ok) {
+        LOG_ERROR("CCmdManager init Failed.");
+        return false;
+    }
     LOG_INFO("CCmdManager init Success.");
+    return true;
 }
 
-void CQorvaApplication::initComponentDB()
+bool CQorvaApplication::initComponentDB()
 {
-    // The component database for "VisitorManagement" comes with its own library; the
-    // step keeps its place in the start order.
-    LOG_INFO("initComponentDBLogical init Success.");
+    // The component database for "VisitorManagement" comes with the database library,
+    // which is not part of this build yet: say so instead of claiming success.
+    LOG_WARN("initComponentDBLogical skipped: no component database in this build.");
+    return false;
 }
 
-void CQorvaApplication::sendInitFinish()
+bool CQorvaApplication::sendInitFinish()
 {
     protocol::LPCRequestData request;
     request.method = "initFinish";
     lpcclient::tag_LPCNotifyData notify;
     notify.address = "0";
     notify.body = request.toString();
-    CLpcInterface::Instance().lpcNotify(notify);
+    if (!CLpcInterface::Instance().lpcNotify(notify)) {
+        LOG_ERROR("Failed to notify initFinish.");
+        return false;
+    }
+    return true;
 }
 
 void CQorvaApplication::loadTranslator()

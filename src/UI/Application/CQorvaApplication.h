@@ -22,11 +22,13 @@ public:
     /// logical layer could not start.
     bool init();
     void loadSkin();
-    void loadStyle();
+    /// False when the style or the style sheet is missing.
+    bool loadStyle();
     bool initLogical();
     void loadTranslator();
     void initLocal();
-    void initBase();
+    /// False when a pool or the message-loop thread did not start.
+    bool initBase();
     /// Takes the logical layer down; safe to call more than once.
     void unInit();
     void unInitLogical();
@@ -46,11 +48,12 @@ public slots:
 private:
     // Steps of initLogical() whose services come with the framework link; each enters
     // its service into the clean-up list.
+    // Each logs its success line only when it succeeded, else its error.
     void initAppRscManager();
-    void initLpcLink();
-    void initCmdManager();
-    void initComponentDB();
-    void sendInitFinish();
+    bool initLpcLink();
+    bool initCmdManager();
+    bool initComponentDB();
+    bool sendInitFinish();
 
     QString m_strSkinKey;
     int m_iLanguage = 0;

@@ -93,6 +93,12 @@ void TestQorvaApplication::initRunsItsStepsInOrder()
         QVERIFY2(index > previous, message.c_str());
         previous = index;
     }
+    // No framework runs here: the link fails, and no step claims a success it did not have.
+    QVERIFY(m_capture.contains("lpcInit Failed."));
+    QVERIFY(!m_capture.contains("lpcInit Success."));
+    QVERIFY(!m_capture.contains("CCmdManager init Success."));
+    QVERIFY(!m_capture.contains("initComponentDBLogical init Success."));
+    QVERIFY(m_capture.indexOf("initBase Success.") < m_capture.indexOf("lpcInit Failed."));
     for (const auto &line : m_capture.lines()) {
         if (line.message == "loadSkin Success.") {
             QCOMPARE(QString::fromStdString(line.file), QStringLiteral("CQorvaApplication.cpp"));

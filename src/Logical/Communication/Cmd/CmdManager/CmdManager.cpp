@@ -89,9 +89,15 @@ bool CCmdManager::init()
         return false;
     }
     LOG_INFO("Register Support Success.");
-    registerPermission();
+    if (!registerPermission()) {
+        LOG_ERROR("Register Permission Failed.");
+        return false;
+    }
     LOG_INFO("Register Permission Success.");
-    subscribeWebsocket();
+    if (!subscribeWebsocket()) {
+        LOG_ERROR("Subscribe Websocket Failed.");
+        return false;
+    }
     LOG_INFO("Subscribe Websocket Success.");
     return true;
 }
@@ -141,7 +147,7 @@ bool CCmdManager::registerPermission()
     return true;
 }
 
-void CCmdManager::subscribeWebsocket()
+bool CCmdManager::subscribeWebsocket()
 {
     auto &center = clientcommonlogical::CNotifyCenterManager::Instance();
     // The client-common library does not link the backend library: hand it the call.
@@ -151,7 +157,7 @@ void CCmdManager::subscribeWebsocket()
         return commlayer::CSubscribeComm::subscribe(info);
     });
     center.initWebsocketTypes(websocketTypes());
-    center.subscribe();
+    return center.subscribe();
 }
 
 std::string CCmdManager::normaliseUrl(const std::string &url)

@@ -35,7 +35,7 @@ public:
     void initLpcMap();
     bool registerSupport();
     bool registerPermission();
-    void subscribeWebsocket();
+    bool subscribeWebsocket();
 
     /// Pool threads. False for an unknown URL or method, or a reply that failed.
     bool dispatchHttp(const std::string &url, const lpcclient::tag_LPCCallBackData &data);
