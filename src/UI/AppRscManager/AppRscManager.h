@@ -78,7 +78,9 @@ private:
     QPointer<CMaintain> m_pMaintain;
     QPointer<MainWindow> m_pMainWindow;
     std::map<std::pair<std::string, int>, int> m_mapWID; // guarded by m_mapMutex
-    int m_iLastWID = -1; // written by the GUI thread while the requester waits in the emit
+    // Written by the GUI thread while the requester waits in the emit. Atomic because
+    // the emit's own synchronisation lies inside Qt, where race checkers cannot see it.
+    std::atomic<int> m_iLastWID{-1};
 
     std::shared_ptr<qorva7310::IGroupManager> m_pGroupManager;
     std::shared_ptr<qorva7310::IAbstractDeviceManager> m_pDeviceManager;

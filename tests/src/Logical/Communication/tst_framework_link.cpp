@@ -207,11 +207,13 @@ void TestFrameworkLink::initTestCase()
 void TestFrameworkLink::registrationAndSubscription()
 {
     std::lock_guard<std::mutex> lock(m_host->mutex);
-    QCOMPARE(m_host->requests.size(), std::size_t(2));
+    QCOMPARE(m_host->requests.size(), std::size_t(3));
     QCOMPARE(m_host->requests[0].first, std::string("/framework/v1/components/register"));
     QCOMPARE(m_host->requests[1].first, std::string("/framework/v1/notifications/subscribe"));
+    // The operator's rights are fetched before the pages can be built.
+    QCOMPARE(m_host->requests[2].first, std::string("/framework/v1/operator/permissions"));
     // "initFinish" comes after the other start steps.
-    QCOMPARE(m_host->initFinishAfterRequests, std::size_t(2));
+    QCOMPARE(m_host->initFinishAfterRequests, std::size_t(3));
 
     Json reg = parse(m_host->requests[0].second);
     const cJSON *info = cJSON_GetObjectItemCaseSensitive(reg.get(), "componentRegisterInfo");

@@ -109,26 +109,7 @@ bool CLpcCmd::refreshPermissions()
 
 void CLpcCmd::exitProcess()
 {
-    LOG_INFO("bool CLpcCmd::refreshPermissions()
-{
-    protocol::OperatorPermissionData permissions;
-    if (!commlayer::COperatorComm::getPermissions(permissions)) {
-        const Base::Error::ErrorCode error = Base::Error::GetLastError();
-        LOG_ERROR("Failed to get operator permissions. [error-%d-%d].", static_cast<int>(error.module),
-                  static_cast<int>(error.code));
-        return false;
-    }
-    std::set<int> functions;
-    for (const protocol::FunctionPermission &entry : permissions.functionPermissionList)
-        functions.insert(entry.function);
-    clientcommonlogical::CUserConfigDelegate::shared()->setPermissions(
-        QString::fromStdString(permissions.userName), permissions.administrator, functions);
-    LOG_INFO("Operator permissions refreshed. User[%s],Administrator[%d],Functions[%d].",
-             permissions.userName.c_str(), permissions.administrator ? 1 : 0, static_cast<int>(functions.size()));
-    return true;
-}
-
-void CLpcCmd::exitProcess()");
+    LOG_INFO("void CLpcCmd::exitProcess()");
     emit CLpcCmdHandler::Instance().signalProcessExit();
 }
 
