@@ -60,7 +60,10 @@ void DemoOperator::withdraw(const std::vector<int> &denied)
     // exactly what is left.
     administrator = false;
     functions.erase(std::remove_if(functions.begin(), functions.end(),
-                                   [&](int f) { return std::find(denied.begin(), denied.end(), f) != denied.end(); }),
+                                   [&](int f) {
+                                       return std::find(denied.begin(), denied.end(), f) !=
+                                              denied.end();
+                                   }),
                     functions.end());
 }
 

@@ -47,7 +47,8 @@ private slots:
         m_box = std::make_unique<hosttest::HostSandbox>();
         HostConfig config = slowMachine(m_box->config(componentProgram()));
         // Not for the component: its rights come from the permission route only.
-        config.extraEnvironment.insert(QStringLiteral("QORVA_DENY_FUNCTIONS"), QStringLiteral("1,2,3,4,5,6,7,8,9,10"));
+        config.extraEnvironment.insert(QStringLiteral("QORVA_DENY_FUNCTIONS"),
+                                       QStringLiteral("1,2,3,4,5,6,7,8,9,10"));
         m_host = std::make_unique<ComponentHost>(config);
         QVERIFY2(m_host->startServices(), qPrintable(m_host->error()));
     }
@@ -70,8 +71,8 @@ private slots:
         QVERIFY(std::find(urls.begin(), urls.end(), "/7310/v1/internal/template/tests") != urls.end());
         QTRY_VERIFY_WITH_TIMEOUT(componentLog().contains(QStringLiteral("CAppRscManager::ShowWndbyWID success")), 60000);
         // Rights from the host's route at start: the administrator.
-        QVERIFY(componentLog().contains(
-            QStringLiteral("Operator permissions refreshed. User[admin],Administrator[1],Functions[10].")));
+        QVERIFY(componentLog().contains(QStringLiteral(
+            "Operator permissions refreshed. User[admin],Administrator[1],Functions[10].")));
     }
 
     void subscribedNotificationsArriveAndOthersDoNot()
@@ -104,8 +105,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty(), 90000);
         QCOMPARE(finished.at(0).at(2).toString(), QString::fromLatin1(lpcserver::toString(lpcserver::CallResult::Ok)));
         QTRY_VERIFY_WITH_TIMEOUT(componentLog().count(denied) > before, 60000);
-        QVERIFY(componentLog().contains(
-            QStringLiteral("Operator permissions refreshed. User[guard],Administrator[0],Functions[9].")));
+        QVERIFY(componentLog().contains(QStringLiteral(
+            "Operator permissions refreshed. User[guard],Administrator[0],Functions[9].")));
     }
 
     void componentUninitEndsTheComponentWithCodeZero()

@@ -27,8 +27,9 @@ void CSwitchUserNotifyMgr::unregisterObserver(ISwitchUserNotifyMgrObserver *obse
 bool CSwitchUserNotifyMgr::deliveringElsewhere(ISwitchUserNotifyMgrObserver *observer) const
 {
     const std::thread::id self = std::this_thread::get_id();
-    return std::any_of(m_deliveries.begin(), m_deliveries.end(),
-                       [&](const Delivery &d) { return d.observer == observer && d.thread != self; });
+    return std::any_of(m_deliveries.begin(), m_deliveries.end(), [&](const Delivery &d) {
+        return d.observer == observer && d.thread != self;
+    });
 }
 
 bool CSwitchUserNotifyMgr::isRegistered(ISwitchUserNotifyMgrObserver *observer) const
@@ -62,9 +63,10 @@ void CSwitchUserNotifyMgr::notify(int kind, int param)
             LOG_ERROR("CSwitchUserNotifyMgr: an observer threw.");
         }
         std::lock_guard<std::mutex> lock(m_mutex);
-        const auto it = std::find_if(m_deliveries.begin(), m_deliveries.end(), [&](const Delivery &d) {
-            return d.observer == observer && d.thread == self;
-        });
+        const auto it =
+            std::find_if(m_deliveries.begin(), m_deliveries.end(), [&](const Delivery &d) {
+                return d.observer == observer && d.thread == self;
+            });
         m_deliveries.erase(it);
         m_deliveryDone.notify_all();
     }

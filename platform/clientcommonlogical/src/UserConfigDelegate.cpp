@@ -2,18 +2,17 @@
 
 namespace clientcommonlogical {
 
-CUserConfigDelegate::CUserConfigDelegate()
-    : m_strUser(QStringLiteral("admin"))
-{
-}
+CUserConfigDelegate::CUserConfigDelegate() : m_strUser(QStringLiteral("admin")) {}
 
 std::shared_ptr<CUserConfigDelegate> CUserConfigDelegate::shared()
 {
-    static const std::shared_ptr<CUserConfigDelegate> instance = std::make_shared<CUserConfigDelegate>();
+    static const std::shared_ptr<CUserConfigDelegate> instance =
+        std::make_shared<CUserConfigDelegate>();
     return instance;
 }
 
-void CUserConfigDelegate::setPermissions(const QString &user, bool administrator, const std::set<int> &functions)
+void CUserConfigDelegate::setPermissions(const QString &user, bool administrator,
+                                         const std::set<int> &functions)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_strUser = user;

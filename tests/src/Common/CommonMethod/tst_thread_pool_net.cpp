@@ -219,8 +219,10 @@ TEST(NetPool, DispatcherDropsTheIncomingQueueOnceTheLimitIsReached)
     EXPECT_TRUE(waitUntil([&] { return pool.queuedTaskCount() == 0; }));
     EXPECT_EQ(backlog.started.value(), 0);
     // The drop is logged after the queue is emptied: wait for the line itself.
-    EXPECT_TRUE(waitUntil(
-        [&] { return capture.contains("Net task queue reached its limit, dropped [20001] incoming tasks."); }));
+    EXPECT_TRUE(waitUntil([&] {
+        return capture.contains(
+            "Net task queue reached its limit, dropped [20001] incoming tasks.");
+    }));
 
     ASSERT_TRUE(pool.post(probeTask("after", later)));
     EXPECT_TRUE(later.ran.waitAtLeast(1));

@@ -93,8 +93,8 @@ bool CLpcCmd::refreshPermissions()
     protocol::OperatorPermissionData permissions;
     if (!commlayer::COperatorComm::getPermissions(permissions)) {
         const Base::Error::ErrorCode error = Base::Error::GetLastError();
-        LOG_ERROR("Failed to get operator permissions. [error-%d-%d].", static_cast<int>(error.module),
-                  static_cast<int>(error.code));
+        LOG_ERROR("Failed to get operator permissions. [error-%d-%d].",
+                  static_cast<int>(error.module), static_cast<int>(error.code));
         return false;
     }
     std::set<int> functions;
@@ -103,7 +103,8 @@ bool CLpcCmd::refreshPermissions()
     clientcommonlogical::CUserConfigDelegate::shared()->setPermissions(
         QString::fromStdString(permissions.userName), permissions.administrator, functions);
     LOG_INFO("Operator permissions refreshed. User[%s],Administrator[%d],Functions[%d].",
-             permissions.userName.c_str(), permissions.administrator ? 1 : 0, static_cast<int>(functions.size()));
+             permissions.userName.c_str(), permissions.administrator ? 1 : 0,
+             static_cast<int>(functions.size()));
     return true;
 }
 
