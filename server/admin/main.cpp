@@ -13,9 +13,9 @@
 
 namespace {
 
-int usage()
+int usage(std::FILE *out = stderr, int code = 2)
 {
-    std::fprintf(stderr,
+    std::fprintf(out,
                  "usage: visitor-server-admin [--db FILE] COMMAND [ARGS]\n"
                  "  FILE defaults to $QORVA_SERVER_DB, else ./visitor-server.db\n"
                  "commands:\n"
@@ -26,7 +26,7 @@ int usage()
                  "  remove-device GUID\n"
                  "  rename-area GUID NAME | rename-door GUID NAME\n"
                  "  device-fail GUID on|off | device-online GUID on|off\n");
-    return 2;
+    return code;
 }
 
 int report(std::uint32_t error, const char *what)
@@ -51,17 +51,60 @@ bool parseSwitch(const char *text, bool &value)
     return true;
 }
 
+bool isSwitch(const std::string &text)
+{
+    bool value = false;
+    return parseSwitch(text.c_str(), value);
+}
+
+// Checked before the database is opened, so that a typo creates no file.
+bool isValidCommand(const std::vector<std::string> &args)
+{
+    if (args.empty())
+        return false;
+    const std::string &cmd = args[0];
+    const std::size_t n = args.size();
+    if (cmd == "list") {
+        static const char *const kTables[] = {"appointments", "records", "groups", "devices",
+                                              "persons",      "doors",   "areas"};
+        if (n != 2)
+            return false;
+        for (const char *table : kTables) {
+            if (args[1] == table)
+                return true;
+        }
+        return false;
+    }
+    if (cmd == "seed")
+        return n <= 3;
+    if (cmd == "reset")
+        return n == 1;
+    if (cmd == "check-in" || cmd == "check-out" || cmd == "remove-device")
+        return n == 2;
+    if (cmd == "rename-area" || cmd == "rename-door")
+        return n == 3;
+    if (cmd == "device-fail" || cmd == "device-online")
+        return n == 3 && isSwitch(args[2]);
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
+    for (const std::string &arg : args) {
+        if (arg == "--help" || arg == "-h")
+            return usage(stdout, 0);
+    }
     std::string db = std::getenv("QORVA_SERVER_DB") != nullptr ? std::getenv("QORVA_SERVER_DB") : "visitor-server.db";
-    if (args.size() >= 2 && args[0] == "--db") {
+    if (!args.empty() && args[0] == "--db") {
+        if (args.size() < 2)
+            return usage();
         db = args[1];
         args.erase(args.begin(), args.begin() + 2);
     }
-    if (args.empty())
+    if (!isValidCommand(args))
         return usage();
     qorvaserver::CManagementServer server;
     if (!server.open(db)) {
