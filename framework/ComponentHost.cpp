@@ -10,7 +10,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPointer>
+
+#include <unistd.h>
 
 namespace clientframework {
 
@@ -43,14 +44,36 @@ std::string requestEnvelope(const QString &method, const QString &dataJson)
     return printJson(root.get());
 }
 
+// The component gets a process group of its own: Ctrl+C in the host's terminal then reaches
+// only the host, which closes the component in order instead of both dying at once.
+class ComponentProcess : public QProcess
+{
+public:
+    using QProcess::QProcess;
+
+protected:
+    // Runs in the child between fork and exec: async-signal-safe calls only.
+    void setupChildProcess() override { ::setpgid(0, 0); }
+};
+
 } // namespace
 
 ComponentHost::ComponentHost(const HostConfig &config, QObject *parent)
     : QObject(parent), m_config(config), m_dataRoot(config.dataRoot)
 {
     m_pool.setMaxThreadCount(4);
+    m_uptime.start();
     m_initTimer.setSingleShot(true);
     m_killTimer.setSingleShot(true);
+    m_restartTimer.setSingleShot(true);
+    m_restartTimer.setInterval(0);
+    m_shutdownGuard.setSingleShot(true);
+    connect(&m_restartTimer, &QTimer::timeout, this, [this]() { launch(); });
+    // SIGKILL cannot be refused, but a process stuck in the kernel is never reaped.
+    connect(&m_shutdownGuard, &QTimer::timeout, this, [this]() {
+        LOG_ERROR("The component has not gone after it was killed; the host ends without it.");
+        finishShutdown();
+    });
     connect(&m_initTimer, &QTimer::timeout, this, [this]() {
         const QString text = QStringLiteral("The component did not report \"initFinish\" within %1 s; it may be "
                                             "hanging. Restart it from the Component menu.")
@@ -74,15 +97,46 @@ ComponentHost::~ComponentHost()
     if (m_process != nullptr) {
         m_process->disconnect(this);
         if (m_process->state() != QProcess::NotRunning) {
+            // Only reached without shutdown(), when the event loop is gone: after SIGKILL
+            // the wait only collects the process.
+            LOG_WARN("The host is destroyed with the component still running; killing it.");
             m_process->kill();
-            m_process->waitForFinished(5000);
+            m_process->waitForFinished(2000);
         }
     }
     if (m_lpc)
         m_lpc->stop();
     m_pool.waitForDone();
-    if (m_server)
+    if (m_server) {
         m_server->setNotificationSink(nullptr);
+        // Joins the server's worker, which may be inside the sink: before our members go.
+        m_router.setServer(nullptr);
+        m_server.reset();
+    }
+}
+
+void ComponentHost::post(std::function<void()> work)
+{
+    bool wake = false;
+    {
+        std::lock_guard<std::mutex> lock(m_postedMutex);
+        wake = m_posted.empty();
+        m_posted.push_back(std::move(work));
+    }
+    // The wake-up carries nothing of ours; a queue that was not empty has one on its way.
+    if (wake)
+        QMetaObject::invokeMethod(this, "runPosted", Qt::QueuedConnection);
+}
+
+void ComponentHost::runPosted()
+{
+    std::vector<std::function<void()>> batch;
+    {
+        std::lock_guard<std::mutex> lock(m_postedMutex);
+        batch.swap(m_posted);
+    }
+    for (const auto &work : batch)
+        work();
 }
 
 bool ComponentHost::startServices()
@@ -98,12 +152,9 @@ bool ComponentHost::startServices()
 
     m_router.setServer(m_server.get());
     m_router.setObserver([this](const std::string &url, int method, const std::string &code) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, u = QString::fromStdString(url), method, c = QString::fromStdString(code)]() {
-                emit requestRouted(u, method, c);
-            },
-            Qt::QueuedConnection);
+        post([this, url, method, code]() {
+            emit requestRouted(QString::fromStdString(url), method, QString::fromStdString(code));
+        });
     });
 
     lpcserver::ServerOptions options;
@@ -117,8 +168,7 @@ bool ComponentHost::startServices()
         if (who != identity)
             return;
         m_connected = connected;
-        QMetaObject::invokeMethod(
-            this, [this, connected]() { emit componentConnectionChanged(connected); }, Qt::QueuedConnection);
+        post([this, connected]() { emit componentConnectionChanged(connected); });
     });
     if (!m_lpc->start(m_config.lpcServerName.toStdString())) {
         m_error = QStringLiteral("The LPC server could not start: %1")
@@ -126,6 +176,10 @@ bool ComponentHost::startServices()
         LOG_ERROR("%s", qUtf8Printable(m_error));
         return false;
     }
+    // Server notifications are forwarded through m_lpc: only once it exists.
+    m_server->setNotificationSink([this](const qorvaserver::ServerNotification &n) {
+        forwardNotification(QString::fromStdString(n.type), QString::fromStdString(n.body));
+    });
     LOG_INFO("Host services up: data root [%s], LPC socket [%s].", qUtf8Printable(m_dataRoot.dataRoot()),
              m_lpc->socketPath().c_str());
     return true;
@@ -153,16 +207,26 @@ bool ComponentHost::openServer()
                                     "demo site was created.")
                          .arg(path, aside);
     }
-    m_server->setNotificationSink([this](const qorvaserver::ServerNotification &n) {
-        forwardNotification(QString::fromStdString(n.type), QString::fromStdString(n.body));
-    });
     return true;
 }
 
 bool ComponentHost::startComponent()
 {
+    if (m_shuttingDown) {
+        LOG_WARN("Not starting the component: the host is shutting down.");
+        return false;
+    }
     if (isComponentRunning())
         return true;
+    m_restartTimer.stop();
+    m_restartPolicy.reset();
+    return launch();
+}
+
+bool ComponentHost::launch()
+{
+    if (m_shuttingDown || isComponentRunning())
+        return !m_shuttingDown;
     const QFileInfo program(m_config.componentProgram);
     if (!program.isFile() || !program.isExecutable()) {
         const QString text = QStringLiteral("The component program %1 was not found.").arg(m_config.componentProgram);
@@ -171,18 +235,12 @@ bool ComponentHost::startComponent()
         return false;
     }
     if (m_process == nullptr) {
-        m_process = new QProcess(this);
+        m_process = new ComponentProcess(this);
         m_process->setProcessChannelMode(QProcess::ForwardedChannels);
+        connect(m_process, &QProcess::started, this, &ComponentHost::onProcessStarted);
         connect(m_process, qOverload<int, QProcess::ExitStatus>(&QProcess::finished), this,
                 &ComponentHost::onProcessFinished);
-        connect(m_process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
-            if (e == QProcess::FailedToStart) {
-                const QString text = QStringLiteral("The component could not be started: %1")
-                                         .arg(m_process->errorString());
-                LOG_ERROR("%s", qUtf8Printable(text));
-                emit errorMessage(text);
-            }
-        });
+        connect(m_process, &QProcess::errorOccurred, this, &ComponentHost::onProcessError);
     }
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QORVA_DATA_ROOT"), m_dataRoot.dataRoot());
@@ -199,47 +257,113 @@ bool ComponentHost::startComponent()
     m_router.clearComponentState();
     m_stopping = false;
     m_initFinished = false;
-    m_processStart = QDateTime::currentDateTime();
+    m_pid = 0;
+    LOG_INFO("Starting the component [%s].", qUtf8Printable(program.absoluteFilePath()));
     m_process->start();
-    if (!m_process->waitForStarted(10000))
-        return false;
-    LOG_INFO("Component started, pid %lld, parameters [%s].", static_cast<long long>(m_process->processId()),
-             qUtf8Printable(m_config.startParameters()));
-    m_initTimer.start(m_config.initTimeoutMs);
-    emit componentStarted(m_process->processId());
-    emit statusMessage(QStringLiteral("Component started (pid %1).").arg(m_process->processId()));
     return true;
+}
+
+void ComponentHost::onProcessStarted()
+{
+    m_pid = m_process->processId();
+    LOG_INFO("Component started, pid %lld, parameters [%s].", static_cast<long long>(m_pid),
+             qUtf8Printable(m_config.startParameters()));
+    if (m_stopping) {
+        // Asked to stop while it was starting: it cannot have a connection for the close yet.
+        m_process->terminate();
+        return;
+    }
+    m_initTimer.start(m_config.initTimeoutMs);
+    emit componentStarted(m_pid);
+    emit statusMessage(QStringLiteral("Component started (pid %1).").arg(m_pid));
+}
+
+void ComponentHost::onProcessError(QProcess::ProcessError error)
+{
+    // Crashes come with finished(); only a failed start has no finished() after it.
+    if (error != QProcess::FailedToStart)
+        return;
+    m_killTimer.stop();
+    m_stopping = false;
+    m_restartPending = false;
+    const QString text = QStringLiteral("The visitor component could not be started: %1")
+                             .arg(m_process->errorString());
+    LOG_ERROR("%s", qUtf8Printable(text));
+    emit errorMessage(text);
+    emit componentFailure(text, false);
+    if (m_shuttingDown)
+        finishShutdown();
 }
 
 void ComponentHost::restartComponent()
 {
+    if (m_shuttingDown)
+        return;
     if (!isComponentRunning()) {
         startComponent();
         return;
     }
+    m_restartPolicy.reset();
     m_restartPending = true;
     stopComponent(QStringLiteral("componentUninit"));
 }
 
 void ComponentHost::stopComponent(const QString &method)
 {
+    m_restartTimer.stop();
     if (!isComponentRunning())
         return;
     m_stopping = true;
     m_stopMethod = method;
     m_initTimer.stop();
     LOG_INFO("Stopping the component with \"%s\".", qUtf8Printable(method));
-
-    {
-        lpcserver::OutgoingCall call;
-        call.headers = {{"url", ""}, {"method", method.toStdString()}, {"protocol", "lpc"}};
-        call.body = requestEnvelope(method, QString());
-        const lpcserver::CallResult result = m_lpc ? m_lpc->post(m_config.componentIdentity.toStdString(), call)
-                                                   : lpcserver::CallResult::NotRunning;
-        if (result != lpcserver::CallResult::Ok)
-            LOG_WARN("Could not send \"%s\" to the component: %s.", qUtf8Printable(method), lpcserver::toString(result));
-    }
     m_killTimer.start(m_config.stopTimeoutMs);
+    if (m_process->state() == QProcess::Starting)
+        return; // onProcessStarted() ends it
+
+    lpcserver::OutgoingCall call;
+    call.headers = {{"url", ""}, {"method", method.toStdString()}, {"protocol", "lpc"}};
+    call.body = requestEnvelope(method, QString());
+    const lpcserver::CallResult result =
+        m_lpc ? m_lpc->post(m_config.componentIdentity.toStdString(), call)
+              : lpcserver::CallResult::NotRunning;
+    if (result != lpcserver::CallResult::Ok) {
+        // Not connected (yet or any more): the close cannot reach it, ask the process.
+        LOG_WARN("Could not send \"%s\" to the component: %s; terminating it.",
+                 qUtf8Printable(method), lpcserver::toString(result));
+        m_process->terminate();
+    }
+}
+
+void ComponentHost::shutdown()
+{
+    if (m_shuttingDown) {
+        if (isComponentRunning() && !m_shutDown) {
+            LOG_WARN("Asked again to shut down: killing the component now.");
+            m_process->kill();
+        }
+        return;
+    }
+    m_shuttingDown = true;
+    m_restartTimer.stop();
+    m_restartPending = false;
+    LOG_INFO("The host is shutting down.");
+    if (!isComponentRunning()) {
+        QTimer::singleShot(0, this, &ComponentHost::finishShutdown);
+        return;
+    }
+    stopComponent(QStringLiteral("componentUninit"));
+    m_shutdownGuard.start(m_config.stopTimeoutMs + 5000);
+}
+
+void ComponentHost::finishShutdown()
+{
+    if (m_shutDown)
+        return;
+    m_shutDown = true;
+    m_shutdownGuard.stop();
+    LOG_INFO("The host has shut down its component.");
+    emit shutDown();
 }
 
 bool ComponentHost::isComponentRunning() const
@@ -257,15 +381,15 @@ qint64 ComponentHost::componentPid() const
     return isComponentRunning() ? m_process->processId() : 0;
 }
 
-QString ComponentHost::findDump() const
+QString ComponentHost::findDump(qint64 pid) const
 {
-    QDir dir(m_dataRoot.componentDumpPath());
-    const QFileInfoList files = dir.entryInfoList(QDir::Files, QDir::Time);
-    for (const QFileInfo &file : files) {
-        if (file.lastModified() >= m_processStart.addSecs(-1))
-            return file.absoluteFilePath();
-    }
-    return QString();
+    if (pid <= 0)
+        return QString();
+    // CrashAPI names its dumps crash_<nanoseconds>_<pid>.dmp.
+    const QDir dir(m_dataRoot.componentDumpPath());
+    const QFileInfoList files = dir.entryInfoList({QStringLiteral("crash_*_%1.dmp").arg(pid)},
+                                                  QDir::Files, QDir::Name | QDir::Reversed);
+    return files.isEmpty() ? QString() : files.first().absoluteFilePath();
 }
 
 void ComponentHost::onProcessFinished(int exitCode, QProcess::ExitStatus status)
@@ -276,24 +400,35 @@ void ComponentHost::onProcessFinished(int exitCode, QProcess::ExitStatus status)
     const bool crashed = status == QProcess::CrashExit;
     const bool expected = m_stopping;
     m_stopping = false;
-    QString dump;
-    if (crashed || !expected) {
-        dump = findDump();
-        LOG_ERROR("The component ended unexpectedly (exit code %d, %s). Dump: [%s].", exitCode,
-                  crashed ? "crashed" : "exited", dump.isEmpty() ? "none" : qUtf8Printable(dump));
-        emit errorMessage(QStringLiteral("The component %1 (exit code %2).%3 Restart it from the Component menu.")
-                              .arg(crashed ? QStringLiteral("crashed") : QStringLiteral("ended unexpectedly"))
-                              .arg(exitCode)
-                              .arg(dump.isEmpty() ? QString() : QStringLiteral(" Crash dump: %1.").arg(dump)));
-    } else {
+    if (expected) {
         LOG_INFO("The component exited with code %d after \"%s\".", exitCode, qUtf8Printable(m_stopMethod));
         emit statusMessage(QStringLiteral("Component exited (code %1).").arg(exitCode));
+        emit componentExited(exitCode, crashed, QString());
+        if (m_shuttingDown) {
+            finishShutdown();
+        } else if (m_restartPending) {
+            m_restartPending = false;
+            launch();
+        }
+        return;
     }
-    emit componentExited(exitCode, crashed, dump);
-    if (m_restartPending) {
-        m_restartPending = false;
-        startComponent();
-    }
+
+    m_restartPending = false;
+    ComponentExit exit;
+    exit.exitCode = exitCode;
+    exit.crashed = crashed;
+    exit.dumpFile = crashed ? findDump(m_pid) : QString();
+    const RestartDecision decision = m_restartPolicy.onUnexpectedExit(exit, m_uptime.elapsed());
+    const bool restart = decision.restart && !m_shuttingDown;
+    LOG_ERROR("Component pid %lld: %s", static_cast<long long>(m_pid),
+              qUtf8Printable(decision.message));
+    emit componentExited(exitCode, crashed, exit.dumpFile);
+    emit componentFailure(decision.message, restart);
+    emit errorMessage(decision.message);
+    if (m_shuttingDown)
+        finishShutdown();
+    else if (restart)
+        m_restartTimer.start();
 }
 
 void ComponentHost::onNotify(const std::string &body)
@@ -305,7 +440,7 @@ void ComponentHost::onNotify(const std::string &body)
         return;
     }
     if (std::string(method->valuestring) == "initFinish")
-        QMetaObject::invokeMethod(this, &ComponentHost::onInitFinish, Qt::QueuedConnection);
+        post([this]() { onInitFinish(); });
     else
         LOG_INFO("Notification [%s] from the component.", method->valuestring);
 }
@@ -329,26 +464,21 @@ int ComponentHost::startCall(const QString &method, const std::map<std::string, 
     lpcserver::CLpcServer *lpc = m_lpc.get();
     const std::string identity = m_config.componentIdentity.toStdString();
     const int timeout = m_config.callTimeoutMs;
-    QPointer<ComponentHost> self(this);
-    m_pool.start([self, lpc, identity, timeout, headers, body, ticket, method, done]() {
+    // The destructor waits for the pool before anything of this object goes.
+    m_pool.start([this, lpc, identity, timeout, headers, body, ticket, method, done]() {
         lpcserver::OutgoingCall call;
         call.headers = headers;
         call.body = body;
         lpcserver::Message reply;
         const lpcserver::CallResult result =
             lpc != nullptr ? lpc->call(identity, call, reply, timeout) : lpcserver::CallResult::NotRunning;
-        const QString resultText = QString::fromLatin1(lpcserver::toString(result));
-        const QString replyBody = QString::fromStdString(reply.body);
-        if (self.isNull())
-            return;
-        QMetaObject::invokeMethod(
-            self.data(),
-            [self, ticket, method, resultText, replyBody, done]() {
-                if (done)
-                    done(resultText, replyBody);
-                emit self->callFinished(ticket, method, resultText, replyBody);
-            },
-            Qt::QueuedConnection);
+        post([this, ticket, method, result, replyBody = std::move(reply.body), done]() {
+            const QString resultText = QString::fromLatin1(lpcserver::toString(result));
+            const QString bodyText = QString::fromStdString(replyBody);
+            if (done)
+                done(resultText, bodyText);
+            emit callFinished(ticket, method, resultText, bodyText);
+        });
     });
     return ticket;
 }
@@ -449,8 +579,9 @@ bool ComponentHost::forwardNotification(const QString &type, const QString &data
         else
             LOG_WARN("Notification [%s] not delivered: %s.", typeText.c_str(), lpcserver::toString(result));
     }
-    QMetaObject::invokeMethod(
-        this, [this, type, forwarded]() { emit notificationHandled(type, forwarded); }, Qt::QueuedConnection);
+    post([this, typeText, forwarded]() {
+        emit notificationHandled(QString::fromStdString(typeText), forwarded);
+    });
     return forwarded;
 }
 

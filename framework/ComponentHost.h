@@ -1,14 +1,15 @@
 #pragma once
 // The host's core: data root, embedded management server, LPC server and the component
 // process. Lives on the GUI thread; LPC handlers run on the server's worker threads and
-// report here through queued calls. Calls to the component run on a thread pool, so the
-// GUI thread never waits for the component.
+// report here through post(). Calls to the component run on a thread pool, and the
+// component process is started and stopped through QProcess's signals, so the GUI thread
+// never waits for the component.
 
 #include "DataRootSetup.h"
 #include "HostConfig.h"
 #include "RequestRouter.h"
+#include "RestartPolicy.h"
 
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QProcess>
@@ -16,7 +17,10 @@
 #include <QTimer>
 
 #include <atomic>
+#include <functional>
 #include <memory>
+#include <mutex>
+#include <vector>
 
 namespace lpcserver {
 class CLpcServer;
@@ -32,7 +36,8 @@ class ComponentHost : public QObject
     Q_OBJECT
 public:
     explicit ComponentHost(const HostConfig &config, QObject *parent = nullptr);
-    /// Stops the LPC server and kills a component that is still running.
+    /// Stops the LPC server and kills a component that is still running (shutdown() is
+    /// the orderly way).
     ~ComponentHost() override;
 
     /// Data root, DESetup.xml, server database and LPC server. False with error().
@@ -41,13 +46,23 @@ public:
     /// Operator-level notices of the start (files kept aside, ...).
     QStringList notices() const { return m_notices; }
 
-    /// Starts the component process; false (and errorMessage) when it is missing.
+    /// Starts the component process and returns at once; componentStarted follows, or
+    /// componentFailure when it cannot be executed. False (and errorMessage) when the
+    /// program is missing or the host is shutting down. Counts as the operator's start:
+    /// the next unexpected end gets its automatic restart again.
     bool startComponent();
     /// Stops the running component with "componentUninit", then starts it again.
     void restartComponent();
     /// Sends method ("componentUninit" or "clientDisconnected") and kills the component
-    /// when it has not exited after the stop time-out.
+    /// when it has not exited after the stop time-out. Returns at once.
     void stopComponent(const QString &method = QStringLiteral("componentUninit"));
+    /// The orderly end of the host (window closed, SIGTERM): no more starts, the component
+    /// is told to close, waited for with the stop time-out, then killed; shutDown follows.
+    /// A second call kills a component that is still there at once.
+    void shutdown();
+    /// shutDown was emitted.
+    bool isShutDown() const { return m_shutDown; }
+    /// Starting or running.
     bool isComponentRunning() const;
     bool isComponentConnected() const;
     qint64 componentPid() const;
@@ -83,8 +98,14 @@ signals:
     void initTimedOut();
     void windowIdReceived(const QString &name, qint64 windowId);
     void windowShown(const QString &name);
-    /// crashed: the process died of a signal. dumpFile: a dump it left, or empty.
+    /// crashed: the process died of a signal (exitCode is then the signal number).
+    /// dumpFile: a dump it left, or empty.
     void componentExited(int exitCode, bool crashed, const QString &dumpFile);
+    /// The component ended without being asked to, or could not be executed: text tells
+    /// the operator what happened and what the host did; restarting: it starts again now.
+    void componentFailure(const QString &text, bool restarting);
+    /// After shutdown(): the component has gone (or never ran).
+    void shutDown();
     /// result is lpcserver::toString(CallResult); body the reply body.
     void callFinished(int ticket, const QString &method, const QString &result, const QString &body);
     void requestRouted(const QString &url, int method, const QString &code);
@@ -93,6 +114,16 @@ signals:
     void statusMessage(const QString &text);
 
 private:
+    // The program and environment of one start; launch() does not touch the restart history.
+    bool launch();
+    void onProcessStarted();
+    void onProcessError(QProcess::ProcessError error);
+    void finishShutdown();
+    /// Runs work on this object's thread; any thread may call it. Work and data travel
+    /// through m_posted under m_postedMutex, so the owner's members are only ever touched
+    /// on the owner's thread and the hand-over is visible to race checkers.
+    void post(std::function<void()> work);
+    Q_INVOKABLE void runPosted();
     bool openServer();
     void onNotify(const std::string &body);
     void onInitFinish();
@@ -100,7 +131,7 @@ private:
     void onWindowIdAnswer(const QString &name, int type, const QString &result, const QString &body);
     int startCall(const QString &method, const std::map<std::string, std::string> &headers, const std::string &body,
                   std::function<void(const QString &, const QString &)> done);
-    QString findDump() const;
+    QString findDump(qint64 pid) const;
 
     HostConfig m_config;
     DataRootSetup m_dataRoot;
@@ -109,18 +140,26 @@ private:
     std::unique_ptr<lpcserver::CLpcServer> m_lpc;
     QThreadPool m_pool;
     QProcess *m_process = nullptr;
+    qint64 m_pid = 0;
     QTimer m_initTimer;
     QTimer m_killTimer;
+    QTimer m_restartTimer;
+    QTimer m_shutdownGuard;
     QElapsedTimer m_clock;
-    QDateTime m_processStart;
+    QElapsedTimer m_uptime;
+    RestartPolicy m_restartPolicy;
     QString m_error;
     QStringList m_notices;
     QString m_stopMethod;
     bool m_stopping = false;
     bool m_restartPending = false;
     bool m_initFinished = false;
+    bool m_shuttingDown = false;
+    bool m_shutDown = false;
     std::atomic<bool> m_connected{false};
     std::atomic<int> m_nextTicket{1};
+    std::mutex m_postedMutex;
+    std::vector<std::function<void()>> m_posted;
 };
 
 } // namespace clientframework

@@ -55,9 +55,20 @@ ShellWindow::ShellWindow(ComponentHost &host, QWidget *parent) : QMainWindow(par
     m_central = new QWidget(this);
     m_layout = new QVBoxLayout(m_central);
     m_layout->setContentsMargins(0, 0, 0, 0);
+    // What happened to the component stays above the page until the operator dismisses it,
+    // also after a restart has put the component's window back.
+    m_notice = new QLabel(m_central);
+    m_notice->setTextFormat(Qt::RichText);
+    m_notice->setWordWrap(true);
+    m_notice->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    m_notice->setContentsMargins(12, 8, 12, 8);
+    m_notice->setStyleSheet(QStringLiteral("QLabel { background: #fff4ce; color: #3b2f00; }"));
+    m_notice->hide();
+    connect(m_notice, &QLabel::linkActivated, m_notice, &QLabel::hide);
+    m_layout->addWidget(m_notice);
     m_placeholder = new QLabel(QStringLiteral("Starting the visitor component…"), m_central);
     m_placeholder->setAlignment(Qt::AlignCenter);
-    m_layout->addWidget(m_placeholder);
+    m_layout->addWidget(m_placeholder, 1);
     setCentralWidget(m_central);
 
     m_state = new QLabel(this);
@@ -91,23 +102,15 @@ ShellWindow::ShellWindow(ComponentHost &host, QWidget *parent) : QMainWindow(par
     connect(&m_host, &ComponentHost::notificationHandled, this, [this](const QString &type, bool forwarded) {
         addCallLine(QStringLiteral("→ %1 %2").arg(type, forwarded ? QStringLiteral("[sent]") : QStringLiteral("[not subscribed]")));
     });
-    connect(&m_host, &ComponentHost::componentExited, this, [this](int code, bool crashed, const QString &dump) {
+    connect(&m_host, &ComponentHost::componentExited, this, [this]() {
         releaseEmbeddedWindow();
         m_windowId = 0;
-        updateStatus();
-        if (m_closing) {
-            close();
-            return;
-        }
         m_placeholder->setText(QStringLiteral("The visitor component is not running."));
-        m_placeholder->show();
-        if (crashed || code != 0) {
-            offerRestart(QStringLiteral("The component %1 (exit code %2).%3")
-                             .arg(crashed ? QStringLiteral("crashed") : QStringLiteral("ended"))
-                             .arg(code)
-                             .arg(dump.isEmpty() ? QString() : QStringLiteral("\nCrash dump: %1").arg(dump)));
-        }
+        updateStatus();
     });
+    connect(&m_host, &ComponentHost::componentFailure, this,
+            [this](const QString &text) { showNotice(text); });
+    connect(&m_host, &ComponentHost::shutDown, this, &QWidget::close);
     connect(&m_host, &ComponentHost::initTimedOut, this, [this]() {
         offerRestart(QStringLiteral("The component did not finish starting in time."));
     });
@@ -295,17 +298,25 @@ void ShellWindow::releaseEmbeddedWindow()
 
 void ShellWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_host.isComponentRunning()) {
-        // Close once the component has gone (it is killed after the stop time-out).
+    releaseEmbeddedWindow();
+    if (!m_host.isShutDown()) {
+        // Closes for real once the host has closed (or, after the stop time-out, killed) the
+        // component: shutDown calls close() again.
+        if (m_host.isComponentRunning())
+            m_placeholder->setText(QStringLiteral("Closing the visitor component…"));
         m_closing = true;
-        releaseEmbeddedWindow();
-        m_placeholder->setText(QStringLiteral("Closing the visitor component…"));
-        m_host.stopComponent(QStringLiteral("componentUninit"));
+        m_host.shutdown();
         event->ignore();
         return;
     }
-    releaseEmbeddedWindow();
     event->accept();
+}
+
+void ShellWindow::showNotice(const QString &text)
+{
+    m_notice->setText(text.toHtmlEscaped() +
+                      QStringLiteral(" &nbsp;<a href=\"dismiss\">Dismiss</a>"));
+    m_notice->show();
 }
 
 void ShellWindow::addCallLine(const QString &text)

@@ -39,10 +39,12 @@ private:
     void runControl(const QString &title, const std::function<quint32()> &operation);
     QString pick(const QString &what, const QString &title);
     void offerRestart(const QString &text);
+    void showNotice(const QString &text);
 
     ComponentHost &m_host;
     QWidget *m_central = nullptr;
     QVBoxLayout *m_layout = nullptr;
+    QLabel *m_notice = nullptr;
     QLabel *m_placeholder = nullptr;
     QLabel *m_state = nullptr;
     QLabel *m_calls = nullptr;

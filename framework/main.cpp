@@ -6,6 +6,7 @@
 #include "HostOptions.h"
 #include "ScriptRunner.h"
 #include "ShellWindow.h"
+#include "SignalWatcher.h"
 
 #include <comm_methodlib/UserDataPath.h>
 
@@ -15,6 +16,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -37,6 +39,8 @@ int main(int argc, char **argv)
     std::unique_ptr<QCoreApplication> app(isHeadless(argc, argv) ? new QCoreApplication(argc, argv)
                                                                  : new QApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("ClientFramework"));
+    // Early, so that a SIGTERM during the start waits for the event loop instead of killing us.
+    clientframework::SignalWatcher signalWatcher({SIGTERM, SIGINT});
 
     clientframework::HostOptions options;
     QString message;
@@ -61,8 +65,14 @@ int main(int argc, char **argv)
     for (const QString &notice : host.notices())
         std::fprintf(stderr, "ClientFramework: %s\n", qUtf8Printable(notice));
 
-    int scriptResult = 0;
+    // The host ends through shutdown() alone, so that every way out (window closed, script
+    // done, SIGTERM/SIGINT) closes the component in order first.
+    int exitCode = 0;
+    QObject::connect(&host, &clientframework::ComponentHost::shutDown, &host,
+                     [&exitCode]() { QCoreApplication::exit(exitCode); });
+
     std::unique_ptr<clientframework::ScriptRunner> runner;
+    bool scriptDone = false;
     if (!options.script.isEmpty()) {
         runner = std::make_unique<clientframework::ScriptRunner>(host);
         if (!runner->loadFile(options.script)) {
@@ -72,16 +82,11 @@ int main(int argc, char **argv)
         QObject::connect(runner.get(), &clientframework::ScriptRunner::stepStarted, &host,
                          [](int, const QString &text) { std::fprintf(stderr, "script: %s\n", qUtf8Printable(text)); });
         QObject::connect(runner.get(), &clientframework::ScriptRunner::finished, &host,
-                         [&host, &scriptResult](bool ok, const QString &text) {
+                         [&host, &exitCode, &scriptDone](bool ok, const QString &text) {
                              std::fprintf(stderr, "script: %s\n", qUtf8Printable(text));
-                             scriptResult = ok ? 0 : 1;
-                             if (!host.isComponentRunning()) {
-                                 QCoreApplication::exit(scriptResult);
-                                 return;
-                             }
-                             QObject::connect(&host, &clientframework::ComponentHost::componentExited, &host,
-                                              [&scriptResult]() { QCoreApplication::exit(scriptResult); });
-                             host.stopComponent(QStringLiteral("componentUninit"));
+                             scriptDone = true;
+                             exitCode = ok ? 0 : 1;
+                             host.shutdown();
                          });
     }
 
@@ -93,14 +98,29 @@ int main(int argc, char **argv)
             QMessageBox::warning(shell.get(), QStringLiteral("Client framework"), host.notices().join(QStringLiteral("\n\n")));
     }
 
+    QObject::connect(&signalWatcher, &clientframework::SignalWatcher::received, &host,
+                     [&host, &shell, &runner, &scriptDone, &exitCode](int number) {
+                         LOG_INFO("Signal %d received: closing the host.", number);
+                         if (runner && !scriptDone) {
+                             std::fprintf(stderr, "script: interrupted by signal %d\n", number);
+                             scriptDone = true;
+                             exitCode = 1;
+                         }
+                         // The same way out as closing the window.
+                         if (shell)
+                             shell->close();
+                         else
+                             host.shutdown();
+                     });
+
     if (runner)
         runner->run();
     if (options.startComponent)
         QTimer::singleShot(0, &host, [&host]() { host.startComponent(); });
 
-    const int code = app->exec();
+    app->exec();
     if (shell)
         shell->releaseEmbeddedWindow();
-    LOG_INFO("ClientFramework exits with %d.", runner ? scriptResult : code);
-    return runner ? scriptResult : code;
+    LOG_INFO("ClientFramework exits with %d.", exitCode);
+    return exitCode;
 }

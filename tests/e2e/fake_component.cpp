@@ -1,7 +1,8 @@
 // A stand-in component for the host tests: registers, subscribes, reports "initFinish" and
 // answers window commands like the real one, and records what reaches it, one line each,
 // in the file $FAKE_LOG. $FAKE_MODE changes its behaviour:
-//   crash        write a dump into the dump folder after initFinish, then abort
+//   crash        write a dump into the dump folder after initFinish (named as the crash
+//                handler names them), then abort
 //   noinit       never report initFinish
 //   garbage      answer getWndHandle with text that is not JSON
 //   ignore-exit  ignore componentUninit / clientDisconnected
@@ -19,6 +20,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -139,6 +142,7 @@ int main()
         return 3;
     }
     lpcclient::SetInvokeCallBack(&onCall, nullptr);
+    record("pid " + std::to_string(::getpid()));
 
     std::string answer;
     send("/framework/v1/components/register", 1,
@@ -175,7 +179,12 @@ int main()
         if (root != nullptr) {
             const std::string dir = std::string(root) + "/VisitorManagement.C/dumps";
             std::system(("mkdir -p '" + dir + "'").c_str());
-            std::ofstream(dir + "/fake-crash.dmp") << "signal 6\n";
+            const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                std::chrono::system_clock::now().time_since_epoch())
+                                .count();
+            std::ofstream(dir + "/crash_" + std::to_string(ns) + "_" + std::to_string(::getpid()) +
+                          ".dmp")
+                << "signal 6\n";
         }
         std::abort();
     }

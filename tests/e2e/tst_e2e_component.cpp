@@ -1,12 +1,14 @@
 // Host and the real VisitorManagement.C, both headless (offscreen): registration and
 // subscriptions, the window handshake, notifications, the template URL, a user switch
-// without the editing permission, the stop command and a killed component.
+// without the editing permission, the stop command, and a crashing component restarted once
+// with its crash dump named.
 
 #include "HostTestSupport.h"
 
 #include <LPC_Server/LPCServerTypes.h>
 #include <ManagementServer/ManagementServer.h>
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
@@ -118,15 +120,31 @@ private slots:
         QCOMPARE(exited.at(0).at(1).toBool(), false);
     }
 
-    void aKilledComponentIsDetected()
+    void aCrashingComponentIsRestartedOnceWithItsDumpNamed()
     {
         QSignalSpy init(m_host.get(), &ComponentHost::initFinished);
         QVERIFY(m_host->startComponent());
         QVERIFY(init.wait(240000));
+        QSignalSpy failures(m_host.get(), &ComponentHost::componentFailure);
         QSignalSpy exited(m_host.get(), &ComponentHost::componentExited);
-        ::kill(static_cast<pid_t>(m_host->componentPid()), SIGKILL);
-        QVERIFY(exited.wait(60000));
+        const qint64 first = m_host->componentPid();
+        ::kill(static_cast<pid_t>(first), SIGSEGV);
+        QVERIFY(init.wait(240000));
+        QCOMPARE(exited.count(), 1);
         QCOMPARE(exited.at(0).at(1).toBool(), true);
+        // The component's crash handler wrote the dump; the operator's message names it.
+        const QString dump = exited.at(0).at(2).toString();
+        QVERIFY2(dump.endsWith(QStringLiteral("_%1.dmp").arg(first)), qPrintable(dump));
+        QVERIFY(QFileInfo::exists(dump));
+        QCOMPARE(failures.count(), 1);
+        QCOMPARE(failures.at(0).at(1).toBool(), true);
+        QVERIFY(failures.at(0).at(0).toString().contains(QStringLiteral("Crash dump: ") + dump));
+
+        ::kill(static_cast<pid_t>(m_host->componentPid()), SIGKILL);
+        QTRY_COMPARE_WITH_TIMEOUT(failures.count(), 2, 60000);
+        QCOMPARE(failures.at(1).at(1).toBool(), false);
+        QCoreApplication::processEvents();
+        QVERIFY(!m_host->isComponentRunning());
     }
 
     void theHeadlessScriptRunsAndExitsZero()

@@ -1,5 +1,6 @@
 // The host with a fake component process: start to shown window, notification filter,
-// stop and kill paths, crash and time-out reports, floods and damaged data files.
+// stop and kill paths, crash restarts and time-out reports, floods, damaged data files, and
+// the host program itself ended by signals.
 
 #include "HostTestSupport.h"
 #include "ScriptRunner.h"
@@ -12,11 +13,33 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <cerrno>
 #include <csignal>
+
+#include <unistd.h>
 
 using clientframework::ComponentHost;
 using clientframework::HostConfig;
 using clientframework::ScriptRunner;
+
+namespace {
+
+// The host program in a process group of its own, as a shell starts a foreground job.
+class GroupLeaderProcess : public QProcess
+{
+protected:
+    void setupChildProcess() override { ::setpgid(0, 0); }
+};
+
+bool processGone(qint64 pid)
+{
+    return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+} // namespace
 
 class HostProcessTest : public QObject
 {
@@ -35,6 +58,11 @@ private:
         return c;
     }
     QStringList fakeLines() const { return hosttest::readAll(m_fakeLog).split('\n', Qt::SkipEmptyParts); }
+    qint64 lastFakePid() const
+    {
+        const QStringList pids = fakeLines().filter(QRegularExpression(QStringLiteral("^pid ")));
+        return pids.isEmpty() ? 0 : pids.last().mid(4).toLongLong();
+    }
     // Starts the host and the fake, and waits for the shown main window.
     bool startShown(ComponentHost &host)
     {
@@ -120,28 +148,112 @@ private slots:
         QVERIFY(log.indexOf("The component did not exit within 1500 ms after \"componentUninit\"; killing it.") >= 0);
     }
 
-    void aKilledComponentIsDetected()
+    void startingAndStoppingLeaveTheEventLoopRunning()
+    {
+        ComponentHost host(fakeConfig());
+        QVERIFY(host.startServices());
+        QSignalSpy started(&host, &ComponentHost::componentStarted);
+        QSignalSpy shown(&host, &ComponentHost::windowShown);
+        QVERIFY(host.startComponent());
+        // The start is reported from the event loop, not waited for inside the call.
+        QCOMPARE(started.count(), 0);
+        QVERIFY(shown.wait(60000));
+        QCOMPARE(started.count(), 1);
+        QCOMPARE(started.at(0).at(0).toLongLong(), host.componentPid());
+
+        QSignalSpy exited(&host, &ComponentHost::componentExited);
+        host.stopComponent();
+        QCOMPARE(exited.count(), 0);
+        QVERIFY(host.isComponentRunning());
+        QVERIFY(exited.wait(30000));
+    }
+
+    void aProgramThatCannotBeExecutedIsReportedLater()
+    {
+        HostConfig config = fakeConfig();
+        config.componentProgram = m_box->dataDir.path() + QStringLiteral("/broken-component");
+        {
+            QFile file(config.componentProgram);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("#!/nonexistent/interpreter\n");
+            QVERIFY(file.setPermissions(file.permissions() | QFileDevice::ExeOwner));
+        }
+        ComponentHost host(config);
+        QVERIFY(host.startServices());
+        QSignalSpy failures(&host, &ComponentHost::componentFailure);
+        QSignalSpy started(&host, &ComponentHost::componentStarted);
+        QVERIFY(host.startComponent());
+        QVERIFY(failures.wait(30000));
+        QVERIFY(failures.at(0).at(0).toString().contains(QStringLiteral("could not be started")));
+        QCOMPARE(failures.at(0).at(1).toBool(), false);
+        QCOMPARE(started.count(), 0);
+        QVERIFY(!host.isComponentRunning());
+        // Nothing of the failed start is left that would keep a shutdown waiting.
+        QSignalSpy down(&host, &ComponentHost::shutDown);
+        host.shutdown();
+        QVERIFY(down.wait(10000));
+    }
+
+    void aKilledComponentIsRestartedOnceThenLeftStopped()
     {
         ComponentHost host(fakeConfig());
         QVERIFY(startShown(host));
         QSignalSpy exited(&host, &ComponentHost::componentExited);
-        QSignalSpy errors(&host, &ComponentHost::errorMessage);
-        ::kill(static_cast<pid_t>(host.componentPid()), SIGKILL);
-        QVERIFY(exited.wait(30000));
+        QSignalSpy failures(&host, &ComponentHost::componentFailure);
+        QSignalSpy shown(&host, &ComponentHost::windowShown);
+        const qint64 first = host.componentPid();
+        ::kill(static_cast<pid_t>(first), SIGKILL);
+        QVERIFY(shown.wait(60000));
+        QCOMPARE(exited.count(), 1);
         QCOMPARE(exited.at(0).at(1).toBool(), true);
-        QVERIFY(!errors.isEmpty());
+        QCOMPARE(failures.count(), 1);
+        QCOMPARE(failures.at(0).at(1).toBool(), true);
+        QVERIFY(failures.at(0).at(0).toString().contains(QStringLiteral("signal 9, killed")));
+        const qint64 second = host.componentPid();
+        QVERIFY(second > 0 && second != first);
+        QCOMPARE(host.router().subscriptions().size(), std::size_t(44));
+
+        ::kill(static_cast<pid_t>(second), SIGKILL);
+        QTRY_COMPARE_WITH_TIMEOUT(failures.count(), 2, 30000);
+        QCOMPARE(failures.at(1).at(1).toBool(), false);
+        QVERIFY(failures.at(1).at(0).toString().contains(QStringLiteral("left stopped")));
+        QCoreApplication::processEvents();
         QVERIFY(!host.isComponentRunning());
+
+        // The operator's own start gets the automatic restart back.
+        QVERIFY(host.startComponent());
+        QVERIFY(shown.wait(60000));
+        ::kill(static_cast<pid_t>(host.componentPid()), SIGKILL);
+        QTRY_COMPARE_WITH_TIMEOUT(failures.count(), 3, 30000);
+        QCOMPARE(failures.at(2).at(1).toBool(), true);
+        QTRY_COMPARE_WITH_TIMEOUT(shown.count(), 3, 60000);
     }
 
-    void aCrashReportsTheDump()
+    void aComponentCrashingAtEveryStartStopsAfterOneRestart()
     {
         ComponentHost host(fakeConfig(QStringLiteral("crash")));
+        QSignalSpy started(&host, &ComponentHost::componentStarted);
         QSignalSpy exited(&host, &ComponentHost::componentExited);
+        QSignalSpy failures(&host, &ComponentHost::componentFailure);
         QVERIFY(host.startServices());
         QVERIFY(host.startComponent());
-        QVERIFY(exited.wait(60000));
-        QCOMPARE(exited.at(0).at(1).toBool(), true);
-        QVERIFY(exited.at(0).at(2).toString().endsWith(QStringLiteral("fake-crash.dmp")));
+        QTRY_COMPARE_WITH_TIMEOUT(failures.count(), 2, 60000);
+        QCoreApplication::processEvents();
+        QCOMPARE(started.count(), 2);
+        QCOMPARE(exited.count(), 2);
+        QVERIFY(!host.isComponentRunning());
+        for (int i = 0; i < 2; ++i) {
+            // Each report names the dump of the process that died, not an older one.
+            const QString dump = exited.at(i).at(2).toString();
+            const qint64 pid = started.at(i).at(0).toLongLong();
+            QVERIFY2(dump.endsWith(QStringLiteral("_%1.dmp").arg(pid)), qPrintable(dump));
+            QVERIFY(QFileInfo::exists(dump));
+            QVERIFY(
+                failures.at(i).at(0).toString().contains(QStringLiteral("Crash dump: ") + dump));
+            QVERIFY(failures.at(i).at(0).toString().contains(QStringLiteral("signal 6, aborted")));
+        }
+        QCOMPARE(failures.at(0).at(1).toBool(), true);
+        QCOMPARE(failures.at(1).at(1).toBool(), false);
     }
 
     void noInitFinishTimesOut()
@@ -263,6 +375,51 @@ private slots:
         QVERIFY(failed.wait(10000));
         QCOMPARE(failed.at(0).at(0).toBool(), false);
         QVERIFY(failed.at(0).at(1).toString().contains(QStringLiteral("line 1")));
+    }
+
+    void aSignalClosesTheComponentBeforeTheHostEnds_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::addColumn<bool>("toGroup");
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("SIGTERM") << int(SIGTERM) << false << QString();
+        QTest::newRow("SIGINT") << int(SIGINT) << false << QString();
+        // Ctrl+C in a terminal: the whole foreground group gets SIGINT.
+        QTest::newRow("Ctrl+C") << int(SIGINT) << true << QString();
+        QTest::newRow("component ignores the close")
+            << int(SIGTERM) << false << QStringLiteral("ignore-exit");
+    }
+    void aSignalClosesTheComponentBeforeTheHostEnds()
+    {
+        QFETCH(int, signalNumber);
+        QFETCH(bool, toGroup);
+        QFETCH(QString, mode);
+        GroupLeaderProcess host;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("FAKE_LOG"), m_fakeLog);
+        if (!mode.isEmpty())
+            env.insert(QStringLiteral("FAKE_MODE"), mode);
+        host.setProcessEnvironment(env);
+        host.setProcessChannelMode(QProcess::ForwardedChannels);
+        QSignalSpy finished(&host, qOverload<int, QProcess::ExitStatus>(&QProcess::finished));
+        host.start(QStringLiteral(HOST_PROGRAM),
+                   {QStringLiteral("--headless"), QStringLiteral("--data-root"), m_box->dataRoot(),
+                    QStringLiteral("--component"), QStringLiteral(FAKE_COMPONENT)});
+        QTRY_VERIFY_WITH_TIMEOUT(fakeLines().contains(QStringLiteral("call showWnd")), 60000);
+        const qint64 component = lastFakePid();
+        QVERIFY(component > 0);
+
+        const pid_t target = static_cast<pid_t>(toGroup ? -host.processId() : host.processId());
+        QCOMPARE(::kill(target, signalNumber), 0);
+        // Bounded by the host's stop time-out (10 s) before it kills the component.
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(host.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(host.exitCode(), 0);
+        const QStringList lines = fakeLines();
+        QVERIFY(lines.contains(QStringLiteral("call componentUninit")));
+        QCOMPARE(lines.contains(QStringLiteral("exit")), mode.isEmpty());
+        // The host collected it before it ended: an orphan would still be there.
+        QVERIFY(processGone(component));
     }
 
     void badScriptsAreRefusedBeforeRunning()
