@@ -196,16 +196,26 @@ bool ComponentHost::openServer()
             LOG_ERROR("%s", qUtf8Printable(m_error));
             return false;
         }
-        const QString aside = DataRootSetup::keepAside(path);
+        const bool damaged = m_server->openFoundDamage();
+        const QString reason = QString::fromStdString(m_server->openError());
+        // The write-ahead log belongs to the damaged file: left behind, SQLite could replay it
+        // into the new database.
+        const QString aside =
+            DataRootSetup::keepAside(path, {QStringLiteral("-wal"), QStringLiteral("-shm")});
         if (aside.isEmpty() || !m_server->open(path.toStdString())) {
             m_error = QStringLiteral("The server database %1 cannot be opened%2.")
                           .arg(path, aside.isEmpty() ? QStringLiteral(" and cannot be moved aside") : QString());
             LOG_ERROR("%s", qUtf8Printable(m_error));
             return false;
         }
-        m_notices << QStringLiteral("The server database %1 could not be opened; it was kept as %2 and a new "
-                                    "demo site was created.")
-                         .arg(path, aside);
+        m_notices
+            << QStringLiteral(
+                   "The server database %1 %2 (%3); it was kept as %4 and a new demo site was "
+                   "created.")
+                   .arg(path,
+                        damaged ? QStringLiteral("is damaged")
+                                : QStringLiteral("could not be opened"),
+                        reason, aside);
     }
     return true;
 }

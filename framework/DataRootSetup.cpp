@@ -37,7 +37,7 @@ QString DataRootSetup::componentDumpPath() const
     return m_root + QLatin1Char('/') + QLatin1String(kComponentName) + QStringLiteral("/dumps/");
 }
 
-QString DataRootSetup::keepAside(const QString &path)
+QString DataRootSetup::keepAside(const QString &path, const QStringList &companionSuffixes)
 {
     const QString target =
         path + QStringLiteral(".corrupt-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -49,6 +49,13 @@ QString DataRootSetup::keepAside(const QString &path)
         return QString();
     }
     LOG_WARN("Kept unreadable file [%s] as [%s].", qUtf8Printable(path), qUtf8Printable(candidate));
+    for (const QString &suffix : companionSuffixes) {
+        if (QFileInfo::exists(path + suffix) && !QFile::rename(path + suffix, candidate + suffix)) {
+            // Never leave it next to the new file it does not belong to.
+            LOG_ERROR("Could not move [%s] aside; removing it.", qUtf8Printable(path + suffix));
+            QFile::remove(path + suffix);
+        }
+    }
     return candidate;
 }
 

@@ -24,8 +24,9 @@ public:
     /// Creates the folders and makes sure DESetup.xml exists and decrypts. False with
     /// error() when the root or the file cannot be written.
     bool prepareDESetup();
-    /// Moves a file aside (see above); returns the new path, empty on failure.
-    static QString keepAside(const QString &path);
+    /// Moves a file aside (see above); returns the new path, empty on failure. Companion
+    /// files (path + suffix, such as a database's "-wal") that exist move along with it.
+    static QString keepAside(const QString &path, const QStringList &companionSuffixes = {});
 
     QString error() const { return m_error; }
     /// Messages an operator should read (files kept aside, first start).

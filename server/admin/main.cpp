@@ -15,17 +15,19 @@ namespace {
 
 int usage(std::FILE *out = stderr, int code = 2)
 {
-    std::fprintf(out,
-                 "usage: visitor-server-admin [--db FILE] COMMAND [ARGS]\n"
-                 "  FILE defaults to $QORVA_SERVER_DB, else ./visitor-server.db\n"
-                 "commands:\n"
-                 "  list appointments|records|groups|devices|persons|doors|areas\n"
-                 "  seed [APPOINTMENTS [RECORDS]]   site on first use, plus bulk visitor data\n"
-                 "  reset                           delete everything and seed the site again\n"
-                 "  check-in CODE | check-out CODE  by reservation code\n"
-                 "  remove-device GUID\n"
-                 "  rename-area GUID NAME | rename-door GUID NAME\n"
-                 "  device-fail GUID on|off | device-online GUID on|off\n");
+    std::fprintf(
+        out,
+        "usage: visitor-server-admin [--db FILE] COMMAND [ARGS]\n"
+        "  FILE defaults to $QORVA_SERVER_DB, else ./visitor-server.db\n"
+        "commands:\n"
+        "  list appointments|records|groups|devices|persons|doors|areas\n"
+        "  seed [APPOINTMENTS [RECORDS]]   site on first use, plus bulk visitor data\n"
+        "  reset                           delete everything and seed the site again\n"
+        "  check-in CODE | check-out CODE  by reservation code\n"
+        "  remove-device GUID\n"
+        "  rename-area GUID NAME | rename-door GUID NAME\n"
+        "  device-fail GUID on|off | device-online GUID on|off\n"
+        "exit status: 0 done, 1 failed, 2 bad arguments, 3 damaged database (left as it is)\n");
     return code;
 }
 
@@ -108,7 +110,15 @@ int main(int argc, char **argv)
         return usage();
     qorvaserver::CManagementServer server;
     if (!server.open(db)) {
-        std::fprintf(stderr, "cannot open server database %s\n", db.c_str());
+        // The tool never repairs or replaces a damaged file: the host keeps it aside on its
+        // next start, or the operator restores a copy.
+        if (server.openFoundDamage()) {
+            std::fprintf(stderr, "server database %s is damaged: %s\n", db.c_str(),
+                         server.openError().c_str());
+            return 3;
+        }
+        std::fprintf(stderr, "cannot open server database %s: %s\n", db.c_str(),
+                     server.openError().c_str());
         return 1;
     }
     const std::string &cmd = args[0];

@@ -116,22 +116,73 @@ CDatabase::~CDatabase()
 bool CDatabase::open(const std::string &path)
 {
     close();
+    m_openError.clear();
+    m_damaged = false;
     const int rc = sqlite3_open_v2(path.c_str(), &m_db,
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
                                    nullptr);
     if (rc != SQLITE_OK) {
+        m_openError = m_db != nullptr ? sqlite3_errmsg(m_db) : "out of memory";
         LOG_ERROR("Failed to open the server database [%s]: %s.", path.c_str(),
-                  m_db != nullptr ? sqlite3_errmsg(m_db) : "out of memory");
+                  m_openError.c_str());
         close();
         return false;
     }
     sqlite3_busy_timeout(m_db, 5000);
     // A file that is not a database fails here rather than on the first request.
     if (!exec("PRAGMA foreign_keys = ON; PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL;")) {
+        m_openError = lastError();
+        close();
+        return false;
+    }
+    // A file with a valid header but broken pages opens fine and fails (or, worse, answers
+    // with half the rows) only when a request reaches the broken page: look at every page now.
+    const std::string problems = pageProblems();
+    if (!problems.empty()) {
+        m_openError = problems;
+        m_damaged = true;
+        LOG_ERROR("The server database [%s] is damaged: %s.", path.c_str(), problems.c_str());
         close();
         return false;
     }
     return true;
+}
+
+std::string CDatabase::pageProblems()
+{
+    // A few findings are enough to tell the operator; the full list can be long.
+    sqlite3_stmt *stmt = nullptr;
+    if (sqlite3_prepare_v2(m_db, "PRAGMA quick_check(5)", -1, &stmt, nullptr) != SQLITE_OK)
+        return sqlite3_errmsg(m_db);
+    std::string problems;
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        const unsigned char *text = sqlite3_column_text(stmt, 0);
+        std::string row = text != nullptr ? reinterpret_cast<const char *>(text) : "";
+        if (row == "ok")
+            continue;
+        // One line for the log and the operator: findings come as lines under a heading.
+        static const std::string heading = "*** in database main ***";
+        if (row.compare(0, heading.size(), heading) == 0)
+            row.erase(0, heading.size());
+        std::string line;
+        for (const char c : row) {
+            if (c != '\n')
+                line += c;
+            else if (!line.empty() && line.back() != ' ')
+                line += "; ";
+        }
+        row = line;
+        if (row.empty())
+            continue;
+        if (!problems.empty())
+            problems += "; ";
+        problems += row;
+    }
+    if (rc != SQLITE_DONE && problems.empty())
+        problems = sqlite3_errmsg(m_db);
+    sqlite3_finalize(stmt);
+    return problems;
 }
 
 void CDatabase::close()

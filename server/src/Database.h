@@ -65,8 +65,13 @@ public:
     CDatabase(const CDatabase &) = delete;
     CDatabase &operator=(const CDatabase &) = delete;
 
-    /// Opens (creating) the file; false with the reason logged.
+    /// Opens (creating) the file and checks its pages; false with the reason logged and in
+    /// openError(). A file that opens but fails the check is closed again: damaged() tells.
     bool open(const std::string &path);
+    /// Why the last open() failed; empty after a good one.
+    const std::string &openError() const { return m_openError; }
+    /// The last open() failed because the file is damaged (not merely unreadable).
+    bool damaged() const { return m_damaged; }
     void close();
     bool isOpen() const { return m_db != nullptr; }
     /// Runs one or more statements without parameters; false on error (logged).
@@ -79,7 +84,12 @@ public:
     std::string lastError() const;
 
 private:
+    /// Empty when the page check passes, otherwise what it found.
+    std::string pageProblems();
+
     sqlite3 *m_db = nullptr;
+    std::string m_openError;
+    bool m_damaged = false;
 };
 
 } // namespace qorvaserver

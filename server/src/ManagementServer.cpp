@@ -47,6 +47,8 @@ struct CManagementServer::Impl
 {
     std::mutex dbMutex; // one request at a time against the connection
     CDatabase db;
+    std::string openError; // why the last open failed
+    bool openDamaged = false;
     std::mutex sinkMutex;
     NotificationSink sink;
 
@@ -222,7 +224,15 @@ bool CManagementServer::open(const std::string &databasePath)
 {
     std::lock_guard<std::mutex> lock(m_impl->dbMutex);
     CDatabase &db = m_impl->db;
-    if (!db.open(databasePath) || !CSchema::migrate(db)) {
+    m_impl->openError.clear();
+    m_impl->openDamaged = false;
+    if (!db.open(databasePath)) {
+        m_impl->openError = db.openError();
+        m_impl->openDamaged = db.damaged();
+        return false;
+    }
+    if (!CSchema::migrate(db)) {
+        m_impl->openError = "its tables cannot be brought up to date: " + db.lastError();
         db.close();
         return false;
     }
@@ -230,12 +240,25 @@ bool CManagementServer::open(const std::string &databasePath)
         CDatabase::Transaction tx(db);
         if (!tx.active() || !CSiteSeeder::seedSite(db) || !tx.commit()) {
             LOG_ERROR("Failed to seed the server database [%s].", databasePath.c_str());
+            m_impl->openError = "the demo site cannot be written: " + db.lastError();
             db.close();
             return false;
         }
         LOG_INFO("Server database [%s] seeded with the demo site.", databasePath.c_str());
     }
     return true;
+}
+
+std::string CManagementServer::openError() const
+{
+    std::lock_guard<std::mutex> lock(m_impl->dbMutex);
+    return m_impl->openError;
+}
+
+bool CManagementServer::openFoundDamage() const
+{
+    std::lock_guard<std::mutex> lock(m_impl->dbMutex);
+    return m_impl->openDamaged;
 }
 
 void CManagementServer::close()

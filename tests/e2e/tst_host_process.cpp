@@ -18,6 +18,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <random>
 
 #include <unistd.h>
 
@@ -335,6 +336,45 @@ private slots:
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), junk);
         QVERIFY(QFileInfo::exists(path));
+    }
+
+    void aServerDatabaseWithDamagedPagesIsKeptAsideAndTheOperatorTold()
+    {
+        const QString path = m_box->dataRoot() + QStringLiteral("/Server/server.db");
+        {
+            ComponentHost first(fakeConfig());
+            QVERIFY2(first.startServices(), qPrintable(first.error()));
+            QVERIFY(first.notices().isEmpty());
+        }
+        QByteArray noise(4096, '\0');
+        std::mt19937 random(4096);
+        for (char &c : noise)
+            c = static_cast<char>(random() & 0xff);
+        QByteArray damaged;
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.seek(4096));
+            QCOMPARE(file.write(noise), qint64(noise.size()));
+            QVERIFY(file.seek(0));
+            damaged = file.readAll();
+        }
+
+        ComponentHost host(fakeConfig());
+        QVERIFY2(host.startServices(), qPrintable(host.error()));
+        QCOMPARE(host.notices().size(), 1);
+        QVERIFY2(host.notices().first().contains(QStringLiteral("is damaged")),
+                 qPrintable(host.notices().first()));
+        const QStringList aside =
+            QDir(QFileInfo(path).absolutePath())
+                .entryList({QStringLiteral("server.db.corrupt-*")}, QDir::Files);
+        QCOMPARE(aside.size(), 1);
+        QVERIFY(host.notices().first().contains(aside.first()));
+        QFile kept(QFileInfo(path).absolutePath() + QLatin1Char('/') + aside.first());
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QVERIFY(kept.readAll() == damaged);
+        // The new site answers.
+        QVERIFY(host.server()->list(QStringLiteral("areas").toStdString()).size() > 1);
     }
 
     void aScriptDrivesTheHostAndFailsOnABadCheck()

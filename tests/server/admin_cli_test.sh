@@ -24,4 +24,15 @@ done
 # A good command still works.
 "$tool" --db ok.db list areas >/dev/null || fail "list areas failed"
 [ -f ok.db ] || fail "list areas created no database"
-echo "admin tool arguments: ok"
+
+# Broken pages behind a valid header: reported with its own status, and the file left as it was.
+RANDOM=4096
+noise=""
+for _ in $(seq 4096); do printf -v byte %02x $((RANDOM % 256)); noise+="\\x$byte"; done
+printf "$noise" | dd of=ok.db bs=4096 seek=1 conv=notrunc status=none
+before="$(md5sum < ok.db)"
+"$tool" --db ok.db list areas >/dev/null 2>"$dir/err"; rc=$?
+[ "$rc" -eq 3 ] || fail "a damaged database exited $rc, not 3"
+grep -q 'is damaged' "$dir/err" || fail "no damage report: $(cat "$dir/err")"
+[ "$(md5sum < ok.db)" = "$before" ] || fail "the damaged file was changed"
+echo "admin tool arguments and damaged database: ok"

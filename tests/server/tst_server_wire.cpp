@@ -7,6 +7,10 @@
 
 #include <cjson/cJSON.h>
 
+#include <fstream>
+#include <iterator>
+#include <random>
+
 using namespace servertest;
 using protocol::routes::MethodDelete;
 using protocol::routes::MethodGet;
@@ -123,6 +127,53 @@ TEST_F(ServerWireTest, ResetReseedsAndClearsVisitorData)
     EXPECT_EQ(personsAfter.size(), personsBefore.size());
     EXPECT_NE(personsAfter.at(1).at(0), personsBefore.at(1).at(0)) << "fresh ids";
     EXPECT_TRUE(server->list("no such table").empty());
+}
+
+namespace {
+
+std::string readFile(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+} // namespace
+
+// A valid header with broken pages opens without complaint at the SQLite level; only the
+// page check at open tells, and the file is left exactly as it was for a later rescue.
+TEST_F(ServerWireTest, DamagedPagesAreFoundAtOpenAndTheFileIsLeftAlone)
+{
+    stopServer();
+    const auto size = std::filesystem::file_size(dbPath());
+    ASSERT_GE(size, 4u * 4096u);
+    std::mt19937 random(20261206);
+    // The first table's root page, and one in the middle of the file.
+    for (const std::uintmax_t offset : {std::uintmax_t(4096), (size / 4096 / 2) * 4096}) {
+        std::string noise(4096, '\0');
+        for (char &c : noise)
+            c = static_cast<char>(random() & 0xff);
+        {
+            std::fstream file(dbPath(), std::ios::binary | std::ios::in | std::ios::out);
+            file.seekp(static_cast<std::streamoff>(offset));
+            file.write(noise.data(), static_cast<std::streamsize>(noise.size()));
+        }
+        const std::string damaged = readFile(dbPath());
+        qorvaserver::CManagementServer reopened;
+        EXPECT_FALSE(reopened.open(dbPath())) << "offset " << offset;
+        EXPECT_TRUE(reopened.openFoundDamage());
+        EXPECT_FALSE(reopened.openError().empty());
+        EXPECT_EQ(reopened.openError().find('\n'), std::string::npos)
+            << "one line for the operator";
+        EXPECT_FALSE(reopened.isOpen());
+        EXPECT_EQ(readFile(dbPath()), damaged) << "nothing written into the damaged file";
+    }
+    // A good file afterwards clears what the failed open reported.
+    std::filesystem::remove(dbPath());
+    qorvaserver::CManagementServer fresh;
+    ASSERT_TRUE(fresh.open(dbPath()));
+    EXPECT_FALSE(fresh.openFoundDamage());
+    EXPECT_TRUE(fresh.openError().empty());
+    startServer();
 }
 
 TEST(ServerOpen, RefusesAFileThatIsNoDatabase)

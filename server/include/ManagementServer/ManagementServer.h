@@ -48,8 +48,13 @@ public:
     CManagementServer &operator=(const CManagementServer &) = delete;
 
     /// Opens or creates the database, migrates its schema and seeds the site into an empty
-    /// one. False (logged) when the file cannot be used.
+    /// one. False (logged) when the file cannot be used, also when it opens but its pages
+    /// fail the integrity check.
     bool open(const std::string &databasePath);
+    /// Why the last open() failed, for the operator; empty after a good one.
+    std::string openError() const;
+    /// The last open() failed because the file is damaged.
+    bool openFoundDamage() const;
     void close();
     bool isOpen() const;
     void setNotificationSink(NotificationSink sink);
