@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 #include <QHash>
-#include <QReadLocker>
-#include <QReadWriteLock>
-#include <QWriteLocker>
+
+#include <mutex>
+#include <shared_mutex>
 
 namespace UiDataController {
 
@@ -12,7 +12,8 @@ namespace {
 
 struct ErrorTable
 {
-    QReadWriteLock lock;
+    // std::shared_mutex rather than QReadWriteLock: race checkers see its hand-over.
+    std::shared_mutex lock;
     QHash<quint64, QString> texts;
 
     ErrorTable()
@@ -73,7 +74,7 @@ QString CErrorInfoMgr::GetErrorMessageByCode(int module, int code)
         return QCoreApplication::translate("CErrorInfoMgr", "Succeeded.");
     QString source;
     {
-        QReadLocker lock(&table().lock);
+        std::shared_lock<std::shared_mutex> lock(table().lock);
         source = table().texts.value(ErrorTable::key(module, code));
     }
     if (source.isEmpty())
@@ -95,13 +96,13 @@ QString CErrorInfoMgr::GetErrorInfoByCode(int module, int code)
 
 void CErrorInfoMgr::registerErrorText(int module, int code, const QString &text)
 {
-    QWriteLocker lock(&table().lock);
+    std::unique_lock<std::shared_mutex> lock(table().lock);
     table().texts.insert(ErrorTable::key(module, code), text);
 }
 
 bool CErrorInfoMgr::hasErrorText(int module, int code)
 {
-    QReadLocker lock(&table().lock);
+    std::shared_lock<std::shared_mutex> lock(table().lock);
     return table().texts.contains(ErrorTable::key(module, code));
 }
 

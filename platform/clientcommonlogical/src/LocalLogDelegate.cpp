@@ -6,9 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutex>
 #include <QSet>
 #include <QThreadPool>
+
+#include <mutex>
 
 namespace clientcommonlogical {
 
@@ -62,7 +63,8 @@ QString unescape(const QString &text)
 
 struct CLocalLogDelegate::Impl
 {
-    mutable QMutex mutex;
+    // std::mutex rather than QMutex: race checkers see its hand-over to the writer thread.
+    mutable std::mutex mutex;
     QString directory = CLocalLogDelegate::defaultDirectory();
     QSet<QString> reportedFailures;
     QThreadPool writer;
@@ -91,13 +93,13 @@ QString CLocalLogDelegate::defaultDirectory()
 
 void CLocalLogDelegate::setDirectory(const QString &directory)
 {
-    QMutexLocker lock(&d->mutex);
+    std::lock_guard<std::mutex> lock(d->mutex);
     d->directory = directory;
 }
 
 QString CLocalLogDelegate::directory() const
 {
-    QMutexLocker lock(&d->mutex);
+    std::lock_guard<std::mutex> lock(d->mutex);
     return d->directory;
 }
 
@@ -119,7 +121,7 @@ void CLocalLogDelegate::append(const LocalLogRecord &record)
             if (file.write(bytes) == bytes.size())
                 return;
         }
-        QMutexLocker lock(&impl->mutex);
+        std::lock_guard<std::mutex> lock(impl->mutex);
         if (!impl->reportedFailures.contains(path)) {
             impl->reportedFailures.insert(path);
             LOG_ERROR("Failed to write the local operation log [%s].", qUtf8Printable(path));
