@@ -62,6 +62,8 @@ public:
     void shutdown();
     /// shutDown was emitted.
     bool isShutDown() const { return m_shutDown; }
+    /// shutdown() was called: no more starts or restarts.
+    bool isShuttingDown() const { return m_shuttingDown; }
     /// Starting or running.
     bool isComponentRunning() const;
     bool isComponentConnected() const;

@@ -240,7 +240,7 @@ void ShellWindow::runControl(const QString &title, const std::function<quint32()
 
 void ShellWindow::offerRestart(const QString &text)
 {
-    if (m_closing)
+    if (m_host.isShuttingDown())
         return;
     const auto answer = QMessageBox::warning(this, QStringLiteral("Visitor component"),
                                              text + QStringLiteral("\n\nRestart the component?"),
@@ -304,7 +304,6 @@ void ShellWindow::closeEvent(QCloseEvent *event)
         // component: shutDown calls close() again.
         if (m_host.isComponentRunning())
             m_placeholder->setText(QStringLiteral("Closing the visitor component…"));
-        m_closing = true;
         m_host.shutdown();
         event->ignore();
         return;

@@ -53,7 +53,6 @@ private:
     qint64 m_windowId = 0;
     QStringList m_lastCalls;
     QString m_operator = QStringLiteral("admin");
-    bool m_closing = false;
 };
 
 } // namespace clientframework
