@@ -77,7 +77,7 @@ private slots:
     void init()
     {
         m_box = std::make_unique<hosttest::HostSandbox>();
-        m_fakeLog = m_box->dataDir.path() + QStringLiteral("/fake.log");
+        m_fakeLog = m_box->dataDir->path() + QStringLiteral("/fake.log");
     }
     void cleanup() { m_box.reset(); }
 
@@ -172,7 +172,7 @@ private slots:
     void aProgramThatCannotBeExecutedIsReportedLater()
     {
         HostConfig config = fakeConfig();
-        config.componentProgram = m_box->dataDir.path() + QStringLiteral("/broken-component");
+        config.componentProgram = m_box->dataDir->path() + QStringLiteral("/broken-component");
         {
             QFile file(config.componentProgram);
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -300,7 +300,7 @@ private slots:
     void aMissingProgramIsReported()
     {
         HostConfig config = fakeConfig();
-        config.componentProgram = m_box->dataDir.path() + QStringLiteral("/no-such-component");
+        config.componentProgram = m_box->dataDir->path() + QStringLiteral("/no-such-component");
         ComponentHost host(config);
         QVERIFY(host.startServices());
         QSignalSpy errors(&host, &ComponentHost::errorMessage);
