@@ -73,6 +73,12 @@ public:
     /// "showWnd".
     void openWindow(const QString &name, int type = 0);
 
+    /// The LPC call of a method as the framework sends it: headers "url" "", "method" and
+    /// "protocol" "lpc"; body the request envelope {"method"[, "data"]}, where dataJson is
+    /// the request record's JSON object text (empty: no data).
+    static lpcserver::OutgoingCall methodCall(const QString &method,
+                                              const QString &dataJson = QString());
+
     /// Calls the component with an LPC method; data is the request record's JSON object
     /// text or empty. Returns a ticket reported again by callFinished.
     int callComponent(const QString &method, const QString &dataJson = QString());
