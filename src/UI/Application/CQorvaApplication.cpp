@@ -9,6 +9,7 @@
 #include <Logical/Communication/Cmd/LpcCmdHandler.h>
 #include <Logical/Communication/LpcInterface/LpcInterface.h>
 #include <UI/AppRscManager/AppRscManager.h>
+#include <UI/UiDriver/UiDriver.h>
 #include <UI/Window/Common/ErrorTexts.h>
 
 #include <JSONStruct/LPC/LPCCommonJSONStruct.h>
@@ -155,6 +156,8 @@ bool CQorvaApplication::initLogical()
     // answers (errors included) and the window, and the failure is in the log.
     // Failed backend calls show words from the first page on.
     registerErrorTexts();
+    // Scenarios drive the window through a test-only method, refused unless asked for.
+    CUiDriver::install(CUiDriver::enabledByEnvironment());
     if (initBase())
         LOG_INFO("initBase Success.");
     else
