@@ -472,13 +472,16 @@ void ComponentHost::onInitFinish()
         openWindow(QStringLiteral("VisitorApplication"));
 }
 
-int ComponentHost::startCall(const QString &method, const std::map<std::string, std::string> &headers,
-                             const std::string &body, std::function<void(const QString &, const QString &)> done)
+int ComponentHost::startCall(const QString &method,
+                             const std::map<std::string, std::string> &headers,
+                             const std::string &body,
+                             std::function<void(const QString &, const QString &)> done,
+                             int timeoutMs)
 {
     const int ticket = m_nextTicket++;
     lpcserver::CLpcServer *lpc = m_lpc.get();
     const std::string identity = m_config.componentIdentity.toStdString();
-    const int timeout = m_config.callTimeoutMs;
+    const int timeout = timeoutMs > 0 ? timeoutMs : m_config.callTimeoutMs;
     // The destructor waits for the pool before anything of this object goes.
     m_pool.start([this, lpc, identity, timeout, headers, body, ticket, method, done]() {
         lpcserver::OutgoingCall call;
@@ -498,11 +501,16 @@ int ComponentHost::startCall(const QString &method, const std::map<std::string, 
     return ticket;
 }
 
-int ComponentHost::callComponent(const QString &method, const QString &dataJson)
+int ComponentHost::callComponent(const QString &method, const QString &dataJson, int timeoutMs)
 {
     LOG_INFO("Calling the component: \"%s\".", qUtf8Printable(method));
     const lpcserver::OutgoingCall call = methodCall(method, dataJson);
-    return startCall(method, call.headers, call.body, nullptr);
+    return startCall(method, call.headers, call.body, nullptr, timeoutMs);
+}
+
+void ComponentHost::enableUiDriver()
+{
+    m_config.extraEnvironment.insert(QStringLiteral("QORVA_UI_DRIVER"), QStringLiteral("1"));
 }
 
 int ComponentHost::sendHttp(const QString &url, int methodCode, const QString &body)
