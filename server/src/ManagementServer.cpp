@@ -16,6 +16,7 @@
 
 #include <Base/Log.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <exception>
@@ -51,6 +52,7 @@ struct CManagementServer::Impl
     bool openDamaged = false;
     std::mutex sinkMutex;
     NotificationSink sink;
+    std::atomic<SettingsFault> settingsFault{SettingsFault::None};
 
     std::mutex queueMutex;
     std::condition_variable queueChanged;
@@ -158,7 +160,10 @@ struct CManagementServer::Impl
         case RouteId::GetBasicSetting:
             return CAppointmentHandler::getSettings(db);
         case RouteId::SetBasicSetting:
-            return CAppointmentHandler::setSettings(db, node);
+            if (settingsFault == SettingsFault::RefuseSaves)
+                return HandlerResult::fail(ErrStorageFailed);
+            return CAppointmentHandler::setSettings(db, node,
+                                                    settingsFault != SettingsFault::DropReasons);
         case RouteId::FindPersonByOther:
             return CDirectoryHandler::findPersons(db, node);
         case RouteId::GetAccessGroups:
@@ -444,6 +449,11 @@ std::uint32_t CManagementServer::setDeviceOnline(const std::string &deviceGuid, 
             return ErrStorageFailed;
         return m_impl->db.changes() == 0 ? static_cast<std::uint32_t>(ErrNotFound) : 0u;
     });
+}
+
+void CManagementServer::setSettingsFault(SettingsFault fault)
+{
+    m_impl->settingsFault = fault;
 }
 
 std::uint32_t CManagementServer::reset()
