@@ -33,7 +33,9 @@
 //   ui type PATH TEXT               replace the text of an edit key by key
 //   ui key PATH KEY                 Return, Enter, Escape, Tab, Space, Backspace, Delete, Up, Down
 //   ui select PATH ITEM-TEXT        choose a combo box item
-//   ui tick PATH [ROW] [on|off]     a check box, or the check box of a table row
+//   ui tick PATH [ROW [COLUMN]] [on|off]
+//                                   a check box, or the check box of a table row (the
+//                                   first one, or the one in COLUMN)
 //   ui select-row PATH ROW          make a table row current and selected
 //   ui click-cell PATH ROW COLUMN   click a cell (on its clickable icon when it has one)
 //   ui double-click-cell PATH ROW COLUMN
