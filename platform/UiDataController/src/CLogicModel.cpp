@@ -102,10 +102,8 @@ void CLogicModel::reload()
 
 void CLogicModel::fill(const std::vector<qorva7310::GroupAreaInfo> &areas)
 {
-    // Whole subtrees are built off the model and inserted at once: one insertion per
-    // load instead of one per node.
-    QList<QStandardItem *> rows;
-    rows.reserve(static_cast<int>(areas.size()));
+    // Each area is built off the model and inserted with its elements: one insertion
+    // per area instead of one per node.
     for (const qorva7310::GroupAreaInfo &area : areas) {
         QStandardItem *item = newAreaItem(area);
         if (m_param.iShowElement != 0) {
@@ -116,9 +114,10 @@ void CLogicModel::fill(const std::vector<qorva7310::GroupAreaInfo> &areas)
             item->appendRows(children);
             areaElementsChanged(item);
         }
-        rows.push_back(item);
+        // appendRow, not appendRows: only a single-row insertion hands the model down to
+        // the grandchildren (Qt 5.15).
+        appendRow(item);
     }
-    invisibleRootItem()->appendRows(rows);
 }
 
 void CLogicModel::itemChanged(qorva7310::DataKind kind, const std::string &id)

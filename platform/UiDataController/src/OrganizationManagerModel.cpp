@@ -68,8 +68,8 @@ void OrganizationManagerModel::reload()
 void OrganizationManagerModel::fill(const std::vector<OrganizationInfo> &orgs,
                                     const std::vector<PersonInfo> &persons)
 {
-    // The tree is built off the model (parents come first) and its roots inserted at
-    // once: one insertion per load instead of one per node.
+    // The tree is built off the model (parents come first) and each root inserted with
+    // its subtree: one insertion per root instead of one per node.
     QList<QStandardItem *> roots;
     for (const OrganizationInfo &org : orgs) {
         QStandardItem *item = newOrganizationItem(org);
@@ -83,7 +83,10 @@ void OrganizationManagerModel::fill(const std::vector<OrganizationInfo> &orgs,
         if (QStandardItem *org = m_orgItems.value(fromStd(person.orgId)))
             org->appendRow(newPersonItem(person));
     }
-    invisibleRootItem()->appendRows(roots);
+    // appendRow, not appendRows: only a single-row insertion hands the model down to
+    // the grandchildren (Qt 5.15).
+    for (QStandardItem *root : roots)
+        appendRow(root);
 }
 
 void OrganizationManagerModel::itemChanged(qorva7310::DataKind kind, const std::string &id)
@@ -145,10 +148,11 @@ void OrganizationManagerModel::syncPerson(const PersonInfo &person)
         org->insertRow(personRowFor(org, name, nullptr), newPersonItem(person));
         return;
     }
-    const bool moved = item->parent() != org || item->text() != name;
+    // A renamed person stays where it is (its node and the views' hold on it survive);
+    // one that changed organisation is taken out and put in again.
     setIfChanged(item, name, Qt::DisplayRole);
     setIfChanged(item, fromStd(person.orgId), OrganizationIdRole);
-    if (moved)
+    if (item->parent() != org)
         moveItem(item, org, personRowFor(org, name, item));
 }
 

@@ -3,7 +3,8 @@
 // Organisation nodes: NodeTypeRole 1, OrganizationIdRole, OrganizationNameRole and the
 // name as display text; their sub-organisations (by sequence) come before their persons
 // (by name). Person nodes: NodeTypeRole 2, PersonGuidRole, OrganizationIdRole, the name
-// as display text and a person icon. GUI thread only.
+// as display text and a person icon. A renamed node keeps its place; a node that changes
+// parent is taken out and put in again. GUI thread only.
 
 #include <UiDataController/CDataItemModel.h>
 #include <UiDataController/ModelRoles.h>
