@@ -506,6 +506,19 @@ std::uint32_t CManagementServer::seedRecords(int count)
     });
 }
 
+std::uint32_t CManagementServer::seedLargeSite(const SiteSize &size)
+{
+    if (size.organizations < 1 || size.persons < 0 || size.areas < 1 || size.devices < 1 ||
+        size.doors < size.devices)
+        return ErrInvalidParameter;
+    return m_impl->control([&](Outbox &) -> std::uint32_t {
+        return CSiteSeeder::seedLargeSite(m_impl->db, size.organizations, size.persons, size.areas,
+                                          size.devices, size.doors)
+                   ? 0u
+                   : static_cast<std::uint32_t>(ErrStorageFailed);
+    });
+}
+
 bool CManagementServer::waitIdle(int timeoutMs)
 {
     std::unique_lock<std::mutex> lock(m_impl->queueMutex);

@@ -91,6 +91,22 @@ public:
     std::uint32_t seedAppointments(int count);
     /// Adds count visitor records (one transaction).
     std::uint32_t seedRecords(int count);
+
+    /// Size of a generated site; the defaults are the large site the load tests use.
+    struct SiteSize
+    {
+        int organizations = 200;
+        int persons = 2000;
+        int areas = 50;
+        int devices = 500;
+        int doors = 5000;
+    };
+    /// Replaces organisations, persons, devices, resource groups and doors by a generated
+    /// site of that size (one transaction; access-point groups lose their doors, visitor
+    /// data stays). Persons spread evenly over the organisations, doors over devices and
+    /// areas; every seventh device is offline. No notifications: it is a new site, not a
+    /// change of one. ErrInvalidParameter for counts below 1 (doors below devices).
+    std::uint32_t seedLargeSite(const SiteSize &size);
     /// Waits until queued permission downloads are done; false on time-out.
     bool waitIdle(int timeoutMs);
 
