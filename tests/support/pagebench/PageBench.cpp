@@ -28,6 +28,8 @@
 
 #include <QorvaGUIToolkit/TestHooks.h>
 
+#include <clientcommonlogical/IAbstractDeviceManager.h>
+#include <clientcommonlogical/IGroupManager.h>
 #include <clientcommonlogical/LocalLogDelegate.h>
 #include <clientcommonlogical/NotifyCenterManager.h>
 
@@ -253,6 +255,36 @@ void PageBench::stop()
     d->root.reset();
 }
 
+bool PageBench::reloadSharedManagers()
+{
+    // The window resource manager's group and device managers live as long as the
+    // process; each test's new site must reach them before the test starts.
+    struct ResetCounter : qorva7310::IDataChangeListener
+    {
+        std::atomic<int> resets{0};
+        void onItemChanged(qorva7310::DataKind, const std::string &) override {}
+        void onReset() override { ++resets; }
+    };
+    visitorclient::CAppRscManager &rsc = visitorclient::CAppRscManager::Instance();
+    const std::shared_ptr<qorva7310::IDataSource> managers[] = {rsc.getIGroupManager(),
+                                                                rsc.getIDeviceManager()};
+    ResetCounter counters[2];
+    for (int i = 0; i < 2; ++i) {
+        managers[i]->addChangeListener(&counters[i]);
+        managers[i]->refresh();
+    }
+    const bool loaded = waitUntil([&] {
+        for (int i = 0; i < 2; ++i) {
+            if (counters[i].resets == 0 || managers[i]->loadState() != qorva7310::LoadState::Loaded)
+                return false;
+        }
+        return true;
+    });
+    for (int i = 0; i < 2; ++i)
+        managers[i]->removeChangeListener(&counters[i]);
+    return loaded;
+}
+
 bool PageBench::beginTest(Site site)
 {
     m_error.clear();
@@ -275,6 +307,10 @@ bool PageBench::beginTest(Site site)
     d->server->setNotificationSink(
         [this](const qorvaserver::ServerNotification &n) { d->forward(n); });
     d->router->setServer(d->server.get());
+    if (!reloadSharedManagers()) {
+        m_error = QStringLiteral("the shared group and device managers did not load the new site");
+        return false;
+    }
 
     UiDataController::CLocalLogManager::Instance().delegate()->setDirectory(
         d->testDir->filePath(QStringLiteral("oplog")));
