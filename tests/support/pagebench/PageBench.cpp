@@ -258,31 +258,20 @@ void PageBench::stop()
 bool PageBench::reloadSharedManagers()
 {
     // The window resource manager's group and device managers live as long as the
-    // process; each test's new site must reach them before the test starts.
-    struct ResetCounter : qorva7310::IDataChangeListener
-    {
-        std::atomic<int> resets{0};
-        void onItemChanged(qorva7310::DataKind, const std::string &) override {}
-        void onReset() override { ++resets; }
-    };
+    // process; each test's new site must reach them before the test starts. After
+    // refresh() they report "loaded" only once a load that began after it has ended.
     visitorclient::CAppRscManager &rsc = visitorclient::CAppRscManager::Instance();
     const std::shared_ptr<qorva7310::IDataSource> managers[] = {rsc.getIGroupManager(),
                                                                 rsc.getIDeviceManager()};
-    ResetCounter counters[2];
-    for (int i = 0; i < 2; ++i) {
-        managers[i]->addChangeListener(&counters[i]);
-        managers[i]->refresh();
-    }
-    const bool loaded = waitUntil([&] {
-        for (int i = 0; i < 2; ++i) {
-            if (counters[i].resets == 0 || managers[i]->loadState() != qorva7310::LoadState::Loaded)
+    for (const auto &manager : managers)
+        manager->refresh();
+    return waitUntil([&] {
+        for (const auto &manager : managers) {
+            if (manager->loadState() != qorva7310::LoadState::Loaded)
                 return false;
         }
         return true;
     });
-    for (int i = 0; i < 2; ++i)
-        managers[i]->removeChangeListener(&counters[i]);
-    return loaded;
 }
 
 bool PageBench::beginTest(Site site)
