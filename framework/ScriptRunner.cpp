@@ -260,8 +260,13 @@ int ScriptRunner::execute(const Step &step)
         m_timeoutMs = qMax(1, a[0].toInt()) * 1000;
         return 1;
     }
-    if (verb == QLatin1String("start"))
+    if (verb == QLatin1String("start")) {
+        // What the previous component showed must not satisfy the waits on the new one
+        // (componentStarted may come only after the next step looked).
+        m_initFinished = false;
+        m_windowsShown.clear();
         return m_host.startComponent() ? 1 : (m_error = QStringLiteral("component did not start"), -1);
+    }
     if (verb == QLatin1String("wait")) {
         static const QStringList kinds{"initFinish", "window", "request", "subscriptions", "exit", "crash"};
         if (!kinds.contains(a[0])) {
@@ -329,7 +334,21 @@ int ScriptRunner::execute(const Step &step)
         else if (op == QLatin1String("online-device"))
             m_lastControl =
                 server->setDeviceOnline(resolveGuid("devices", a.value(1)).toStdString(), true);
-        else {
+        else if (op == QLatin1String("settings-fault")) {
+            using Fault = qorvaserver::CManagementServer::SettingsFault;
+            static const QMap<QString, Fault> faults{
+                {QStringLiteral("none"), Fault::None},
+                {QStringLiteral("refuse-saves"), Fault::RefuseSaves},
+                {QStringLiteral("drop-reasons"), Fault::DropReasons}};
+            if (!faults.contains(a.value(1))) {
+                m_error = QStringLiteral(
+                              "line %1: settings-fault takes none, refuse-saves or drop-reasons")
+                              .arg(step.line);
+                return -1;
+            }
+            server->setSettingsFault(faults.value(a.value(1)));
+            m_lastControl = 0;
+        } else {
             m_error = QStringLiteral("line %1: unknown control operation \"%2\"").arg(step.line).arg(op);
             return -1;
         }

@@ -11,7 +11,7 @@
 //   notify TYPE [JSON]              server notification (forwarded only when subscribed)
 //   control checkin CODE | checkout CODE | remove-device GUID|first | rename-group GUID|first NAME
 //           | rename-door GUID|first NAME | fail-device GUID|first | offline-device GUID|first
-//           | online-device GUID|first
+//           | online-device GUID|first | settings-fault none|refuse-saves|drop-reasons
 //   switch-user INDEX               0 "admin", 1 "guard" (no function 9)
 //   expect reply-ok | reply-contains TEXT | forwarded yes|no | control-ok | subscriptions N
 //          | registered-url URL | registered-method NAME
@@ -44,6 +44,7 @@
 //   ui page-size PATH ROWS          choose a paged table's page size
 //   ui answer confirm|reject        answer the question open now, else the next one
 //   ui wait rows PATH N | text PATH TEXT | enabled PATH yes|no | visible PATH yes|no
+//           | checked PATH [ROW COLUMN] yes|no      a check box, or a table cell's box
 //   ui wait dialog | idle           a dialog is open | no wait dialog is open
 //   ui expect notice|tooltip|warning|question|wait TEXT
 //                                   shown since the last acting step, containing TEXT

@@ -487,6 +487,45 @@ StepOutcome type(const QStringList &args)
     });
 }
 
+// wait checked PATH [ROW COLUMN] yes|no: a check box, or the check box of a table cell.
+StepOutcome waitChecked(const QString &path, const QStringList &rest)
+{
+    bool on = false;
+    if ((rest.size() != 1 && rest.size() != 3) || !parseYesNo(rest.last(), &on))
+        return StepOutcome::failed(QStringLiteral("wait checked PATH [ROW COLUMN] yes|no"));
+    const QString row = rest.size() == 3 ? rest[0] : QString();
+    const int column = rest.size() == 3 ? rest[1].toInt() - 1 : -1;
+    return StepOutcome::until([path, row, column, on]() -> QString {
+        QString error;
+        QWidget *widget = findWidget(path, &error);
+        if (widget == nullptr)
+            return error;
+        bool now = false;
+        if (row.isEmpty()) {
+            auto *box = qobject_cast<QAbstractButton *>(widget);
+            if (box == nullptr || !box->isCheckable())
+                return QStringLiteral("%1 to be a check box").arg(path);
+            now = box->isChecked();
+        } else {
+            QAbstractItemView *view = itemViewOf(widget);
+            if (view == nullptr)
+                return QStringLiteral("%1 to be a table").arg(path);
+            const QModelIndex cell = rowIndex(view, row, column, &error);
+            if (!cell.isValid())
+                return error;
+            now = cell.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+        }
+        return now == on
+                   ? QString()
+                   : QStringLiteral("%1%2 to be %3checked")
+                         .arg(path,
+                              row.isEmpty()
+                                  ? QString()
+                                  : QStringLiteral(" row %1 column %2").arg(row).arg(column + 1),
+                              on ? QString() : QStringLiteral("not "));
+    });
+}
+
 StepOutcome wait(const QStringList &args)
 {
     const QString what = args[0];
@@ -500,9 +539,11 @@ StepOutcome wait(const QStringList &args)
                        : QString();
         });
     if (args.size() < 3)
-        return StepOutcome::failed(
-            QStringLiteral("wait rows|text|enabled|visible PATH VALUE, or wait dialog|idle"));
+        return StepOutcome::failed(QStringLiteral(
+            "wait rows|text|enabled|visible|checked PATH VALUE, or wait dialog|idle"));
     const QString path = args[1];
+    if (what == QLatin1String("checked"))
+        return waitChecked(path, args.mid(2));
     const QString value = args.mid(2).join(QLatin1Char(' '));
     bool flag = false;
     if ((what == QLatin1String("enabled") || what == QLatin1String("visible")) &&
@@ -562,7 +603,7 @@ const std::vector<StepSpec> &stepTable()
         {"size", "WIDTH HEIGHT", 2, &size},
         {"tick", "PATH [ROW [COLUMN]] [on|off]", 1, &tick},
         {"type", "PATH TEXT", 2, &type},
-        {"wait", "rows|text|enabled|visible PATH VALUE | dialog | idle", 1, &wait},
+        {"wait", "rows|text|enabled|visible|checked PATH VALUE | dialog | idle", 1, &wait},
     };
     return table;
 }

@@ -237,6 +237,11 @@ private slots:
         second->setEnabled(false);
         QCOMPARE(call(QStringLiteral("tick Table 2 2 off")).message,
                  QStringLiteral("row 2 has no check box the operator can tick in column 2"));
+        QCOMPARE(call(QStringLiteral("wait checked Table 2 2 yes")).errorCode, 0);
+        const StepReply notYet = call(QStringLiteral("wait checked Table 2 1 yes"), 200);
+        QCOMPARE(notYet.errorCode, int(CUiDriver::StepFailed));
+        QVERIFY2(notYet.message.contains(QStringLiteral("Table row 2 column 1 to be checked")),
+                 qPrintable(notYet.message));
         QCOMPARE(call(QStringLiteral("wait rows Table 3")).errorCode, 0);
         m_model->removeRow(0);
         QCOMPARE(call(QStringLiteral("wait rows Table 2")).errorCode, 0);
