@@ -90,10 +90,21 @@ void BasicSettingWidget::buildForm()
     m_pFieldView->header()->setStretchLastSection(false);
     for (int column = 0; column < m_pModel->columnCount(); ++column)
         m_pFieldView->setColumnWidth(column, kColumnWidth);
-    // The page scrolls as a whole: the table shows all its rows.
+    // Table rows of the product's height (the delegate reads the size hint).
+    for (int row = 0; row < m_pModel->rowCount(); ++row) {
+        for (int column = 0; column < m_pModel->columnCount(); ++column)
+            m_pModel->item(row, column)->setSizeHint(QSize(kColumnWidth, kRowHeight));
+    }
+    // The page scrolls as a whole: the table shows all its rows, measured as styled.
+    m_pFieldView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pFieldView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pFieldView->ensurePolished();
+    m_pFieldView->header()->ensurePolished();
     const int frame = 2 * m_pFieldView->frameWidth();
+    const int rowHeight = qMax(kRowHeight, m_pFieldView->sizeHintForRow(0));
     m_pFieldView->setFixedSize(m_pModel->columnCount() * kColumnWidth + frame,
-                               (SettingModel::kRows + 1) * kRowHeight + frame);
+                               m_pFieldView->header()->sizeHint().height() +
+                                   SettingModel::kRows * rowHeight + frame);
 
     m_pReasonWidget = new VisitReasonWidget;
     m_pReasonsNotStoredLabel = new QLabel(tr("VisitReasonsNotStoredW8vRmd"));
@@ -182,6 +193,8 @@ void BasicSettingWidget::applyPermission()
     m_pReasonWidget->setPermission(m_bPermission);
     m_pDaySpinBox->setEnabled(m_bPermission);
     m_pModel->setPermission(m_bPermission);
+    // Dimmed as well, so that a guard sees at once that the boxes are not for ticking.
+    m_pFieldView->setEnabled(m_bPermission);
 }
 
 void BasicSettingWidget::onSave()
@@ -191,14 +204,7 @@ void BasicSettingWidget::onSave()
     if (!m_pReasonWidget->getReasons(data.vecVisitReasons) || data.vecVisitReasons.isEmpty())
         return;
     data.appointmentDay = m_pDaySpinBox->value();
-    if (!manager().setConfig(data)) {
-        emit signalResult(false);
-        return;
-    }
-    emit signalResult(true);
-    emit signalBasicSettingChanged(data);
-    UiDataController::CLocalLogManager::Instance().writeOtherLog(
-        kSaveLogType, tr("SaveVisitorParametersLogN4xPq"));
+    store(data, tr("SaveVisitorParametersLogN4xPq"));
 }
 
 void BasicSettingWidget::onDefault()
@@ -207,16 +213,20 @@ void BasicSettingWidget::onDefault()
     if (QorvaGUIToolkit::TipDialog::showMessageInfo(
             tr("DefaultValue"), tr("RestoreDefaultSettingsQuestionT6sLw"), this) != 1)
         return;
-    const BasicSettingData data = BasicSettings::defaultSettings();
+    if (store(BasicSettings::defaultSettings(), tr("RestoreVisitorParametersLogH2mKe")))
+        loadForm();
+}
+
+bool BasicSettingWidget::store(const BasicSettingData &data, const QString &logText)
+{
     if (!manager().setConfig(data)) {
         emit signalResult(false);
-        return;
+        return false;
     }
     emit signalResult(true);
     emit signalBasicSettingChanged(data);
-    UiDataController::CLocalLogManager::Instance().writeOtherLog(
-        kSaveLogType, tr("RestoreVisitorParametersLogH2mKe"));
-    loadForm();
+    UiDataController::CLocalLogManager::Instance().writeOtherLog(kSaveLogType, logText);
+    return true;
 }
 
 void BasicSettingWidget::onVisitReasonAdded()

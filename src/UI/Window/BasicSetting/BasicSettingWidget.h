@@ -60,6 +60,8 @@ private:
     void loadForm();
     void applyPermission();
     void showStorageState();
+    /// Saves through the manager; on success tells the other pages and logs logText.
+    bool store(const BasicSettingData &data, const QString &logText);
 
     bool m_bPermission = true;
     SettingModel *m_pModel = nullptr;

@@ -27,16 +27,6 @@ const Row kRowTable[SettingModel::kRows] = {
     {QT_TRANSLATE_NOOP("visitorclient::SettingModel", "Remark"), &Data::vecRemark},
 };
 
-// Always shown and required: the form cannot do without them.
-const Data::FieldMember kFixedFields[] = {&Data::vecName,
-                                          &Data::vecVisitExpectTime,
-                                          &Data::vecLeaveExpectTime,
-                                          &Data::vecVisitReason,
-                                          &Data::vecReceptionist,
-                                          &Data::vecOrganization,
-                                          &Data::vecAccessPointGroup,
-                                          &Data::vecAccompanyingPersonnelNumber};
-
 QStandardItem *checkItem(bool checked)
 {
     auto *item = new QStandardItem;
@@ -84,7 +74,7 @@ void SettingModel::setSettingData(const BasicSettingData &data)
 
 void SettingModel::getSettingData(BasicSettingData &data) const
 {
-    for (Data::FieldMember field : kFixedFields)
+    for (Data::FieldMember field : BasicSettings::fixedFields())
         data.*field = BasicSettings::fieldSetting(true, true, true);
     for (int row = 0; row < kRows; ++row) {
         const QStandardItem *required = item(row, RequiredColumn);

@@ -123,6 +123,19 @@ QVector<VisitReasonData> defaultReasons()
     return reasons;
 }
 
+const std::array<Data::FieldMember, 8> &fixedFields()
+{
+    static const std::array<Data::FieldMember, 8> fields{&Data::vecName,
+                                                         &Data::vecVisitExpectTime,
+                                                         &Data::vecLeaveExpectTime,
+                                                         &Data::vecVisitReason,
+                                                         &Data::vecReceptionist,
+                                                         &Data::vecOrganization,
+                                                         &Data::vecAccessPointGroup,
+                                                         &Data::vecAccompanyingPersonnelNumber};
+    return fields;
+}
+
 BasicSettingData defaultSettings()
 {
     BasicSettingData data;
@@ -131,10 +144,7 @@ BasicSettingData defaultSettings()
     const QVector<int> requiredOpen = fieldSetting(true, true, false);
     for (Data::FieldMember member : Data::fieldMembers())
         data.*member = optional;
-    for (Data::FieldMember member :
-         {&Data::vecName, &Data::vecVisitExpectTime, &Data::vecLeaveExpectTime,
-          &Data::vecVisitReason, &Data::vecReceptionist, &Data::vecOrganization,
-          &Data::vecAccessPointGroup, &Data::vecAccompanyingPersonnelNumber})
+    for (Data::FieldMember member : fixedFields())
         data.*member = fixed;
     data.vecPhone = requiredOpen;
     data.vecIdentityType = requiredOpen;

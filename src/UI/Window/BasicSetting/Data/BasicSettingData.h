@@ -67,6 +67,9 @@ constexpr int kMinBookingDays = 1;
 constexpr int kMaxBookingDays = 7;
 constexpr int kMaxVisitReasons = 16;
 
+/// The eight fields the form cannot do without: always shown and required.
+const std::array<BasicSettingData::FieldMember, 8> &fixedFields();
+
 /// [shown, required, locked] as 0/1 entries.
 QVector<int> fieldSetting(bool shown, bool required, bool locked);
 /// The list holds all three entries (shorter lists mean "no setting").
