@@ -3,7 +3,6 @@
 #include <LPC_Server/LPCServer.h>
 #include <ManagementServer/ManagementServer.h>
 
-#include <Base/GuidUtil.h>
 #include <Base/Log.h>
 
 #include <cjson/cJSON.h>
@@ -57,6 +56,14 @@ protected:
 };
 
 } // namespace
+
+lpcserver::OutgoingCall ComponentHost::methodCall(const QString &method, const QString &dataJson)
+{
+    lpcserver::OutgoingCall call;
+    call.headers = {{"url", ""}, {"method", method.toStdString()}, {"protocol", "lpc"}};
+    call.body = requestEnvelope(method, dataJson);
+    return call;
+}
 
 ComponentHost::ComponentHost(const HostConfig &config, QObject *parent)
     : QObject(parent), m_config(config), m_dataRoot(config.dataRoot)
@@ -331,9 +338,7 @@ void ComponentHost::stopComponent(const QString &method)
     if (m_process->state() == QProcess::Starting)
         return; // onProcessStarted() ends it
 
-    lpcserver::OutgoingCall call;
-    call.headers = {{"url", ""}, {"method", method.toStdString()}, {"protocol", "lpc"}};
-    call.body = requestEnvelope(method, QString());
+    const lpcserver::OutgoingCall call = methodCall(method);
     const lpcserver::CallResult result =
         m_lpc ? m_lpc->post(m_config.componentIdentity.toStdString(), call)
               : lpcserver::CallResult::NotRunning;
@@ -467,13 +472,16 @@ void ComponentHost::onInitFinish()
         openWindow(QStringLiteral("VisitorApplication"));
 }
 
-int ComponentHost::startCall(const QString &method, const std::map<std::string, std::string> &headers,
-                             const std::string &body, std::function<void(const QString &, const QString &)> done)
+int ComponentHost::startCall(const QString &method,
+                             const std::map<std::string, std::string> &headers,
+                             const std::string &body,
+                             std::function<void(const QString &, const QString &)> done,
+                             int timeoutMs)
 {
     const int ticket = m_nextTicket++;
     lpcserver::CLpcServer *lpc = m_lpc.get();
     const std::string identity = m_config.componentIdentity.toStdString();
-    const int timeout = m_config.callTimeoutMs;
+    const int timeout = timeoutMs > 0 ? timeoutMs : m_config.callTimeoutMs;
     // The destructor waits for the pool before anything of this object goes.
     m_pool.start([this, lpc, identity, timeout, headers, body, ticket, method, done]() {
         lpcserver::OutgoingCall call;
@@ -493,11 +501,16 @@ int ComponentHost::startCall(const QString &method, const std::map<std::string, 
     return ticket;
 }
 
-int ComponentHost::callComponent(const QString &method, const QString &dataJson)
+int ComponentHost::callComponent(const QString &method, const QString &dataJson, int timeoutMs)
 {
     LOG_INFO("Calling the component: \"%s\".", qUtf8Printable(method));
-    return startCall(method, {{"url", ""}, {"method", method.toStdString()}, {"protocol", "lpc"}},
-                     requestEnvelope(method, dataJson), nullptr);
+    const lpcserver::OutgoingCall call = methodCall(method, dataJson);
+    return startCall(method, call.headers, call.body, nullptr, timeoutMs);
+}
+
+void ComponentHost::enableUiDriver()
+{
+    m_config.extraEnvironment.insert(QStringLiteral("QORVA_UI_DRIVER"), QStringLiteral("1"));
 }
 
 int ComponentHost::sendHttp(const QString &url, int methodCode, const QString &body)
@@ -517,8 +530,8 @@ void ComponentHost::openWindow(const QString &name, int type)
     cJSON_AddNumberToObject(data.get(), "type", type);
     cJSON_AddStringToObject(data.get(), "id", name.toUtf8().constData());
     const QString dataJson = QString::fromStdString(printJson(data.get()));
-    startCall(QStringLiteral("getWndHandle"), {{"url", ""}, {"method", "getWndHandle"}, {"protocol", "lpc"}},
-              requestEnvelope(QStringLiteral("getWndHandle"), dataJson),
+    const lpcserver::OutgoingCall call = methodCall(QStringLiteral("getWndHandle"), dataJson);
+    startCall(QStringLiteral("getWndHandle"), call.headers, call.body,
               [this, name, type](const QString &result, const QString &body) {
                   onWindowIdAnswer(name, type, result, body);
               });
@@ -553,8 +566,9 @@ void ComponentHost::onWindowIdAnswer(const QString &name, int type, const QStrin
     JsonPtr show(cJSON_CreateObject());
     cJSON_AddNumberToObject(show.get(), "type", type);
     cJSON_AddStringToObject(show.get(), "id", name.toUtf8().constData());
-    startCall(QStringLiteral("showWnd"), {{"url", ""}, {"method", "showWnd"}, {"protocol", "lpc"}},
-              requestEnvelope(QStringLiteral("showWnd"), QString::fromStdString(printJson(show.get()))),
+    const lpcserver::OutgoingCall showCall =
+        methodCall(QStringLiteral("showWnd"), QString::fromStdString(printJson(show.get())));
+    startCall(QStringLiteral("showWnd"), showCall.headers, showCall.body,
               [this, name](const QString &showResult, const QString &) {
                   if (showResult != QLatin1String(lpcserver::toString(lpcserver::CallResult::Ok))) {
                       LOG_ERROR("showWnd for [%s] failed: %s.", qUtf8Printable(name), qUtf8Printable(showResult));
@@ -573,15 +587,8 @@ bool ComponentHost::forwardNotification(const QString &type, const QString &data
     if (!m_router.isSubscribed(typeText)) {
         LOG_INFO("Notification [%s] not forwarded: the component did not subscribe to it.", typeText.c_str());
     } else if (m_lpc) {
-        JsonPtr root(cJSON_CreateObject());
-        cJSON_AddStringToObject(root.get(), "guid", Base::GuidUtil::CreateGuid().c_str());
-        cJSON_AddStringToObject(root.get(), "type", typeText.c_str());
-        cJSON *data = cJSON_Parse(dataJson.toUtf8().constData());
-        cJSON_AddItemToObject(root.get(), "data", data != nullptr ? data : cJSON_CreateObject());
-        lpcserver::OutgoingCall call;
-        // An empty url marks it as no HTTP request; the protocol marks the notification.
-        call.headers = {{"url", ""}, {"protocol", "websocket"}};
-        call.body = printJson(root.get());
+        const lpcserver::OutgoingCall call =
+            RequestRouter::notificationCall(typeText, dataJson.toStdString());
         const lpcserver::CallResult result = m_lpc->post(m_config.componentIdentity.toStdString(), call);
         forwarded = result == lpcserver::CallResult::Ok;
         if (forwarded)

@@ -4,6 +4,7 @@
 
 #include <JSONStruct/Routes/Routes.h>
 
+#include <Base/GuidUtil.h>
 #include <Base/Log.h>
 
 #include <cjson/cJSON.h>
@@ -96,6 +97,23 @@ std::string RequestRouter::returnData(unsigned module, unsigned code, const std:
     std::string out = text != nullptr ? text : std::string();
     cJSON_free(text);
     return out;
+}
+
+lpcserver::OutgoingCall RequestRouter::notificationCall(const std::string &type,
+                                                        const std::string &dataJson)
+{
+    JsonPtr root(cJSON_CreateObject());
+    cJSON_AddStringToObject(root.get(), "guid", Base::GuidUtil::CreateGuid().c_str());
+    cJSON_AddStringToObject(root.get(), "type", type.c_str());
+    cJSON *data = cJSON_Parse(dataJson.c_str());
+    cJSON_AddItemToObject(root.get(), "data", data != nullptr ? data : cJSON_CreateObject());
+    char *text = cJSON_PrintUnformatted(root.get());
+    lpcserver::OutgoingCall call;
+    // An empty url marks it as no HTTP request; the protocol marks the notification.
+    call.headers = {{"url", ""}, {"protocol", "websocket"}};
+    call.body = text != nullptr ? text : std::string();
+    cJSON_free(text);
+    return call;
 }
 
 lpcserver::Message RequestRouter::json(const std::string &body) const

@@ -48,6 +48,13 @@ public:
     /// A ReturnData JSON text {"code","msg"[,"data"]}; dataJson is inserted as it is.
     static std::string returnData(unsigned module, unsigned code, const std::string &dataJson = std::string());
 
+    /// The call that carries a server notification to the component: headers "url" ""
+    /// and "protocol" "websocket", body a WebSocketNotifyData envelope {"guid","type",
+    /// "data"} with a fresh guid. A dataJson that does not parse travels as {}. Whether
+    /// the type may be sent at all is isSubscribed's business.
+    static lpcserver::OutgoingCall notificationCall(const std::string &type,
+                                                    const std::string &dataJson);
+
 private:
     lpcserver::Message answerHost(int routeId, const std::string &body);
     lpcserver::Message json(const std::string &body) const;

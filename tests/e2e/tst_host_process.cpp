@@ -417,6 +417,36 @@ private slots:
         QVERIFY(failed.at(0).at(1).toString().contains(QStringLiteral("line 1")));
     }
 
+    void uiStepsInterleaveWithServerStepsAndStopTheScriptWhenTheyFail()
+    {
+        ComponentHost host(fakeConfig());
+        QVERIFY(host.startServices());
+        ScriptRunner runner(host);
+        QVERIFY2(runner.load(QStringLiteral("timeout 60\n"
+                                            "start\n"
+                                            "wait window VisitorApplication\n"
+                                            "ui navigate VisitorsToRecordSSYbjbR\n"
+                                            "control rename-door first Side door\n"
+                                            "expect control-ok\n"
+                                            "ui wait rows Table 3\n"
+                                            "ui fail Nothing\n"
+                                            "ui never sent\n")),
+                 qPrintable(runner.error()));
+        QVERIFY(runner.usesUiSteps());
+        QSignalSpy done(&runner, &ScriptRunner::finished);
+        runner.run();
+        QVERIFY(done.wait(120000));
+        QCOMPARE(done.at(0).at(0).toBool(), false);
+        QCOMPARE(done.at(0).at(1).toString(),
+                 QStringLiteral("line 8: ui fail Nothing: no widget named Nothing"));
+        // In script order, to a component started with the driver on; nothing after the failure.
+        QCOMPARE(fakeLines().filter(QRegularExpression(QStringLiteral("^ui "))),
+                 QStringList({"ui navigate VisitorsToRecordSSYbjbR driver=1",
+                              "ui wait rows Table 3 driver=1", "ui fail Nothing driver=1"}));
+        QCOMPARE(host.server()->list("doors")[1][1], std::string("Side door"));
+        host.stopComponent();
+    }
+
     void aSignalClosesTheComponentBeforeTheHostEnds_data()
     {
         QTest::addColumn<int>("signalNumber");
