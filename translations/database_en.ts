@@ -32,4 +32,27 @@
         <translation>The saved text could not be loaded. The details are in the log.</translation>
     </message>
 </context>
+<context>
+    <name>ToolMenu</name>
+    <message>
+        <source>ToolMenuTitle</source>
+        <translation>Tool menu</translation>
+    </message>
+    <message>
+        <source>ToolMenuLoading</source>
+        <translation>Loading the resource groups…</translation>
+    </message>
+    <message>
+        <source>ToolMenuEmpty</source>
+        <translation>There are no resource groups.</translation>
+    </message>
+    <message>
+        <source>ToolMenuFailed</source>
+        <translation>The resource groups could not be loaded. The details are in the log.</translation>
+    </message>
+    <message>
+        <source>ToolMenuStale</source>
+        <translation>The resource groups could not be reloaded; the tree shows what was loaded before.</translation>
+    </message>
+</context>
 </TS>

@@ -32,4 +32,27 @@
         <translation>已保存的文本加载失败。详细信息请查看日志。</translation>
     </message>
 </context>
+<context>
+    <name>ToolMenu</name>
+    <message>
+        <source>ToolMenuTitle</source>
+        <translation>工具菜单</translation>
+    </message>
+    <message>
+        <source>ToolMenuLoading</source>
+        <translation>正在加载资源组…</translation>
+    </message>
+    <message>
+        <source>ToolMenuEmpty</source>
+        <translation>没有资源组。</translation>
+    </message>
+    <message>
+        <source>ToolMenuFailed</source>
+        <translation>资源组加载失败。详细信息请查看日志。</translation>
+    </message>
+    <message>
+        <source>ToolMenuStale</source>
+        <translation>资源组重新加载失败；列表显示的是之前加载的内容。</translation>
+    </message>
+</context>
 </TS>
