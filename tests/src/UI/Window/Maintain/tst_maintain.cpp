@@ -35,8 +35,7 @@ struct Form
           load(window.findChild<QPushButton *>(QStringLiteral("m_pLoadBtn"))),
           set(window.findChild<QPushButton *>(QStringLiteral("m_pSetBtn"))),
           status(window.findChild<QLabel *>(QStringLiteral("m_pStatusLabel")))
-    {
-    }
+    {}
     bool complete() const { return edit && load && set && status; }
 
     // Load and wait until the answer is in the field (the load runs off the GUI thread).
@@ -45,8 +44,11 @@ struct Form
         edit->setText(QStringLiteral("<pending>"));
         status->clear();
         QTest::mouseClick(load, Qt::LeftButton);
-        if (!QTest::qWaitFor([this] { return edit->text() != QLatin1String("<pending>") || !status->text().isEmpty(); },
-                             30000))
+        if (!QTest::qWaitFor(
+                [this] {
+                    return edit->text() != QLatin1String("<pending>") || !status->text().isEmpty();
+                },
+                30000))
             return QStringLiteral("<no answer>");
         return edit->text();
     }
@@ -77,7 +79,8 @@ void TestMaintain::initTestCase()
 {
     unsetenv("QORVA_DATA_ROOT");
     m_root = testsupport::makeTempDir(QStringLiteral("maintain"));
-    QVERIFY(comm_methodlib::CUserDataPath::Instance().init(m_root->path().toStdString(), "VisitorManagement.C"));
+    QVERIFY(comm_methodlib::CUserDataPath::Instance().init(m_root->path().toStdString(),
+                                                           "VisitorManagement.C"));
     visitorclient::registerComponentSchema();
 }
 
@@ -89,7 +92,8 @@ void TestMaintain::withoutDatabaseTheWindowSaysSo()
     Form form(window);
     QVERIFY(form.complete());
     QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
-    QCOMPARE(form.status->text(), QCoreApplication::translate("Maintain", "MaintainDatabaseUnavailable"));
+    QCOMPARE(form.status->text(),
+             QCoreApplication::translate("Maintain", "MaintainDatabaseUnavailable"));
     QVERIFY(!form.edit->isEnabled());
     QVERIFY(!form.load->isEnabled());
     QVERIFY(!form.set->isEnabled());
@@ -97,13 +101,15 @@ void TestMaintain::withoutDatabaseTheWindowSaysSo()
     window.onSetBtnClicked();
     window.onLoadBtnClicked();
     QVERIFY(!m_capture.contains("void TemplateSession::insert(const TemplateStruct&)"));
-    QVERIFY(!QFile::exists(QString::fromStdString(comm_method::componentDBFile(comm_method::kComponentDBName))));
+    QVERIFY(!QFile::exists(
+        QString::fromStdString(comm_method::componentDBFile(comm_method::kComponentDBName))));
 }
 
 void TestMaintain::setThenLoad()
 {
-    QVERIFY(comm_methodlib::DESetup::WriteFile(comm_methodlib::CUserDataPath::Instance().deSetupPath(),
-                                               comm_methodlib::DESetup::GenerateSegments()));
+    QVERIFY(
+        comm_methodlib::DESetup::WriteFile(comm_methodlib::CUserDataPath::Instance().deSetupPath(),
+                                           comm_methodlib::DESetup::GenerateSegments()));
     QVERIFY(comm_method::initComponentDBLogical({comm_method::kComponentDBName}));
 
     CMaintain window;
@@ -127,8 +133,8 @@ void TestMaintain::setThenLoad()
     CMaintain second;
     QCOMPARE(Form(second).loaded(), kLastText);
     Sqlite3DO::CSQLiteRows rows;
-    QVERIFY(visitorclient::CDatabaseConn::Instance().Query("SELECT Name FROM Template WHERE Name = ?1;",
-                                                           {"first text"}, rows));
+    QVERIFY(visitorclient::CDatabaseConn::Instance().Query(
+        "SELECT Name FROM Template WHERE Name = ?1;", {"first text"}, rows));
     QCOMPARE(rows.size(), std::size_t(1));
 }
 
@@ -137,19 +143,21 @@ void TestMaintain::failuresAreShownInWords()
     CMaintain window;
     Form form(window);
     QCOMPARE(form.loaded(), kLastText);
-    QVERIFY(visitorclient::CDatabaseConn::Instance().Execute("ALTER TABLE Template RENAME TO Moved;"));
+    QVERIFY(
+        visitorclient::CDatabaseConn::Instance().Execute("ALTER TABLE Template RENAME TO Moved;"));
 
     form.edit->setText(QStringLiteral("kept in the field"));
     QTest::mouseClick(form.set, Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(form.status->text(), QCoreApplication::translate("Maintain", "MaintainSaveFailed"),
-                              30000);
+    QTRY_COMPARE_WITH_TIMEOUT(form.status->text(),
+                              QCoreApplication::translate("Maintain", "MaintainSaveFailed"), 30000);
     QTest::mouseClick(form.load, Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(form.status->text(), QCoreApplication::translate("Maintain", "MaintainLoadFailed"),
-                              30000);
+    QTRY_COMPARE_WITH_TIMEOUT(form.status->text(),
+                              QCoreApplication::translate("Maintain", "MaintainLoadFailed"), 30000);
     QCOMPARE(form.edit->text(), QStringLiteral("kept in the field"));
     QVERIFY(m_capture.indexOf("void TemplateSession::insert(const TemplateStruct&)") >= 0);
 
-    QVERIFY(visitorclient::CDatabaseConn::Instance().Execute("ALTER TABLE Moved RENAME TO Template;"));
+    QVERIFY(
+        visitorclient::CDatabaseConn::Instance().Execute("ALTER TABLE Moved RENAME TO Template;"));
     QCOMPARE(form.loaded(), kLastText);
     QVERIFY(form.status->text().isEmpty());
 }
