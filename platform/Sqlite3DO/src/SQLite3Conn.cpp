@@ -127,6 +127,18 @@ struct CSQLite3Conn::Impl
         }
     }
 
+    bool endTxn(const char *sql, const char *what)
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!inTxn || txnOwner != std::this_thread::get_id()) {
+            setError(kErrorMisuse, std::string("no transaction of this thread to ") + what);
+            return false;
+        }
+        const bool ok = run(sql, CSQLiteParams(), nullptr);
+        endTxnIfFinished();
+        return ok;
+    }
+
     void close()
     {
         if (db) {
@@ -330,26 +342,12 @@ bool CSQLite3Conn::Begin()
 
 bool CSQLite3Conn::Commit()
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    if (!d->inTxn || d->txnOwner != std::this_thread::get_id()) {
-        d->setError(kErrorMisuse, "no transaction of this thread to commit");
-        return false;
-    }
-    const bool ok = d->run("COMMIT;", CSQLiteParams(), nullptr);
-    d->endTxnIfFinished();
-    return ok;
+    return d->endTxn("COMMIT;", "commit");
 }
 
 bool CSQLite3Conn::Rollback()
 {
-    std::lock_guard<std::mutex> lock(d->mutex);
-    if (!d->inTxn || d->txnOwner != std::this_thread::get_id()) {
-        d->setError(kErrorMisuse, "no transaction of this thread to roll back");
-        return false;
-    }
-    const bool ok = d->run("ROLLBACK;", CSQLiteParams(), nullptr);
-    d->endTxnIfFinished();
-    return ok;
+    return d->endTxn("ROLLBACK;", "roll back");
 }
 
 std::int64_t CSQLite3Conn::LastInsertRowId() const
