@@ -31,6 +31,14 @@
         <source>MaintainLoadFailed</source>
         <translation>The saved text could not be loaded. The details are in the log.</translation>
     </message>
+    <message>
+        <source>MaintainSaved</source>
+        <translation>Saved.</translation>
+    </message>
+    <message>
+        <source>MaintainDatabaseFailed</source>
+        <translation>The template database does not answer. The details are in the log.</translation>
+    </message>
 </context>
 <context>
     <name>ToolMenu</name>

@@ -31,6 +31,14 @@
         <source>MaintainLoadFailed</source>
         <translation>已保存的文本加载失败。详细信息请查看日志。</translation>
     </message>
+    <message>
+        <source>MaintainSaved</source>
+        <translation>已保存。</translation>
+    </message>
+    <message>
+        <source>MaintainDatabaseFailed</source>
+        <translation>模板数据库没有响应。详细信息请查看日志。</translation>
+    </message>
 </context>
 <context>
     <name>ToolMenu</name>

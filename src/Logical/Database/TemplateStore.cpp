@@ -39,11 +39,13 @@ void CTemplateStore::write(const QString &name, bool onlyIntoEmptyTable)
     const std::string utf8 = name.toStdString();
     m_worker.start([this, utf8, onlyIntoEmptyTable] {
         TemplateSession session;
-        if (onlyIntoEmptyTable)
+        if (onlyIntoEmptyTable) {
             session.seed(TemplateStruct{utf8});
-        else
+            emit signalSeeded(session.ok());
+        } else {
             session.insert(TemplateStruct{utf8});
-        emit signalInserted(session.ok());
+            emit signalInserted(session.ok());
+        }
     });
 }
 

@@ -22,13 +22,14 @@ public:
 
     /// Adds a row; signalInserted tells the outcome.
     void insert(const QString &name);
-    /// Adds a row only when the table has none; signalInserted tells the outcome.
+    /// Adds a row only when the table has none; signalSeeded tells the outcome.
     void seed(const QString &name);
     /// Reads the newest row; signalLoaded gives its name, or current when the table is empty.
     void loadNewest(const QString &current);
 
 signals:
     void signalInserted(bool ok);
+    void signalSeeded(bool ok);
     void signalLoaded(bool ok, const QString &name);
 
 private:

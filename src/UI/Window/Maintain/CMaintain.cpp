@@ -60,6 +60,7 @@ CMaintain::CMaintain(QWidget *parent) : QWidget(parent)
     }
     m_pStore = new CTemplateStore(this);
     connect(m_pStore, &CTemplateStore::signalInserted, this, &CMaintain::onInserted);
+    connect(m_pStore, &CTemplateStore::signalSeeded, this, &CMaintain::onSeeded);
     connect(m_pStore, &CTemplateStore::signalLoaded, this, &CMaintain::onLoaded);
     // A new database starts with a greeting, so that Load always has a text to show. Only
     // then: a greeting on every start would hide the text the operator set last time.
@@ -85,9 +86,15 @@ void CMaintain::onSetBtnClicked()
 void CMaintain::onInserted(bool ok)
 {
     if (ok)
-        showStatus(QString(), false);
+        showStatus(QCoreApplication::translate("Maintain", "MaintainSaved"), false);
     else
         showStatus(QCoreApplication::translate("Maintain", "MaintainSaveFailed"), true);
+}
+
+void CMaintain::onSeeded(bool ok)
+{
+    if (!ok)
+        showStatus(QCoreApplication::translate("Maintain", "MaintainDatabaseFailed"), true);
 }
 
 void CMaintain::onLoaded(bool ok, const QString &name)

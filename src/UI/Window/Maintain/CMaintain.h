@@ -26,6 +26,7 @@ public slots:
 
 private:
     void onInserted(bool ok);
+    void onSeeded(bool ok);
     void onLoaded(bool ok, const QString &name);
     void showStatus(const QString &text, bool error);
 

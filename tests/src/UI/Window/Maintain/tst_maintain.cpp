@@ -42,13 +42,8 @@ struct Form
     QString loaded()
     {
         edit->setText(QStringLiteral("<pending>"));
-        status->clear();
         QTest::mouseClick(load, Qt::LeftButton);
-        if (!QTest::qWaitFor(
-                [this] {
-                    return edit->text() != QLatin1String("<pending>") || !status->text().isEmpty();
-                },
-                30000))
+        if (!QTest::qWaitFor([this] { return edit->text() != QLatin1String("<pending>"); }, 30000))
             return QStringLiteral("<no answer>");
         return edit->text();
     }
@@ -123,6 +118,8 @@ void TestMaintain::setThenLoad()
     for (const QString &text : {QString(), QStringLiteral("first text"), kLastText}) {
         form.edit->setText(text);
         QTest::mouseClick(form.set, Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(form.status->text(),
+                                  QCoreApplication::translate("Maintain", "MaintainSaved"), 30000);
         QCOMPARE(form.loaded(), text);
         QVERIFY(form.status->text().isEmpty());
     }
