@@ -7,6 +7,7 @@ set(QORVA_UIDATA_SESSION_SOURCES
   include/UiDataController/LocalLogManager.h src/LocalLogManager.cpp
   include/UiDataController/ModelRoles.h
   src/DataChangeFeed.h src/DataChangeFeed.cpp
+  src/DataItem.h
   include/UiDataController/CDataItemModel.h src/CDataItemModel.cpp
   include/UiDataController/CLogicModel.h src/CLogicModel.cpp
   include/UiDataController/CCheckedGroupModel.h src/CCheckedGroupModel.cpp

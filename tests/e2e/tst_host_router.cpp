@@ -5,6 +5,8 @@
 
 #include <ManagementServer/ManagementServer.h>
 
+#include <testsupport/TempDir.h>
+
 #include <cjson/cJSON.h>
 #include <gtest/gtest.h>
 
@@ -23,17 +25,10 @@ class RouterTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/h12rtXXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_dir = pattern;
-        ASSERT_TRUE(m_server.open(m_dir + "/server.db"));
+        ASSERT_TRUE(m_server.open(testsupport::pathIn(*m_dir, QStringLiteral("server.db"))));
         m_router.setServer(&m_server);
     }
-    void TearDown() override
-    {
-        m_server.close();
-        std::system(("rm -rf '" + m_dir + "'").c_str());
-    }
+    void TearDown() override { m_server.close(); }
 
     lpcserver::Message send(const std::string &url, const std::string &method, const std::string &body = {})
     {
@@ -56,7 +51,7 @@ protected:
         return cJSON_IsString(node) ? node->valuestring : "<none>";
     }
 
-    std::string m_dir;
+    const std::unique_ptr<QTemporaryDir> m_dir = testsupport::makeTempDir(QStringLiteral("h12rt"));
     qorvaserver::CManagementServer m_server;
     RequestRouter m_router;
 };

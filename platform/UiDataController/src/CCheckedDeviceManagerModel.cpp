@@ -21,7 +21,7 @@ CCheckedDeviceManagerModel::~CCheckedDeviceManagerModel() = default;
 
 QModelIndex CCheckedDeviceManagerModel::GetDeviceIndexByDeviceID(const QString &deviceId) const
 {
-    const QStandardItem *item = m_deviceItems.value(deviceId);
+    const QStandardItem *item = find(m_deviceItems, deviceId.toStdString());
     return item != nullptr ? item->index() : QModelIndex();
 }
 
@@ -49,7 +49,7 @@ void CCheckedDeviceManagerModel::reload()
         ids.insert(device.id);
         syncDevice(device);
     }
-    removeUnlisted(m_deviceItems, ids, [this](const QString &id) { removeDevice(id); });
+    removeUnlisted(m_deviceItems, ids, [this](const std::string &id) { removeDevice(id); });
 }
 
 void CCheckedDeviceManagerModel::itemChanged(qorva7310::DataKind kind, const std::string &id)
@@ -60,13 +60,12 @@ void CCheckedDeviceManagerModel::itemChanged(qorva7310::DataKind kind, const std
     if (m_manager->getDevice(id, device) && listed(device))
         syncDevice(device);
     else
-        removeDevice(fromStd(id));
+        removeDevice(id);
 }
 
 void CCheckedDeviceManagerModel::syncDevice(const qorva7310::DeviceInfo &device)
 {
-    const QString id = fromStd(device.id);
-    if (QStandardItem *item = m_deviceItems.value(id)) {
+    if (QStandardItem *item = find(m_deviceItems, device.id)) {
         setDeviceData(item, device);
         return;
     }
@@ -75,16 +74,19 @@ void CCheckedDeviceManagerModel::syncDevice(const qorva7310::DeviceInfo &device)
                    (m_param.iCheckable != 0 ? Qt::ItemIsUserCheckable : Qt::NoItemFlags));
     if (m_param.iCheckable != 0)
         item->setCheckState(Qt::Unchecked);
-    item->setData(id, DeviceIdRole);
+    item->setData(fromStd(device.id), DeviceIdRole);
     setDeviceData(item, device);
-    m_deviceItems.insert(id, item);
+    m_deviceItems[device.id] = item;
     appendRow(item);
 }
 
-void CCheckedDeviceManagerModel::removeDevice(const QString &deviceId)
+void CCheckedDeviceManagerModel::removeDevice(const std::string &deviceId)
 {
-    if (QStandardItem *item = m_deviceItems.take(deviceId))
-        removeRow(item->row());
+    QStandardItem *item = find(m_deviceItems, deviceId);
+    if (item == nullptr)
+        return;
+    m_deviceItems.erase(deviceId);
+    removeRow(item->row());
 }
 
 void CCheckedDeviceManagerModel::setDeviceData(QStandardItem *item,

@@ -16,18 +16,26 @@ void CDataItemModel::startSync()
         return;
     m_pFeed = new CDataChangeFeed(m_source, this);
     connect(m_pFeed, &CDataChangeFeed::signalReset, this, [this] {
+        beginChanges();
         reload();
+        endChanges();
         emit signalDataUpdated();
     });
     connect(m_pFeed, &CDataChangeFeed::signalItemsChanged, this, &CDataItemModel::takeItems);
     reload();
 }
 
+void CDataItemModel::beginChanges() {}
+
+void CDataItemModel::endChanges() {}
+
 void CDataItemModel::takeItems(
     const std::vector<std::pair<qorva7310::DataKind, std::string>> &items)
 {
+    beginChanges();
     for (const auto &item : items)
         itemChanged(item.first, item.second);
+    endChanges();
     emit signalDataUpdated();
 }
 

@@ -1,5 +1,7 @@
 #include <UiDataController/CLogicModel.h>
 
+#include "DataItem.h"
+
 #include <unordered_set>
 
 namespace UiDataController {
@@ -8,7 +10,69 @@ namespace {
 // Display order of an area among its siblings; only the model reads it.
 constexpr int kAreaSequenceRole = Qt::UserRole + 659;
 
+bool sameElement(const qorva7310::GroupElementInfo &a, const qorva7310::GroupElementInfo &b)
+{
+    return a.id == b.id && a.name == b.name && a.areaId == b.areaId && a.deviceId == b.deviceId &&
+           a.doorNo == b.doorNo && a.online == b.online;
+}
+
 } // namespace
+
+class CLogicModel::CElementItem final : public CDataItem
+{
+public:
+    CElementItem(qorva7310::GroupElementInfo info, const CLogicModel &model)
+        : m_info(std::move(info)), m_model(model)
+    {}
+
+    int type() const override { return UserType + ElementIdRole; }
+
+    /// True when something differs; the caller tells the views. The identifier stays:
+    /// the model's index holds a view of it.
+    bool setInfo(const qorva7310::GroupElementInfo &info)
+    {
+        if (sameElement(info, m_info))
+            return false;
+        m_info.name = info.name;
+        m_info.areaId = info.areaId;
+        m_info.deviceId = info.deviceId;
+        m_info.doorNo = info.doorNo;
+        m_info.online = info.online;
+        return true;
+    }
+    void notifyViews() { changed(); }
+    const std::string &id() const { return m_info.id; }
+
+protected:
+    QVariant value(int role) const override
+    {
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return QString::fromStdString(m_info.name);
+        case Qt::DecorationRole:
+            return m_info.online ? m_model.m_onlineIcon : m_model.m_offlineIcon;
+        case NodeTypeRole:
+            return int(ElementNode);
+        case AreaIdRole:
+            return QString::fromStdString(m_info.areaId);
+        case ElementIdRole:
+            return QString::fromStdString(m_info.id);
+        case ElementOnlineRole:
+            return m_info.online;
+        case ElementNoRole:
+            return m_info.doorNo;
+        case DeviceIdRole:
+            return QString::fromStdString(m_info.deviceId);
+        default:
+            return QVariant();
+        }
+    }
+
+private:
+    qorva7310::GroupElementInfo m_info;
+    const CLogicModel &m_model;
+};
 
 CElementModel::CElementModel(const QStandardItem &item)
     : m_id(item.data(ElementIdRole).toString()), m_areaId(item.data(AreaIdRole).toString()),
@@ -40,7 +104,7 @@ CLogicModel::~CLogicModel() = default;
 QVector<CElementModel> CLogicModel::GetAllElementsByAreaID(const QString &areaId) const
 {
     QVector<CElementModel> out;
-    if (const QStandardItem *area = areaItem(areaId)) {
+    if (const QStandardItem *area = areaItem(areaId.toStdString())) {
         out.reserve(area->rowCount());
         for (int row = 0; row < area->rowCount(); ++row)
             out.push_back(CElementModel(*area->child(row)));
@@ -50,13 +114,13 @@ QVector<CElementModel> CLogicModel::GetAllElementsByAreaID(const QString &areaId
 
 QModelIndex CLogicModel::GetElementIndexByElementID(const QString &elementId) const
 {
-    const QStandardItem *item = elementItem(elementId);
+    const QStandardItem *item = elementItem(elementId.toStdString());
     return item != nullptr ? item->index() : QModelIndex();
 }
 
 QModelIndex CLogicModel::GetAreaIndexByAreaID(const QString &areaId) const
 {
-    const QStandardItem *item = areaItem(areaId);
+    const QStandardItem *item = areaItem(areaId.toStdString());
     return item != nullptr ? item->index() : QModelIndex();
 }
 
@@ -77,9 +141,9 @@ void CLogicModel::areaElementsChanged(QStandardItem *) {}
 
 void CLogicModel::reload()
 {
-    const std::vector<qorva7310::GroupAreaInfo> areas = m_manager->getAreas();
-    if (m_areaItems.isEmpty()) {
-        fill(areas);
+    std::vector<qorva7310::GroupAreaInfo> areas = m_manager->getAreas();
+    if (m_areaItems.empty()) {
+        fill(std::move(areas));
         return;
     }
     // Bring the tree in line item by item, so that check marks, expansion and
@@ -96,21 +160,28 @@ void CLogicModel::reload()
             syncElement(element);
         }
     }
-    removeUnlisted(m_elementItems, elementIds, [this](const QString &id) { removeElement(id); });
-    removeUnlisted(m_areaItems, areaIds, [this](const QString &id) { removeArea(id); });
+    removeUnlisted(m_elementItems, elementIds,
+                   [this](const std::string &id) { removeElement(id); });
+    removeUnlisted(m_areaItems, areaIds, [this](const std::string &id) { removeArea(id); });
 }
 
-void CLogicModel::fill(const std::vector<qorva7310::GroupAreaInfo> &areas)
+void CLogicModel::fill(std::vector<qorva7310::GroupAreaInfo> areas)
 {
     // Each area is built off the model and inserted with its elements: one insertion
     // per area instead of one per node.
-    for (const qorva7310::GroupAreaInfo &area : areas) {
+    if (m_param.iShowElement != 0) {
+        std::size_t count = 0;
+        for (const qorva7310::GroupAreaInfo &area : areas)
+            count += area.elements.size();
+        m_elementItems.reserve(count);
+    }
+    for (qorva7310::GroupAreaInfo &area : areas) {
         QStandardItem *item = newAreaItem(area);
         if (m_param.iShowElement != 0) {
             QList<QStandardItem *> children;
             children.reserve(static_cast<int>(area.elements.size()));
-            for (const qorva7310::GroupElementInfo &element : area.elements)
-                children.push_back(newElementItem(element));
+            for (qorva7310::GroupElementInfo &element : area.elements)
+                children.push_back(newElementItem(std::move(element)));
             item->appendRows(children);
             areaElementsChanged(item);
         }
@@ -127,13 +198,13 @@ void CLogicModel::itemChanged(qorva7310::DataKind kind, const std::string &id)
         if (m_manager->getArea(id, area))
             syncArea(area);
         else
-            removeArea(fromStd(id));
+            removeArea(id);
     } else if (kind == qorva7310::DataKind::Element && m_param.iShowElement != 0) {
         qorva7310::GroupElementInfo element;
         if (m_manager->getElementInfo(id, element))
             syncElement(element);
         else
-            removeElement(fromStd(id));
+            removeElement(id);
     }
 }
 
@@ -151,8 +222,7 @@ int CLogicModel::areaRowFor(int sequence, const QStandardItem *self) const
 
 QStandardItem *CLogicModel::syncArea(const qorva7310::GroupAreaInfo &area)
 {
-    const QString id = fromStd(area.id);
-    QStandardItem *item = areaItem(id);
+    QStandardItem *item = areaItem(area.id);
     if (item == nullptr) {
         item = newAreaItem(area);
         invisibleRootItem()->insertRow(areaRowFor(area.sequence, nullptr), item);
@@ -168,15 +238,14 @@ QStandardItem *CLogicModel::syncArea(const qorva7310::GroupAreaInfo &area)
 
 void CLogicModel::syncElement(const qorva7310::GroupElementInfo &element)
 {
-    const QString areaId = fromStd(element.areaId);
-    QStandardItem *area = areaItem(areaId);
+    QStandardItem *area = areaItem(element.areaId);
     if (area == nullptr) {
         qorva7310::GroupAreaInfo info;
         if (!m_manager->getArea(element.areaId, info))
             return;
         area = syncArea(info);
     }
-    QStandardItem *item = elementItem(fromStd(element.id));
+    QStandardItem *item = elementItem(element.id);
     if (item == nullptr) {
         area->appendRow(newElementItem(element));
         areaElementsChanged(area);
@@ -188,24 +257,62 @@ void CLogicModel::syncElement(const qorva7310::GroupElementInfo &element)
         areaElementsChanged(oldArea);
         areaElementsChanged(area);
     }
-    setElementData(item, element);
+    auto *changed = static_cast<CElementItem *>(item);
+    if (!changed->setInfo(element))
+        return;
+    if (m_batching)
+        m_changedElements.insert(changed);
+    else
+        changed->notifyViews();
 }
 
-void CLogicModel::removeArea(const QString &areaId)
+void CLogicModel::beginChanges()
 {
-    QStandardItem *item = m_areaItems.take(areaId);
+    m_batching = true;
+}
+
+void CLogicModel::endChanges()
+{
+    m_batching = false;
+    // One range per area instead of one signal per door: a tree view answers a single
+    // changed index with a search through all its rows, a range with one repaint.
+    QHash<QStandardItem *, QPair<int, int>> ranges;
+    for (CElementItem *item : qAsConst(m_changedElements)) {
+        const int row = item->row();
+        auto it = ranges.find(item->parent());
+        if (it == ranges.end())
+            ranges.insert(item->parent(), qMakePair(row, row));
+        else
+            *it = qMakePair(qMin(it->first, row), qMax(it->second, row));
+    }
+    m_changedElements.clear();
+    for (auto it = ranges.cbegin(); it != ranges.cend(); ++it) {
+        const QModelIndex area = it.key()->index();
+        emit dataChanged(index(it->first, 0, area), index(it->second, 0, area));
+    }
+}
+
+void CLogicModel::removeArea(const std::string &areaId)
+{
+    QStandardItem *item = areaItem(areaId);
     if (item == nullptr)
         return;
-    for (int row = 0; row < item->rowCount(); ++row)
-        m_elementItems.remove(item->child(row)->data(ElementIdRole).toString());
+    m_areaItems.erase(areaId);
+    for (int row = 0; row < item->rowCount(); ++row) {
+        auto *element = static_cast<CElementItem *>(item->child(row));
+        m_elementItems.erase(element->id());
+        m_changedElements.remove(element);
+    }
     removeRow(item->row());
 }
 
-void CLogicModel::removeElement(const QString &elementId)
+void CLogicModel::removeElement(const std::string &elementId)
 {
-    QStandardItem *item = m_elementItems.take(elementId);
+    QStandardItem *item = elementItem(elementId);
     if (item == nullptr)
         return;
+    m_elementItems.erase(elementId);
+    m_changedElements.remove(static_cast<CElementItem *>(item));
     QStandardItem *area = item->parent();
     area->removeRow(item->row());
     areaElementsChanged(area);
@@ -219,33 +326,16 @@ QStandardItem *CLogicModel::newAreaItem(const qorva7310::GroupAreaInfo &area)
     item->setData(fromStd(area.id), AreaIdRole);
     item->setData(area.sequence, kAreaSequenceRole);
     prepareAreaItem(item);
-    m_areaItems.insert(fromStd(area.id), item);
+    m_areaItems[area.id] = item;
     return item;
 }
 
-QStandardItem *CLogicModel::newElementItem(const qorva7310::GroupElementInfo &element)
+QStandardItem *CLogicModel::newElementItem(qorva7310::GroupElementInfo element)
 {
-    auto *item = new QStandardItem(fromStd(element.name));
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    item->setData(ElementNode, NodeTypeRole);
-    item->setData(fromStd(element.id), ElementIdRole);
-    setElementData(item, element);
+    auto *item = new CElementItem(std::move(element), *this);
     prepareElementItem(item);
-    m_elementItems.insert(fromStd(element.id), item);
+    m_elementItems[std::string_view(item->id())] = item;
     return item;
-}
-
-void CLogicModel::setElementData(QStandardItem *item, const qorva7310::GroupElementInfo &element)
-{
-    setIfChanged(item, fromStd(element.name), Qt::DisplayRole);
-    setIfChanged(item, fromStd(element.areaId), AreaIdRole);
-    setIfChanged(item, element.doorNo, ElementNoRole);
-    setIfChanged(item, fromStd(element.deviceId), DeviceIdRole);
-    const QVariant online = item->data(ElementOnlineRole);
-    if (!online.isValid() || online.toBool() != element.online) {
-        item->setData(element.online, ElementOnlineRole);
-        item->setIcon(element.online ? m_onlineIcon : m_offlineIcon);
-    }
 }
 
 } // namespace UiDataController

@@ -1,5 +1,7 @@
 #include <UiDataController/OrganizationManagerModel.h>
 
+#include "DataItem.h"
+
 #include <unordered_set>
 
 namespace UiDataController {
@@ -20,6 +22,46 @@ bool isPerson(const QStandardItem *item)
 
 } // namespace
 
+class OrganizationManagerModel::CPersonItem final : public CDataItem
+{
+public:
+    CPersonItem(PersonInfo person, const QIcon &icon) : m_person(std::move(person)), m_icon(icon) {}
+
+    int type() const override { return UserType + PersonGuidRole; }
+    const PersonInfo &person() const { return m_person; }
+    void setPerson(const PersonInfo &person)
+    {
+        const bool shown = person.name != m_person.name || person.orgId != m_person.orgId;
+        m_person = person;
+        if (shown)
+            changed();
+    }
+
+protected:
+    QVariant value(int role) const override
+    {
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return QString::fromStdString(m_person.name);
+        case Qt::DecorationRole:
+            return m_icon;
+        case NodeTypeRole:
+            return int(PersonNode);
+        case PersonGuidRole:
+            return QString::fromStdString(m_person.id);
+        case OrganizationIdRole:
+            return QString::fromStdString(m_person.orgId);
+        default:
+            return QVariant();
+        }
+    }
+
+private:
+    PersonInfo m_person;
+    const QIcon &m_icon;
+};
+
 OrganizationManagerModel::OrganizationManagerModel(
     std::shared_ptr<clientcommonlogical::OrganizationManagerDelegate> delegate, QObject *parent)
     : CDataItemModel(delegate, parent), m_delegate(std::move(delegate)),
@@ -32,22 +74,22 @@ OrganizationManagerModel::~OrganizationManagerModel() = default;
 
 QModelIndex OrganizationManagerModel::findPersonIndexByGuid(const std::string &guid) const
 {
-    const QStandardItem *item = m_personItems.value(fromStd(guid));
+    const QStandardItem *item = find(m_personItems, guid);
     return item != nullptr ? item->index() : QModelIndex();
 }
 
 QModelIndex OrganizationManagerModel::findOrganizationIndexByGuid(const std::string &guid) const
 {
-    const QStandardItem *item = m_orgItems.value(fromStd(guid));
+    const QStandardItem *item = find(m_orgItems, guid);
     return item != nullptr ? item->index() : QModelIndex();
 }
 
 void OrganizationManagerModel::reload()
 {
     const std::vector<OrganizationInfo> orgs = m_delegate->getOrganizations();
-    const std::vector<PersonInfo> persons = m_delegate->getPersons();
-    if (m_orgItems.isEmpty()) {
-        fill(orgs, persons);
+    std::vector<PersonInfo> persons = m_delegate->getPersons();
+    if (m_orgItems.empty()) {
+        fill(orgs, std::move(persons));
         return;
     }
     // Item by item, so that the current choice and expansion survive a reload.
@@ -61,27 +103,28 @@ void OrganizationManagerModel::reload()
         personIds.insert(person.id);
         syncPerson(person);
     }
-    removeUnlisted(m_personItems, personIds, [this](const QString &id) { removePerson(id); });
-    removeUnlisted(m_orgItems, orgIds, [this](const QString &id) { removeOrganization(id); });
+    removeUnlisted(m_personItems, personIds, [this](const std::string &id) { removePerson(id); });
+    removeUnlisted(m_orgItems, orgIds, [this](const std::string &id) { removeOrganization(id); });
 }
 
 void OrganizationManagerModel::fill(const std::vector<OrganizationInfo> &orgs,
-                                    const std::vector<PersonInfo> &persons)
+                                    std::vector<PersonInfo> persons)
 {
     // The tree is built off the model (parents come first) and each root inserted with
     // its subtree: one insertion per root instead of one per node.
     QList<QStandardItem *> roots;
     for (const OrganizationInfo &org : orgs) {
         QStandardItem *item = newOrganizationItem(org);
-        if (QStandardItem *parent = m_orgItems.value(fromStd(org.parentId));
+        if (QStandardItem *parent = find(m_orgItems, org.parentId);
             parent != nullptr && parent != item)
             parent->appendRow(item);
         else
             roots.push_back(item);
     }
-    for (const PersonInfo &person : persons) {
-        if (QStandardItem *org = m_orgItems.value(fromStd(person.orgId)))
-            org->appendRow(newPersonItem(person));
+    m_personItems.reserve(persons.size());
+    for (PersonInfo &person : persons) {
+        if (QStandardItem *org = find(m_orgItems, person.orgId))
+            org->appendRow(newPersonItem(std::move(person)));
     }
     // appendRow, not appendRows: only a single-row insertion hands the model down to
     // the grandchildren (Qt 5.15).
@@ -96,13 +139,13 @@ void OrganizationManagerModel::itemChanged(qorva7310::DataKind kind, const std::
         if (m_delegate->getOrganization(id, org))
             syncOrganization(org);
         else
-            removeOrganization(fromStd(id));
+            removeOrganization(id);
     } else if (kind == qorva7310::DataKind::Person) {
         PersonInfo person;
         if (m_delegate->getPerson(id, person))
             syncPerson(person);
         else
-            removePerson(fromStd(id));
+            removePerson(id);
     }
 }
 
@@ -110,7 +153,7 @@ QStandardItem *OrganizationManagerModel::parentFor(const OrganizationInfo &org, 
 {
     if (org.parentId.empty() || depth > kMaxDepth)
         return invisibleRootItem();
-    if (QStandardItem *parent = m_orgItems.value(fromStd(org.parentId)))
+    if (QStandardItem *parent = find(m_orgItems, org.parentId))
         return parent;
     OrganizationInfo parent;
     if (!m_delegate->getOrganization(org.parentId, parent))
@@ -121,7 +164,7 @@ QStandardItem *OrganizationManagerModel::parentFor(const OrganizationInfo &org, 
 QStandardItem *OrganizationManagerModel::syncOrganization(const OrganizationInfo &org, int depth)
 {
     QStandardItem *parent = parentFor(org, depth);
-    QStandardItem *item = m_orgItems.value(fromStd(org.id));
+    QStandardItem *item = find(m_orgItems, org.id);
     if (item == nullptr) {
         item = newOrganizationItem(org);
         parent->insertRow(organizationRowFor(parent, org.sequence, nullptr), item);
@@ -139,37 +182,35 @@ QStandardItem *OrganizationManagerModel::syncOrganization(const OrganizationInfo
 
 void OrganizationManagerModel::syncPerson(const PersonInfo &person)
 {
-    QStandardItem *org = m_orgItems.value(fromStd(person.orgId));
+    QStandardItem *org = find(m_orgItems, person.orgId);
     if (org == nullptr)
         return;
-    const QString name = fromStd(person.name);
-    QStandardItem *item = m_personItems.value(fromStd(person.id));
+    auto *item = static_cast<CPersonItem *>(find(m_personItems, person.id));
     if (item == nullptr) {
-        org->insertRow(personRowFor(org, name, nullptr), newPersonItem(person));
+        org->insertRow(personRowFor(org, fromStd(person.name), nullptr), newPersonItem(person));
         return;
     }
     // A renamed person stays where it is (its node and the views' hold on it survive);
     // one that changed organisation is taken out and put in again.
-    setIfChanged(item, name, Qt::DisplayRole);
-    setIfChanged(item, fromStd(person.orgId), OrganizationIdRole);
+    item->setPerson(person);
     if (item->parent() != org)
-        moveItem(item, org, personRowFor(org, name, item));
+        moveItem(item, org, personRowFor(org, fromStd(person.name), item));
 }
 
 void OrganizationManagerModel::forget(QStandardItem *item)
 {
     if (isPerson(item)) {
-        m_personItems.remove(item->data(PersonGuidRole).toString());
+        m_personItems.erase(static_cast<CPersonItem *>(item)->person().id);
         return;
     }
-    m_orgItems.remove(item->data(OrganizationIdRole).toString());
+    m_orgItems.erase(item->data(OrganizationIdRole).toString().toStdString());
     for (int row = 0; row < item->rowCount(); ++row)
         forget(item->child(row));
 }
 
-void OrganizationManagerModel::removeOrganization(const QString &orgId)
+void OrganizationManagerModel::removeOrganization(const std::string &orgId)
 {
-    QStandardItem *item = m_orgItems.value(orgId);
+    QStandardItem *item = find(m_orgItems, orgId);
     if (item == nullptr)
         return;
     QStandardItem *parent = parentOrRoot(item);
@@ -177,11 +218,13 @@ void OrganizationManagerModel::removeOrganization(const QString &orgId)
     parent->removeRow(item->row());
 }
 
-void OrganizationManagerModel::removePerson(const QString &personId)
+void OrganizationManagerModel::removePerson(const std::string &personId)
 {
-    QStandardItem *item = m_personItems.take(personId);
-    if (item != nullptr)
-        item->parent()->removeRow(item->row());
+    QStandardItem *item = find(m_personItems, personId);
+    if (item == nullptr)
+        return;
+    m_personItems.erase(personId);
+    item->parent()->removeRow(item->row());
 }
 
 int OrganizationManagerModel::organizationRowFor(QStandardItem *parent, int sequence,
@@ -220,18 +263,14 @@ QStandardItem *OrganizationManagerModel::newOrganizationItem(const OrganizationI
     item->setData(fromStd(org.id), OrganizationIdRole);
     item->setData(name, OrganizationNameRole);
     item->setData(org.sequence, kSequenceRole);
-    m_orgItems.insert(fromStd(org.id), item);
+    m_orgItems[org.id] = item;
     return item;
 }
 
-QStandardItem *OrganizationManagerModel::newPersonItem(const PersonInfo &person)
+QStandardItem *OrganizationManagerModel::newPersonItem(PersonInfo person)
 {
-    auto *item = new QStandardItem(m_personIcon, fromStd(person.name));
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    item->setData(PersonNode, NodeTypeRole);
-    item->setData(fromStd(person.id), PersonGuidRole);
-    item->setData(fromStd(person.orgId), OrganizationIdRole);
-    m_personItems.insert(fromStd(person.id), item);
+    auto *item = new CPersonItem(std::move(person), m_personIcon);
+    m_personItems[item->person().id] = item;
     return item;
 }
 

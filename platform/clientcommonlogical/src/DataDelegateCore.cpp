@@ -64,7 +64,12 @@ LoadState CDataDelegateCore::loadState() const
 void CDataDelegateCore::refresh()
 {
     {
-        std::lock_guard<std::mutex> lock(m_loaderMutex);
+        // From now on "loaded" means loaded by a load that began after this request. The
+        // state and the request change together, so a load that ends meanwhile either
+        // sees the request or comes before the state change.
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_state = LoadState::Loading;
+        std::lock_guard<std::mutex> loader(m_loaderMutex);
         m_loadRequested = true;
     }
     m_loaderCond.notify_all();
@@ -135,7 +140,13 @@ void CDataDelegateCore::loaderLoop()
                     apply(*data, ignored);
             }
             m_duringLoad.clear();
-            m_state = ok ? LoadState::Loaded : LoadState::Failed;
+            bool again = false;
+            {
+                std::lock_guard<std::mutex> loader(m_loaderMutex);
+                again = m_loadRequested;
+            }
+            // A request that came during this load is answered by the next one.
+            m_state = again ? LoadState::Loading : ok ? LoadState::Loaded : LoadState::Failed;
         }
         if (ok)
             LOG_INFO("Framework data loaded: [%s].", m_what);

@@ -80,7 +80,7 @@ private:
     // Notifications that arrived while a load was running; guarded by m_mutex.
     std::vector<std::shared_ptr<protocol::IWebsocketData>> m_duringLoad;
 
-    std::mutex m_loaderMutex;
+    std::mutex m_loaderMutex; // taken alone or inside m_mutex, never the other way round
     std::condition_variable m_loaderCond;
     bool m_loadRequested = false; // guarded by m_loaderMutex
     bool m_stopping = false;      // guarded by m_loaderMutex

@@ -42,49 +42,39 @@ private:
     GroupElementInfo m_info;
 };
 
-struct Area
-{
-    std::string id;
-    std::string name;
-    int sequence = 0;
-    std::vector<std::string> elementIds; // server order
-};
-
 struct Data
 {
-    std::vector<Area> areas; // display order: by sequence, then as loaded
-    std::unordered_map<std::string, GroupElementInfo> elements;
+    std::vector<GroupAreaInfo> areas; // display order: by sequence, then as loaded
+    std::unordered_map<std::string, std::string> elementArea; // element id -> area id
 
-    Area *area(const std::string &id)
+    GroupAreaInfo *area(const std::string &id)
     {
-        auto it =
-            std::find_if(areas.begin(), areas.end(), [&](const Area &a) { return a.id == id; });
+        auto it = std::find_if(areas.begin(), areas.end(),
+                               [&](const GroupAreaInfo &a) { return a.id == id; });
         return it == areas.end() ? nullptr : &*it;
     }
-    const Area *area(const std::string &id) const { return const_cast<Data *>(this)->area(id); }
 
-    // Moves the area to where its sequence puts it (after the others of equal sequence).
-    void place(Area area)
+    GroupElementInfo *element(const std::string &id)
     {
-        areas.erase(std::remove_if(areas.begin(), areas.end(),
-                                   [&](const Area &a) { return a.id == area.id; }),
-                    areas.end());
-        auto at =
-            std::upper_bound(areas.begin(), areas.end(), area.sequence,
-                             [](int sequence, const Area &a) { return sequence < a.sequence; });
-        areas.insert(at, std::move(area));
+        const auto where = elementArea.find(id);
+        GroupAreaInfo *owner = where == elementArea.end() ? nullptr : area(where->second);
+        if (owner == nullptr)
+            return nullptr;
+        auto it = std::find_if(owner->elements.begin(), owner->elements.end(),
+                               [&](const GroupElementInfo &e) { return e.id == id; });
+        return it == owner->elements.end() ? nullptr : &*it;
     }
 
-    GroupAreaInfo info(const Area &a) const
+    // Moves the area to where its sequence puts it (after the others of equal sequence).
+    void place(GroupAreaInfo area)
     {
-        GroupAreaInfo out{a.id, a.name, a.sequence, {}};
-        out.elements.reserve(a.elementIds.size());
-        for (const std::string &id : a.elementIds) {
-            const auto it = elements.find(id);
-            if (it != elements.end())
-                out.elements.push_back(it->second);
-        }
-        return out;
+        areas.erase(std::remove_if(areas.begin(), areas.end(),
+                                   [&](const GroupAreaInfo &a) { return a.id == area.id; }),
+                    areas.end());
+        auto at = std::upper_bound(
+            areas.begin(), areas.end(), area.sequence,
+            [](int sequence, const GroupAreaInfo &a) { return sequence < a.sequence; });
+        areas.insert(at, std::move(area));
     }
 };
 
@@ -114,13 +104,14 @@ protected:
             return false;
         }
         m_fresh = Data();
-        for (const protocol::ResourceGroupNode &group : answer.resourceGroupList) {
-            Area area{group.guid, group.name, group.sequence, {}};
-            area.elementIds.reserve(group.doorList.size());
-            for (const protocol::DoorNode &door : group.doorList) {
-                area.elementIds.push_back(door.guid);
-                m_fresh.elements[door.guid] = GroupElementInfo{
-                    door.guid, door.name, group.guid, door.deviceGuid, door.doorNo, door.online};
+        for (protocol::ResourceGroupNode &group : answer.resourceGroupList) {
+            GroupAreaInfo area{group.guid, std::move(group.name), group.sequence, {}};
+            area.elements.reserve(group.doorList.size());
+            for (protocol::DoorNode &door : group.doorList) {
+                m_fresh.elementArea[door.guid] = group.guid;
+                area.elements.push_back(GroupElementInfo{std::move(door.guid), std::move(door.name),
+                                                         group.guid, std::move(door.deviceGuid),
+                                                         door.doorNo, door.online});
             }
             m_fresh.place(std::move(area));
         }
@@ -183,23 +174,23 @@ private:
     void applyGroup(const char *type, const protocol::ResourceGroupNotifyData &group,
                     detail::ChangeList &changes)
     {
-        Area *area = m_data.area(group.guid);
+        GroupAreaInfo *area = m_data.area(group.guid);
         if (is(type, "groupRemoved")) {
             if (area == nullptr)
                 return;
-            for (const std::string &id : area->elementIds) {
-                m_data.elements.erase(id);
-                changes.emplace_back(DataKind::Element, id);
+            for (const GroupElementInfo &element : area->elements) {
+                m_data.elementArea.erase(element.id);
+                changes.emplace_back(DataKind::Element, element.id);
             }
             m_data.areas.erase(m_data.areas.begin() + (area - m_data.areas.data()));
         } else if (is(type, "groupAdded")) {
             if (area != nullptr || group.guid.empty())
                 return;
-            m_data.place(Area{group.guid, group.name_, group.sequence, {}});
+            m_data.place(GroupAreaInfo{group.guid, group.name_, group.sequence, {}});
         } else { // groupOrderChanged
             if (area == nullptr)
                 return;
-            Area moved = *area;
+            GroupAreaInfo moved = *area;
             moved.sequence = group.sequence;
             m_data.place(std::move(moved));
         }
@@ -208,7 +199,7 @@ private:
 
     void renameArea(const std::string &id, const std::string &name, detail::ChangeList &changes)
     {
-        if (Area *area = m_data.area(id)) {
+        if (GroupAreaInfo *area = m_data.area(id)) {
             area->name = name;
             changes.emplace_back(DataKind::Area, id);
         }
@@ -230,18 +221,18 @@ private:
 
     void addElement(const protocol::ElementNotifyData &element, detail::ChangeList &changes)
     {
-        Area *area = m_data.area(element.groupGuid);
+        GroupAreaInfo *area = m_data.area(element.groupGuid);
         if (area == nullptr) {
             LOG_WARN("Element [%s] added to the unknown resource group [%s].", element.guid.c_str(),
                      element.groupGuid.c_str());
             return;
         }
-        if (element.guid.empty() || m_data.elements.count(element.guid) != 0)
+        if (element.guid.empty() || m_data.elementArea.count(element.guid) != 0)
             return;
-        area->elementIds.push_back(element.guid);
-        m_data.elements[element.guid] =
-            GroupElementInfo{element.guid,       element.name_,  element.groupGuid,
-                             element.deviceGuid, element.doorNo, element.online};
+        m_data.elementArea[element.guid] = element.groupGuid;
+        area->elements.push_back(GroupElementInfo{element.guid, element.name_, element.groupGuid,
+                                                  element.deviceGuid, element.doorNo,
+                                                  element.online});
         changes.emplace_back(DataKind::Element, element.guid);
     }
 
@@ -268,10 +259,12 @@ private:
             return; // other device news does not touch the doors
         // A door is reachable exactly when its device is.
         const bool online = is(type, "deviceLogin");
-        for (auto &entry : m_data.elements) {
-            if (entry.second.deviceId == device.guid && entry.second.online != online) {
-                entry.second.online = online;
-                changes.emplace_back(DataKind::Element, entry.first);
+        for (GroupAreaInfo &area : m_data.areas) {
+            for (GroupElementInfo &element : area.elements) {
+                if (element.deviceId == device.guid && element.online != online) {
+                    element.online = online;
+                    changes.emplace_back(DataKind::Element, element.id);
+                }
             }
         }
     }
@@ -279,26 +272,23 @@ private:
     template <class Change>
     void update(const std::string &id, detail::ChangeList &changes, Change change)
     {
-        const auto it = m_data.elements.find(id);
-        if (it == m_data.elements.end())
-            return;
-        change(it->second);
-        changes.emplace_back(DataKind::Element, id);
+        if (GroupElementInfo *element = m_data.element(id)) {
+            change(*element);
+            changes.emplace_back(DataKind::Element, id);
+        }
     }
 
     template <class Predicate> void removeIf(Predicate matches, detail::ChangeList &changes)
     {
-        for (auto it = m_data.elements.begin(); it != m_data.elements.end();) {
-            if (!matches(it->second)) {
-                ++it;
-                continue;
+        for (GroupAreaInfo &area : m_data.areas) {
+            auto gone =
+                std::stable_partition(area.elements.begin(), area.elements.end(),
+                                      [&](const GroupElementInfo &e) { return !matches(e); });
+            for (auto it = gone; it != area.elements.end(); ++it) {
+                m_data.elementArea.erase(it->id);
+                changes.emplace_back(DataKind::Element, it->id);
             }
-            if (Area *area = m_data.area(it->second.areaId)) {
-                auto &ids = area->elementIds;
-                ids.erase(std::remove(ids.begin(), ids.end(), it->first), ids.end());
-            }
-            changes.emplace_back(DataKind::Element, it->first);
-            it = m_data.elements.erase(it);
+            area.elements.erase(gone, area.elements.end());
         }
     }
 
@@ -313,30 +303,24 @@ std::shared_ptr<qorva7310::IGroupElement>
 CGroupManagerDeletage::getElement(const std::string &areaId, const std::string &doorId) const
 {
     return m_impl->locked([&]() -> std::shared_ptr<qorva7310::IGroupElement> {
-        const auto it = m_impl->m_data.elements.find(doorId);
-        if (it == m_impl->m_data.elements.end() || it->second.areaId != areaId)
+        const GroupElementInfo *element = m_impl->m_data.element(doorId);
+        if (element == nullptr || element->areaId != areaId)
             return nullptr;
-        return std::make_shared<CElement>(it->second);
+        return std::make_shared<CElement>(*element);
     });
 }
 
 std::vector<GroupAreaInfo> CGroupManagerDeletage::getAreas() const
 {
-    return m_impl->locked([&] {
-        std::vector<GroupAreaInfo> out;
-        out.reserve(m_impl->m_data.areas.size());
-        for (const Area &area : m_impl->m_data.areas)
-            out.push_back(m_impl->m_data.info(area));
-        return out;
-    });
+    return m_impl->locked([&] { return m_impl->m_data.areas; });
 }
 
 bool CGroupManagerDeletage::getArea(const std::string &areaId, GroupAreaInfo &area) const
 {
     return m_impl->locked([&] {
-        const Area *found = m_impl->m_data.area(areaId);
+        const GroupAreaInfo *found = m_impl->m_data.area(areaId);
         if (found != nullptr)
-            area = m_impl->m_data.info(*found);
+            area = *found;
         return found != nullptr;
     });
 }
@@ -345,10 +329,10 @@ bool CGroupManagerDeletage::getElementInfo(const std::string &elementId,
                                            GroupElementInfo &element) const
 {
     return m_impl->locked([&] {
-        const auto it = m_impl->m_data.elements.find(elementId);
-        if (it != m_impl->m_data.elements.end())
-            element = it->second;
-        return it != m_impl->m_data.elements.end();
+        const GroupElementInfo *found = m_impl->m_data.element(elementId);
+        if (found != nullptr)
+            element = *found;
+        return found != nullptr;
     });
 }
 

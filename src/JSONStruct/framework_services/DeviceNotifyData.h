@@ -3,25 +3,23 @@
 // "deviceLogout" (it went offline). A modification carries the keys that changed besides
 // "guid" (hasKey tells which). "deviceRemoved" has a record of its own.
 
-#include <JSONStruct/Core/IWebsocketData.h>
-#include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/ProtocolExport.h>
+#include <JSONStruct/framework_services/NamedNotifyRecord.h>
 
 #include <cstdint>
 #include <string>
 
 namespace protocol {
 
-class PROTOCOL_EXPORT DeviceNotifyData : public JSONRecord<DeviceNotifyData, IWebsocketData>
+class PROTOCOL_EXPORT DeviceNotifyData : public NamedNotifyRecord<DeviceNotifyData>
 {
 public:
     /// notifyType: the notification type this body belongs to (static storage).
     explicit DeviceNotifyData(const char *notifyType = "deviceAdded", const cJSON *node = nullptr)
-        : m_type(notifyType)
+        : NamedNotifyRecord(notifyType)
     {
         fromJSON(node);
     }
-    const char *name() const override { return m_type; }
     static const FieldList &fields();
 
     std::string guid;
@@ -30,9 +28,6 @@ public:
     std::string ip;
     std::int32_t port = 0;
     bool online = false;
-
-private:
-    const char *m_type;
 };
 
 } // namespace protocol

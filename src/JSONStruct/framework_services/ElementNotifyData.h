@@ -4,25 +4,23 @@
 // "doorOnlineState" and "elementOnlineChanged". Besides "guid" a change carries the keys
 // it changes (hasKey tells which). "elementNameChanged" has a record of its own.
 
-#include <JSONStruct/Core/IWebsocketData.h>
-#include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/ProtocolExport.h>
+#include <JSONStruct/framework_services/NamedNotifyRecord.h>
 
 #include <cstdint>
 #include <string>
 
 namespace protocol {
 
-class PROTOCOL_EXPORT ElementNotifyData : public JSONRecord<ElementNotifyData, IWebsocketData>
+class PROTOCOL_EXPORT ElementNotifyData : public NamedNotifyRecord<ElementNotifyData>
 {
 public:
     /// notifyType: the notification type this body belongs to (static storage).
     explicit ElementNotifyData(const char *notifyType = "elementAdded", const cJSON *node = nullptr)
-        : m_type(notifyType)
+        : NamedNotifyRecord(notifyType)
     {
         fromJSON(node);
     }
-    const char *name() const override { return m_type; }
     static const FieldList &fields();
 
     std::string guid;
@@ -31,9 +29,6 @@ public:
     std::string deviceGuid;
     std::int32_t doorNo = 0;
     bool online = false;
-
-private:
-    const char *m_type;
 };
 
 } // namespace protocol

@@ -83,6 +83,18 @@ QString currentPageName()
     return page != nullptr ? page->objectName() : QString();
 }
 
+// Chooses an item as the operator's pick does: current, then "activated".
+StepOutcome chooseItem(QComboBox *combo, int index)
+{
+    QPointer<QComboBox> guard = combo;
+    return runAction([guard, index] {
+        if (!guard)
+            return;
+        guard->setCurrentIndex(index);
+        emit guard->activated(index);
+    });
+}
+
 StepOutcome clickCell(const QStringList &args, bool doubleClick)
 {
     FIND_OR_FAIL(widget, args[0]);
@@ -287,13 +299,7 @@ StepOutcome pageSize(const QStringList &args)
         return StepOutcome::failed(QStringLiteral("page size %1 is not offered (%2)")
                                        .arg(args[1], sizes.join(QStringLiteral(", "))));
     }
-    QPointer<QComboBox> guard = combo;
-    return runAction([guard, index] {
-        if (!guard)
-            return;
-        guard->setCurrentIndex(index);
-        emit guard->activated(index);
-    });
+    return chooseItem(combo, index);
 }
 
 StepOutcome screenshot(const QStringList &args)
@@ -346,13 +352,7 @@ StepOutcome select(const QStringList &args)
             QStringLiteral("%1 has no item \"%2\" (items: %3)")
                 .arg(describe(widget), text, items.join(QStringLiteral(", "))));
     }
-    QPointer<QComboBox> guard = combo;
-    return runAction([guard, index] {
-        if (!guard)
-            return;
-        guard->setCurrentIndex(index);
-        emit guard->activated(index);
-    });
+    return chooseItem(combo, index);
 }
 
 StepOutcome selectRow(const QStringList &args)

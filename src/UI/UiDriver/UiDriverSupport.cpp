@@ -25,7 +25,9 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace visitorclient {
 namespace uidriver {
@@ -249,17 +251,40 @@ QWidget *openDialog()
 
 namespace {
 
-StepOutcome pollAction(const std::shared_ptr<bool> &finished, const QPointer<QWidget> &dialogBefore,
-                       const std::function<QString()> &report)
+using Flag = std::shared_ptr<bool>;
+
+// Actions started by steps and not finished yet: one held up by a dialog goes on once a
+// later step answers the dialog.
+std::vector<std::weak_ptr<bool>> g_actions;
+
+std::vector<Flag> runningActions()
 {
-    if (*finished)
-        return StepOutcome::done(report ? report() : QString());
+    std::vector<Flag> running;
+    for (const auto &weak : g_actions) {
+        if (Flag flag = weak.lock(); flag && !*flag)
+            running.push_back(flag);
+    }
+    return running;
+}
+
+StepOutcome pollAction(const Flag &finished, const QPointer<QWidget> &dialogBefore,
+                       const std::function<QString()> &report, const std::vector<Flag> &heldUp)
+{
     QWidget *dialog = openDialog();
-    if (dialog != nullptr && dialog != dialogBefore)
+    if (*finished) {
+        // Once no dialog holds them any more, the actions it held up finish before the
+        // step does: what they show belongs to them, not to the next step.
+        const bool heldUpDone =
+            std::all_of(heldUp.begin(), heldUp.end(), [](const Flag &flag) { return *flag; });
+        if (dialog != nullptr || heldUpDone)
+            return StepOutcome::done(report ? report() : QString());
+    } else if (dialog != nullptr && dialog != dialogBefore) {
         return StepOutcome::done(QStringLiteral("a dialog is open: %1").arg(describe(dialog)));
-    return StepOutcome::pending(
-        QStringLiteral("the action to finish"),
-        [finished, dialogBefore, report] { return pollAction(finished, dialogBefore, report); });
+    }
+    return StepOutcome::pending(QStringLiteral("the action to finish"),
+                                [finished, dialogBefore, report, heldUp] {
+                                    return pollAction(finished, dialogBefore, report, heldUp);
+                                });
 }
 
 } // namespace
@@ -267,13 +292,21 @@ StepOutcome pollAction(const std::shared_ptr<bool> &finished, const QPointer<QWi
 StepOutcome runAction(const std::function<void()> &action, const std::function<QString()> &report)
 {
     markShown();
+    const std::vector<Flag> heldUp = runningActions();
+    g_actions.erase(std::remove_if(g_actions.begin(), g_actions.end(),
+                                   [](const std::weak_ptr<bool> &weak) {
+                                       const Flag flag = weak.lock();
+                                       return !flag || *flag;
+                                   }),
+                    g_actions.end());
     auto finished = std::make_shared<bool>(false);
+    g_actions.push_back(finished);
     const QPointer<QWidget> dialogBefore = openDialog();
     QTimer::singleShot(0, qApp, [action, finished] {
         action();
         *finished = true;
     });
-    return pollAction(finished, dialogBefore, report);
+    return pollAction(finished, dialogBefore, report, heldUp);
 }
 
 void clickAt(QWidget *widget, const QPoint &pos, bool doubleClick)

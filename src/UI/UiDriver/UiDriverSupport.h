@@ -56,8 +56,10 @@ bool isWaitDialog(const QWidget *widget);
 
 /// Runs action on the next turn of the event loop and is done when it returned, or
 /// when it opened a dialog (the action then goes on once the dialog is answered), so
-/// that the next step can look at the dialog. A running wait dialog is waited for.
-/// report, when given, makes the message of the finished step.
+/// that the next step can look at the dialog. A running wait dialog is waited for. An
+/// action that closes the dialog (answering it) is done once the actions the dialog held
+/// up have finished too, or another dialog is open. report, when given, makes the
+/// message of the finished step.
 StepOutcome runAction(const std::function<void()> &action,
                       const std::function<QString()> &report = {});
 /// Clicks at a point of the widget with the left button (press and release).

@@ -18,19 +18,11 @@
 
 using namespace protocol;
 
-TEST(RecordFactory, NamesInRegistrationOrder)
+TEST(RecordFactory, NamesAreUnique)
 {
     const auto &names = RecordFactory::recordNames();
-    ASSERT_EQ(names.size(), 268u);
-    EXPECT_EQ(RecordFactory::lpcMethodCount(), 53u);
-    EXPECT_STREQ(names.front(), "loadComponents");
-    EXPECT_STREQ(names[52], "stopVideoVoiceTalk");
-    EXPECT_STREQ(names[53], "groupAdded");
-    EXPECT_STREQ(names.back(), "ConsumerRechargeConfirm");
-    std::set<std::string> unique(names.begin(), names.end());
+    const std::set<std::string> unique(names.begin(), names.end());
     EXPECT_EQ(unique.size(), names.size());
-    // 268 names, 7 of them with a request and a response payload.
-    EXPECT_EQ(RecordFactory::instance().size(), 275u);
 }
 
 TEST(RecordFactory, KindsOfNames)

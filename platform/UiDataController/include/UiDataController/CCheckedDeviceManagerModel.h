@@ -10,7 +10,6 @@
 
 #include <clientcommonlogical/IAbstractDeviceManager.h>
 
-#include <QHash>
 #include <QStringList>
 
 #include <vector>
@@ -46,12 +45,12 @@ protected:
 private:
     bool listed(const qorva7310::DeviceInfo &device) const;
     void syncDevice(const qorva7310::DeviceInfo &device);
-    void removeDevice(const QString &deviceId);
+    void removeDevice(const std::string &deviceId);
     void setDeviceData(QStandardItem *item, const qorva7310::DeviceInfo &device);
 
     VideoDeviceNodeParam m_param;
     std::shared_ptr<qorva7310::IAbstractDeviceManager> m_manager;
-    QHash<QString, QStandardItem *> m_deviceItems;
+    ItemMap m_deviceItems;
 };
 
 } // namespace UiDataController

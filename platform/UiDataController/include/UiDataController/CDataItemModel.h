@@ -8,11 +8,11 @@
 
 #include <clientcommonlogical/IDataSource.h>
 
-#include <QHash>
 #include <QStandardItemModel>
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -49,6 +49,10 @@ protected:
     virtual void reload() = 0;
     /// One item appeared, changed or vanished.
     virtual void itemChanged(qorva7310::DataKind kind, const std::string &id) = 0;
+    /// Around a reload or a batch of itemChanged calls, so that a model can tell the
+    /// views about many changed nodes at once.
+    virtual void beginChanges();
+    virtual void endChanges();
 
     static QString fromStd(const std::string &text) { return QString::fromStdString(text); }
     /// Sets role to value unless it already holds it (an unchanged value stays quiet).
@@ -56,16 +60,26 @@ protected:
     /// Moves item (with its row and children) to row of newParent; returns the item.
     QStandardItem *moveItem(QStandardItem *item, QStandardItem *newParent, int row);
     QStandardItem *parentOrRoot(QStandardItem *item) const;
-    /// After a reload: remove(id) for every item whose id the manager no longer lists.
-    template <class Remove>
-    static void removeUnlisted(const QHash<QString, QStandardItem *> &items,
-                               const std::unordered_set<std::string> &listed, Remove remove)
+    /// The models' nodes by the manager's identifiers.
+    using ItemMap = std::unordered_map<std::string, QStandardItem *>;
+    template <class Map> static QStandardItem *find(const Map &items, const std::string &id)
     {
-        const QList<QString> ids = items.keys(); // remove() changes the hash
-        for (const QString &id : ids) {
-            if (listed.count(id.toStdString()) == 0)
-                remove(id);
+        const auto it = items.find(typename Map::key_type(id));
+        return it != items.end() ? it->second : nullptr;
+    }
+    /// After a reload: remove(id) for every node whose id the manager no longer lists.
+    template <class Map, class Remove>
+    static void removeUnlisted(const Map &items, const std::unordered_set<std::string> &listed,
+                               Remove remove)
+    {
+        std::vector<std::string> gone;
+        for (const auto &entry : items) {
+            std::string id(entry.first);
+            if (listed.count(id) == 0)
+                gone.push_back(std::move(id));
         }
+        for (const std::string &id : gone)
+            remove(id);
     }
 
 private:

@@ -10,9 +10,12 @@
 
 #include <clientcommonlogical/IGroupManager.h>
 
-#include <QHash>
 #include <QIcon>
+#include <QSet>
+
 #include <QVector>
+#include <string_view>
+#include <unordered_map>
 
 namespace UiDataController {
 
@@ -94,28 +97,35 @@ protected:
 
     void reload() override;
     void itemChanged(qorva7310::DataKind kind, const std::string &id) override;
+    void beginChanges() override;
+    void endChanges() override;
 
-    QStandardItem *areaItem(const QString &areaId) const { return m_areaItems.value(areaId); }
-    QStandardItem *elementItem(const QString &elementId) const
+    QStandardItem *areaItem(const std::string &areaId) const { return find(m_areaItems, areaId); }
+    QStandardItem *elementItem(const std::string &elementId) const
     {
-        return m_elementItems.value(elementId);
+        return find(m_elementItems, elementId);
     }
 
 private:
-    void fill(const std::vector<qorva7310::GroupAreaInfo> &areas);
+    void fill(std::vector<qorva7310::GroupAreaInfo> areas);
     QStandardItem *syncArea(const qorva7310::GroupAreaInfo &area);
     void syncElement(const qorva7310::GroupElementInfo &element);
-    void removeArea(const QString &areaId);
-    void removeElement(const QString &elementId);
+    void removeArea(const std::string &areaId);
+    void removeElement(const std::string &elementId);
     QStandardItem *newAreaItem(const qorva7310::GroupAreaInfo &area);
-    QStandardItem *newElementItem(const qorva7310::GroupElementInfo &element);
-    void setElementData(QStandardItem *item, const qorva7310::GroupElementInfo &element);
+    QStandardItem *newElementItem(qorva7310::GroupElementInfo element);
     int areaRowFor(int sequence, const QStandardItem *self) const;
+
+    class CElementItem;
+    bool m_batching = false;
+    QSet<CElementItem *> m_changedElements; // changed during a batch, not yet announced
 
     std::shared_ptr<qorva7310::IGroupManager> m_manager;
     LogicNodeParam m_param;
-    QHash<QString, QStandardItem *> m_areaItems;
-    QHash<QString, QStandardItem *> m_elementItems;
+    ItemMap m_areaItems;
+    // Keyed by views of the identifiers the element nodes hold, so that filling thousands
+    // of nodes copies no key.
+    std::unordered_map<std::string_view, QStandardItem *> m_elementItems;
     QIcon m_onlineIcon;
     QIcon m_offlineIcon;
 };

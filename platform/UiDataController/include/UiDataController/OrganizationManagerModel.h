@@ -11,7 +11,6 @@
 
 #include <clientcommonlogical/OrganizationManagerDelegate.h>
 
-#include <QHash>
 #include <QIcon>
 
 namespace UiDataController {
@@ -35,22 +34,23 @@ protected:
 
 private:
     void fill(const std::vector<clientcommonlogical::OrganizationInfo> &orgs,
-              const std::vector<clientcommonlogical::PersonInfo> &persons);
+              std::vector<clientcommonlogical::PersonInfo> persons);
     QStandardItem *syncOrganization(const clientcommonlogical::OrganizationInfo &org,
                                     int depth = 0);
     void syncPerson(const clientcommonlogical::PersonInfo &person);
-    void removeOrganization(const QString &orgId);
-    void removePerson(const QString &personId);
+    void removeOrganization(const std::string &orgId);
+    void removePerson(const std::string &personId);
     void forget(QStandardItem *item);
     QStandardItem *newOrganizationItem(const clientcommonlogical::OrganizationInfo &org);
-    QStandardItem *newPersonItem(const clientcommonlogical::PersonInfo &person);
+    QStandardItem *newPersonItem(clientcommonlogical::PersonInfo person);
     QStandardItem *parentFor(const clientcommonlogical::OrganizationInfo &org, int depth);
     int organizationRowFor(QStandardItem *parent, int sequence, const QStandardItem *self) const;
     int personRowFor(QStandardItem *org, const QString &name, const QStandardItem *self) const;
 
     std::shared_ptr<clientcommonlogical::OrganizationManagerDelegate> m_delegate;
-    QHash<QString, QStandardItem *> m_orgItems;
-    QHash<QString, QStandardItem *> m_personItems;
+    class CPersonItem;
+    ItemMap m_orgItems;
+    ItemMap m_personItems;
     QIcon m_personIcon;
 };
 

@@ -20,9 +20,9 @@ enum class DataKind {
 
 enum class LoadState {
     NotLoaded,
-    Loading,
-    Loaded, ///< the last load succeeded
-    Failed  ///< the last load failed; what was loaded before (if anything) is kept
+    Loading, ///< a load runs or was asked for (refresh) and has not ended
+    Loaded,  ///< the last load succeeded
+    Failed   ///< the last load failed; what was loaded before (if anything) is kept
 };
 
 class CLIENTCOMMONLOGICAL_EXPORT IDataChangeListener

@@ -96,6 +96,7 @@ private slots:
     void init()
     {
         QVERIFY2(m_bench.beginTest(), qPrintable(m_bench.error()));
+        CUiDriver::install(true);
         qputenv("QORVA_UI_SHOT_DIR", m_bench.testDir().toUtf8());
         m_window = std::make_unique<visitorclient::MainWindow>();
         m_window->resize(1024, 700);
@@ -145,6 +146,7 @@ private slots:
 
     void refusedUnlessStartedWithTheVariable()
     {
+        CUiDriver::install(false);
         const StepReply refused = call(QStringLiteral("click AskBtn"));
         QCOMPARE(refused.errorCode, int(CUiDriver::Disabled));
         QVERIFY(!refused.ok);
