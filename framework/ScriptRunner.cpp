@@ -260,8 +260,15 @@ int ScriptRunner::execute(const Step &step)
         m_timeoutMs = qMax(1, a[0].toInt()) * 1000;
         return 1;
     }
-    if (verb == QLatin1String("start"))
+    if (verb == QLatin1String("start")) {
+        // The process starts later: forget the last run's state now, or a following
+        // "wait initFinish" would be satisfied by the run that has just ended.
+        if (!m_host.isComponentRunning()) {
+            m_initFinished = false;
+            m_windowsShown.clear();
+        }
         return m_host.startComponent() ? 1 : (m_error = QStringLiteral("component did not start"), -1);
+    }
     if (verb == QLatin1String("wait")) {
         static const QStringList kinds{"initFinish", "window", "request", "subscriptions", "exit", "crash"};
         if (!kinds.contains(a[0])) {
