@@ -1,9 +1,15 @@
+// The tool-menu window against the page bench's server: the tree the shared group manager
+// fills, server changes arriving in place, and the line under the tree when it is empty.
 #include <UI/AppRscManager/AppRscManager.h>
 #include <UI/Window/ToolMenu/CToolMenu.h>
 
 #include <UiDataController/CEncodeLogicModel.h>
 
-#include <clientcommonlogical/IGroupManager.h>
+#include <clientcommonlogical/GroupManagerDeletage.h>
+
+#include <RequestRouter.h>
+
+#include "pagebench/PageBench.h"
 
 #include <Base/LogCapture.h>
 
@@ -13,115 +19,27 @@
 #include <QTreeView>
 #include <QtTest>
 
-#include <algorithm>
-#include <mutex>
-
-using qorva7310::GroupAreaInfo;
 using qorva7310::LoadState;
+using UiDataController::CEncodeLogicModel;
 using visitorclient::CToolMenu;
 
 namespace {
 
-// Resource groups as a test sets them; listeners hear about it as from a real manager.
-class FakeGroupManager : public qorva7310::IGroupManager
+struct Parts
 {
-public:
-    LoadState loadState() const override
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return m_state;
-    }
-    void refresh() override {}
-    void addChangeListener(qorva7310::IDataChangeListener *listener) override
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        if (std::find(m_listeners.begin(), m_listeners.end(), listener) == m_listeners.end())
-            m_listeners.push_back(listener);
-    }
-    void removeChangeListener(qorva7310::IDataChangeListener *listener) override
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_listeners.erase(std::remove(m_listeners.begin(), m_listeners.end(), listener),
-                          m_listeners.end());
-    }
-    std::shared_ptr<qorva7310::IGroupElement> getElement(const std::string &,
-                                                         const std::string &) const override
-    {
-        return nullptr;
-    }
-    std::vector<GroupAreaInfo> getAreas() const override
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return m_areas;
-    }
-    bool getArea(const std::string &areaId, GroupAreaInfo &area) const override
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        for (const auto &a : m_areas) {
-            if (a.id == areaId) {
-                area = a;
-                return true;
-            }
-        }
-        return false;
-    }
-    bool getElementInfo(const std::string &elementId,
-                        qorva7310::GroupElementInfo &element) const override
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        for (const auto &a : m_areas) {
-            for (const auto &e : a.elements) {
-                if (e.id == elementId) {
-                    element = e;
-                    return true;
-                }
-            }
-        }
-        return false;
-    }
-
-    void finishLoad(LoadState state, std::vector<GroupAreaInfo> areas)
-    {
-        std::vector<qorva7310::IDataChangeListener *> listeners;
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_state = state;
-            m_areas = std::move(areas);
-            listeners = m_listeners;
-        }
-        for (auto *listener : listeners)
-            listener->onReset();
-    }
-    void renameArea(const std::string &id, const std::string &name)
-    {
-        std::vector<qorva7310::IDataChangeListener *> listeners;
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            for (auto &a : m_areas) {
-                if (a.id == id)
-                    a.name = name;
-            }
-            listeners = m_listeners;
-        }
-        for (auto *listener : listeners)
-            listener->onItemChanged(qorva7310::DataKind::Area, id);
-    }
-
-private:
-    mutable std::mutex m_mutex;
-    LoadState m_state = LoadState::NotLoaded;
-    std::vector<GroupAreaInfo> m_areas;
-    std::vector<qorva7310::IDataChangeListener *> m_listeners;
+    QTreeView *tree = nullptr;
+    QLabel *status = nullptr;
+    CEncodeLogicModel *model = nullptr;
 };
 
-std::vector<GroupAreaInfo> site()
+Parts partsOf(const QWidget &window)
 {
-    GroupAreaInfo lobby{"area-2", "Lobby", 2, {}};
-    lobby.elements = {{"door-1", "Main entrance", "area-2", "dev-1", 1, true},
-                      {"door-2", "Side gate", "area-2", "dev-1", 2, false}};
-    GroupAreaInfo office{"area-1", "Office 访客区", 1, {}};
-    office.elements = {{"door-3", "Office door", "area-1", "dev-2", 1, true}};
-    return {office, lobby}; // in display order, as a manager gives them
+    Parts parts;
+    parts.tree = window.findChild<QTreeView *>(QStringLiteral("m_pTreeView"));
+    parts.status = window.findChild<QLabel *>(QStringLiteral("m_pStatusLabel"));
+    if (parts.tree)
+        parts.model = qobject_cast<CEncodeLogicModel *>(parts.tree->model());
+    return parts;
 }
 
 } // namespace
@@ -129,83 +47,88 @@ std::vector<GroupAreaInfo> site()
 class TestToolMenu : public QObject
 {
     Q_OBJECT
+    pagebench::PageBench m_bench;
+
 private slots:
-    void statusLineSaysWhyTheTreeIsEmpty();
-    void treeFollowsTheGroupManager();
-    void windowManagerGivesItsSharedGroupManager();
+    void initTestCase() { QVERIFY2(m_bench.start(), qPrintable(m_bench.error())); }
+    void init() { QVERIFY2(m_bench.beginTest(), qPrintable(m_bench.error())); }
+    void cleanup() { QVERIFY2(m_bench.endTest(), qPrintable(m_bench.error())); }
+    void cleanupTestCase() { m_bench.stop(); }
+
+    void treeShowsTheSharedGroupManagersSite();
+    void failedLoadIsSaidInWordsAndRecovers();
 };
 
-void TestToolMenu::statusLineSaysWhyTheTreeIsEmpty()
+void TestToolMenu::treeShowsTheSharedGroupManagersSite()
 {
-    QCOMPARE(CToolMenu::statusText(LoadState::Loaded, true), QString());
-    QCOMPARE(CToolMenu::statusText(LoadState::Loading, true), QString());
-    QCOMPARE(CToolMenu::statusText(LoadState::NotLoaded, false),
-             QCoreApplication::translate("ToolMenu", "ToolMenuLoading"));
-    QCOMPARE(CToolMenu::statusText(LoadState::Loaded, false),
-             QCoreApplication::translate("ToolMenu", "ToolMenuEmpty"));
-    QCOMPARE(CToolMenu::statusText(LoadState::Failed, false),
-             QCoreApplication::translate("ToolMenu", "ToolMenuFailed"));
-    QCOMPARE(CToolMenu::statusText(LoadState::Failed, true),
-             QCoreApplication::translate("ToolMenu", "ToolMenuStale"));
-}
-
-void TestToolMenu::treeFollowsTheGroupManager()
-{
-    auto groups = std::make_shared<FakeGroupManager>();
-    Base::details::CLogCapture capture;
-    CToolMenu window(groups);
-    window.show();
-    QVERIFY(capture.indexOf("CToolMenu::CToolMenu()") < capture.indexOf("CToolMenu::init()"));
-    auto *tree = window.findChild<QTreeView *>(QStringLiteral("m_pTreeView"));
-    auto *status = window.findChild<QLabel *>(QStringLiteral("m_pStatusLabel"));
-    QVERIFY(tree && status);
-    QVERIFY(tree->header()->isHidden());
-    auto *model = qobject_cast<UiDataController::CEncodeLogicModel *>(tree->model());
-    QVERIFY(model);
-    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    QCOMPARE(model->rowCount(), 0);
-    QCOMPARE(status->text(), CToolMenu::statusText(LoadState::NotLoaded, false));
-
-    groups->finishLoad(LoadState::Loaded, site());
-    QTRY_COMPARE_WITH_TIMEOUT(model->rowCount(), 2, 30000);
-    // Areas in display order, each with its doors.
-    QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("Office 访客区"));
-    QCOMPARE(model->index(1, 0).data().toString(), QStringLiteral("Lobby"));
-    const QModelIndex lobby = model->index(1, 0);
-    QCOMPARE(model->rowCount(lobby), 2);
-    QCOMPARE(model->index(1, 0, lobby).data().toString(), QStringLiteral("Side gate"));
-    QVERIFY(tree->isExpanded(lobby));
-    QVERIFY(status->isHidden());
-
-    groups->renameArea("area-2", "Reception");
-    QTRY_COMPARE_WITH_TIMEOUT(model->index(1, 0).data().toString(), QStringLiteral("Reception"),
-                              30000);
-
-    // A failed reload keeps the tree and says that it may be out of date.
-    groups->finishLoad(LoadState::Failed, site());
-    QTRY_VERIFY_WITH_TIMEOUT(!status->isHidden(), 30000);
-    QCOMPARE(status->text(), CToolMenu::statusText(LoadState::Failed, true));
-    QCOMPARE(model->rowCount(), 2);
-}
-
-void TestToolMenu::windowManagerGivesItsSharedGroupManager()
-{
-    auto &manager = visitorclient::CAppRscManager::Instance();
-    manager.init();
-    const int wid = manager.getToolWndWID();
+    auto &rsc = visitorclient::CAppRscManager::Instance();
+    const int wid = rsc.getToolWndWID();
+    QCOMPARE(rsc.getToolWndWID(), wid);
     auto *window = qobject_cast<CToolMenu *>(QWidget::find(static_cast<WId>(wid)));
     QVERIFY(window);
     QVERIFY(window->parentWidget() == nullptr);
-    auto *tree = window->findChild<QTreeView *>(QStringLiteral("m_pTreeView"));
-    auto *model = qobject_cast<UiDataController::CEncodeLogicModel *>(tree->model());
-    QVERIFY(model);
-    QCOMPARE(model->GetGroupManager(), manager.getIGroupManager());
-    QCOMPARE(manager.getToolWndWID(), wid);
-    // No backend here: the shared manager's load fails, and the window says so.
-    auto *status = window->findChild<QLabel *>(QStringLiteral("m_pStatusLabel"));
-    QTRY_COMPARE_WITH_TIMEOUT(status->text(), CToolMenu::statusText(LoadState::Failed, false),
-                              30000);
-    manager.unInit();
+    const Parts parts = partsOf(*window);
+    QVERIFY(parts.tree && parts.status && parts.model);
+    QCOMPARE(parts.model->GetGroupManager(), rsc.getIGroupManager());
+    QVERIFY(parts.tree->header()->isHidden());
+    QAbstractItemModelTester tester(parts.model,
+                                    QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+    // Areas in the server's order, each expanded with its doors.
+    const auto areas = m_bench.server().list("areas");
+    QVERIFY(areas.size() > 2);
+    QVERIFY(m_bench.waitUntil(
+        [&] { return parts.model->rowCount() == static_cast<int>(areas.size()) - 1; }));
+    int doors = 0;
+    for (int row = 0; row < parts.model->rowCount(); ++row) {
+        const QModelIndex area = parts.model->index(row, 0);
+        QCOMPARE(area.data().toString(), QString::fromStdString(areas[row + 1][1]));
+        QVERIFY(parts.tree->isExpanded(area));
+        doors += parts.model->rowCount(area);
+    }
+    QCOMPARE(doors, static_cast<int>(m_bench.ids("doors").size()));
+    QVERIFY(parts.status->isHidden());
+
+    // A renamed group changes in place.
+    const std::string renamed = "Reception 接待处";
+    QCOMPARE(m_bench.server().renameResourceGroup(areas[2][0], renamed), 0u);
+    QVERIFY(m_bench.waitUntil([&] {
+        return parts.model->index(1, 0).data().toString() == QString::fromStdString(renamed);
+    }));
+}
+
+void TestToolMenu::failedLoadIsSaidInWordsAndRecovers()
+{
+    // A window of its own over a manager that cannot reach the server.
+    m_bench.router().setServer(nullptr);
+    auto groups = std::make_shared<clientcommonlogical::CGroupManagerDeletage>();
+    Base::details::CLogCapture capture;
+    CToolMenu window(groups);
+    QVERIFY(capture.indexOf("CToolMenu::CToolMenu()") < capture.indexOf("CToolMenu::init()"));
+    window.show();
+    const Parts parts = partsOf(window);
+    const bool failed = m_bench.waitUntil(
+        [&] { return parts.status->text() == CToolMenu::statusText(LoadState::Failed, false); });
+    m_bench.router().setServer(&m_bench.server());
+    QVERIFY(failed);
+    QVERIFY(parts.status->isVisible());
+    QCOMPARE(parts.model->rowCount(), 0);
+
+    groups->refresh();
+    QVERIFY(m_bench.waitUntil([&] { return parts.model->rowCount() > 0; }));
+    QVERIFY(m_bench.waitUntil([&] { return parts.status->isHidden(); }));
+
+    // A reload that fails keeps the tree and says that it may be out of date.
+    m_bench.router().setServer(nullptr);
+    groups->refresh();
+    const bool stale = m_bench.waitUntil(
+        [&] { return parts.status->text() == CToolMenu::statusText(LoadState::Failed, true); });
+    m_bench.router().setServer(&m_bench.server());
+    QVERIFY(stale);
+    QVERIFY(parts.status->isVisible());
+    QVERIFY(parts.status->text() != CToolMenu::statusText(LoadState::Failed, false));
+    QVERIFY(parts.model->rowCount() > 0);
+    window.close();
 }
 
 QTEST_MAIN(TestToolMenu)
