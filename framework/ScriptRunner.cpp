@@ -94,7 +94,7 @@ bool ScriptRunner::validate(const Step &step, QString *why)
     static const QMap<QString, int> minArgs{
         {"timeout", 1}, {"start", 0},   {"wait", 1},        {"call", 1},   {"http", 1},
         {"notify", 1},  {"control", 1}, {"switch-user", 1}, {"expect", 1}, {"stop", 0},
-        {"kill", 0},    {"quit", 0},    {"ui", 1}};
+        {"kill", 0},    {"quit", 0},    {"ui", 1},          {"open", 1}};
     const auto it = minArgs.find(step.verb);
     if (it == minArgs.end()) {
         *why = QStringLiteral("line %1: unknown step \"%2\"").arg(step.line).arg(step.verb);
@@ -261,10 +261,12 @@ int ScriptRunner::execute(const Step &step)
         return 1;
     }
     if (verb == QLatin1String("start")) {
-        // What the previous component showed must not satisfy the waits on the new one
-        // (componentStarted may come only after the next step looked).
-        m_initFinished = false;
-        m_windowsShown.clear();
+        // The process starts later: forget the last run's state now, or a following
+        // "wait initFinish" would be satisfied by the run that has just ended.
+        if (!m_host.isComponentRunning()) {
+            m_initFinished = false;
+            m_windowsShown.clear();
+        }
         return m_host.startComponent() ? 1 : (m_error = QStringLiteral("component did not start"), -1);
     }
     if (verb == QLatin1String("wait")) {
@@ -274,6 +276,11 @@ int ScriptRunner::execute(const Step &step)
             return -1;
         }
         return waitSatisfied(step) ? 1 : 0;
+    }
+    if (verb == QLatin1String("open")) {
+        m_windowsShown.remove(a[0]);
+        m_host.openWindow(a[0], a.value(1, QStringLiteral("0")).toInt());
+        return 1;
     }
     if (verb == QLatin1String("call")) {
         m_replyResult.clear();

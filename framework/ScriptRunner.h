@@ -6,6 +6,8 @@
 //   timeout SECONDS                 default time-out of the following waits (60)
 //   start                           start the component
 //   wait initFinish | window NAME | request URL | subscriptions N | exit [CODE] | crash
+//   open NAME [TYPE]                ask the component for a window (getWndHandle, then showWnd)
+//                                   as the Component menu does; "wait window NAME" waits for it
 //   call METHOD [JSON]              LPC call to the component; keeps the reply
 //   http URL [METHODCODE] [BODY]    HTTP-shaped request to the component; keeps the reply
 //   notify TYPE [JSON]              server notification (forwarded only when subscribed)
@@ -49,9 +51,11 @@
 //   ui expect notice|tooltip|warning|question|wait TEXT
 //                                   shown since the last acting step, containing TEXT
 //   ui mark                         forget what was shown so far
-//   ui screenshot NAME [dialog]     PNG of the window (with what lies over it) or of the
-//                                   open dialog, under $QORVA_UI_SHOT_DIR (else the
-//                                   component's data folder "screenshots/")
+//   ui screenshot NAME [dialog | window OBJECT-NAME]
+//                                   PNG of the window (with what lies over it), of the
+//                                   open dialog or of another shown window (CMaintain),
+//                                   under $QORVA_UI_SHOT_DIR (else the component's data
+//                                   folder "screenshots/")
 //   ui size WIDTH HEIGHT            resize the window (a headless host does not)
 // A step that acts (click, type, ...) ends when its action returned or opened a dialog;
 // the next steps then see the dialog. The steps are listed in the component's

@@ -114,7 +114,7 @@ int CAppRscManager::getToolWndWID()
     LOG_INFO("CAppRscManager::getToolWndWID");
     if (!m_pToolMenu) {
         LOG_INFO("CToolMenu init start");
-        m_pToolMenu = new CToolMenu;
+        m_pToolMenu = new CToolMenu(getIGroupManager());
         LOG_INFO("CToolMenu init end");
     }
     return static_cast<int>(m_pToolMenu->winId());

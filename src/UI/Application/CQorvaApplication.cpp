@@ -8,12 +8,14 @@
 #include <Logical/Communication/Cmd/LpcCmd/LpcCmd.h>
 #include <Logical/Communication/Cmd/LpcCmdHandler.h>
 #include <Logical/Communication/LpcInterface/LpcInterface.h>
+#include <Logical/Database/ComponentSchema.h>
 #include <UI/AppRscManager/AppRscManager.h>
 #include <UI/UiDriver/UiDriver.h>
 #include <UI/Window/Common/ErrorTexts.h>
 
 #include <JSONStruct/LPC/LPCCommonJSONStruct.h>
 
+#include <Common/CommonMethod/InitDBLogical.h>
 #include <Common/CommonMethod/ThreadPoolForInnerTask.h>
 #include <Common/CommonMethod/ThreadPoolForNetTask.h>
 
@@ -238,10 +240,14 @@ bool CQorvaApplication::initCmdManager()
 
 bool CQorvaApplication::initComponentDB()
 {
-    // The component database for "VisitorManagement" comes with the database library,
-    // which is not part of this build yet: say so instead of claiming success.
-    LOG_WARN("initComponentDBLogical skipped: no component database in this build.");
-    return false;
+    registerComponentSchema();
+    // A failure leaves the component without its template database; the rest runs on.
+    if (!comm_method::initComponentDBLogical({comm_method::kComponentDBName})) {
+        LOG_ERROR("initComponentDBLogical init Failed.");
+        return false;
+    }
+    LOG_INFO("initComponentDBLogical init Success.");
+    return true;
 }
 
 bool CQorvaApplication::sendInitFinish()

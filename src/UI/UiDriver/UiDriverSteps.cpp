@@ -311,6 +311,16 @@ StepOutcome screenshot(const QStringList &args)
         if (dialog == nullptr)
             return StepOutcome::failed(QStringLiteral("no dialog is open"));
         image = dialog->grab().toImage();
+    } else if (args.value(1) == QLatin1String("window")) {
+        // Another top-level window of the component (the tool windows), by object name.
+        QWidget *window = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && w->objectName() == args.value(2))
+                window = w;
+        }
+        if (window == nullptr)
+            return StepOutcome::failed(QStringLiteral("no window %1 is shown").arg(args.value(2)));
+        image = window->grab().toImage();
     } else {
         image = screenshotOfWindow();
     }
@@ -596,7 +606,7 @@ const std::vector<StepSpec> &stepTable()
         {"navigate", "NAVIGATION-KEY", 1, &navigate},
         {"page", "PATH NUMBER|first|previous|next|last", 2, &page},
         {"page-size", "PATH ROWS", 2, &pageSize},
-        {"screenshot", "NAME [dialog]", 1, &screenshot},
+        {"screenshot", "NAME [dialog|window OBJECT-NAME]", 1, &screenshot},
         {"select", "PATH ITEM-TEXT", 2, &select},
         {"select-row", "PATH ROW", 2, &selectRow},
         {"show-page", "OBJECT-NAME", 1, &showPage},

@@ -62,8 +62,7 @@ class XmlStream
 {
 public:
     /// Opens part of package; failed() with the reason when it is missing or unreadable.
-    XmlStream(IXlsxPackage &package, const std::string &name)
-        : m_name(QString::fromStdString(name))
+    XmlStream(IXlsxPackage &package, const std::string &name) : m_name(QString::fromStdString(name))
     {
         initialiseLibxml();
         m_part = package.openPart(name, m_error);

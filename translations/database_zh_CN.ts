@@ -1,0 +1,66 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>Maintain</name>
+    <message>
+        <source>MaintainTitle</source>
+        <translation>维护</translation>
+    </message>
+    <message>
+        <source>MaintainTextLabel</source>
+        <translation>模板文本</translation>
+    </message>
+    <message>
+        <source>MaintainLoad</source>
+        <translation>加载</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>MaintainDatabaseUnavailable</source>
+        <translation>模板数据库不可用：无法读取框架的加密配置，或数据库检查失败。详细信息请查看日志。</translation>
+    </message>
+    <message>
+        <source>MaintainSaveFailed</source>
+        <translation>文本保存失败。详细信息请查看日志。</translation>
+    </message>
+    <message>
+        <source>MaintainLoadFailed</source>
+        <translation>已保存的文本加载失败。详细信息请查看日志。</translation>
+    </message>
+    <message>
+        <source>MaintainSaved</source>
+        <translation>已保存。</translation>
+    </message>
+    <message>
+        <source>MaintainDatabaseFailed</source>
+        <translation>模板数据库没有响应。详细信息请查看日志。</translation>
+    </message>
+</context>
+<context>
+    <name>ToolMenu</name>
+    <message>
+        <source>ToolMenuTitle</source>
+        <translation>工具菜单</translation>
+    </message>
+    <message>
+        <source>ToolMenuLoading</source>
+        <translation>正在加载资源组…</translation>
+    </message>
+    <message>
+        <source>ToolMenuEmpty</source>
+        <translation>没有资源组。</translation>
+    </message>
+    <message>
+        <source>ToolMenuFailed</source>
+        <translation>资源组加载失败。详细信息请查看日志。</translation>
+    </message>
+    <message>
+        <source>ToolMenuStale</source>
+        <translation>资源组重新加载失败；列表显示的是之前加载的内容。</translation>
+    </message>
+</context>
+</TS>
