@@ -341,7 +341,21 @@ int ScriptRunner::execute(const Step &step)
         else if (op == QLatin1String("online-device"))
             m_lastControl =
                 server->setDeviceOnline(resolveGuid("devices", a.value(1)).toStdString(), true);
-        else {
+        else if (op == QLatin1String("settings-fault")) {
+            using Fault = qorvaserver::CManagementServer::SettingsFault;
+            static const QMap<QString, Fault> faults{
+                {QStringLiteral("none"), Fault::None},
+                {QStringLiteral("refuse-saves"), Fault::RefuseSaves},
+                {QStringLiteral("drop-reasons"), Fault::DropReasons}};
+            if (!faults.contains(a.value(1))) {
+                m_error = QStringLiteral(
+                              "line %1: settings-fault takes none, refuse-saves or drop-reasons")
+                              .arg(step.line);
+                return -1;
+            }
+            server->setSettingsFault(faults.value(a.value(1)));
+            m_lastControl = 0;
+        } else {
             m_error = QStringLiteral("line %1: unknown control operation \"%2\"").arg(step.line).arg(op);
             return -1;
         }

@@ -13,7 +13,7 @@
 //   notify TYPE [JSON]              server notification (forwarded only when subscribed)
 //   control checkin CODE | checkout CODE | remove-device GUID|first | rename-group GUID|first NAME
 //           | rename-door GUID|first NAME | fail-device GUID|first | offline-device GUID|first
-//           | online-device GUID|first
+//           | online-device GUID|first | settings-fault none|refuse-saves|drop-reasons
 //   switch-user INDEX               0 "admin", 1 "guard" (no function 9)
 //   expect reply-ok | reply-contains TEXT | forwarded yes|no | control-ok | subscriptions N
 //          | registered-url URL | registered-method NAME
@@ -36,7 +36,9 @@
 //   ui type PATH TEXT               replace the text of an edit key by key
 //   ui key PATH KEY                 Return, Enter, Escape, Tab, Space, Backspace, Delete, Up, Down
 //   ui select PATH ITEM-TEXT        choose a combo box item
-//   ui tick PATH [ROW] [on|off]     a check box, or the check box of a table row
+//   ui tick PATH [ROW [COLUMN]] [on|off]
+//                                   a check box, or the check box of a table row (the
+//                                   first one, or the one in COLUMN)
 //   ui select-row PATH ROW          make a table row current and selected
 //   ui click-cell PATH ROW COLUMN   click a cell (on its clickable icon when it has one)
 //   ui double-click-cell PATH ROW COLUMN
@@ -44,6 +46,7 @@
 //   ui page-size PATH ROWS          choose a paged table's page size
 //   ui answer confirm|reject        answer the question open now, else the next one
 //   ui wait rows PATH N | text PATH TEXT | enabled PATH yes|no | visible PATH yes|no
+//           | checked PATH [ROW COLUMN] yes|no      a check box, or a table cell's box
 //   ui wait dialog | idle           a dialog is open | no wait dialog is open
 //   ui expect notice|tooltip|warning|question|wait TEXT
 //                                   shown since the last acting step, containing TEXT

@@ -436,26 +436,50 @@ StepOutcome tick(const QStringList &args)
     QAbstractItemView *view = itemViewOf(widget);
     if (view == nullptr || args.size() < 2)
         return StepOutcome::failed(QStringLiteral("tick takes a check box, or a table and a row"));
+    // An optional column picks one of several check boxes of the row.
+    int wantedColumn = -1;
+    int next = 2;
+    if (args.size() > next) {
+        bool isNumber = false;
+        const int column = args[next].toInt(&isNumber);
+        if (isNumber) {
+            wantedColumn = column - 1;
+            ++next;
+        }
+    }
     bool on = true;
-    if (args.size() > 2 && !parseYesNo(args[2], &on))
-        return StepOutcome::failed(QStringLiteral("tick a row on or off, not \"%1\"").arg(args[2]));
+    if (args.size() > next && !parseYesNo(args[next], &on))
+        return StepOutcome::failed(
+            QStringLiteral("tick a row on or off, not \"%1\"").arg(args[next]));
     QString error;
-    QModelIndex index = rowIndex(view, args[1], 0, &error);
+    QModelIndex index = rowIndex(view, args[1], qMax(wantedColumn, 0), &error);
     if (!index.isValid())
         return StepOutcome::failed(error);
     QAbstractItemModel *model = view->model();
-    for (int column = 0; column < model->columnCount(); ++column) {
-        const QModelIndex cell = model->index(index.row(), column);
-        if (model->flags(cell) & Qt::ItemIsUserCheckable) {
-            const QPersistentModelIndex target = cell;
-            return runAction([target, on] {
-                if (target.isValid())
-                    const_cast<QAbstractItemModel *>(target.model())
-                        ->setData(target, on ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
-            });
+    QModelIndex box;
+    if (wantedColumn >= 0) {
+        const Qt::ItemFlags flags = model->flags(index);
+        if (!(flags & Qt::ItemIsUserCheckable) || !(flags & Qt::ItemIsEnabled))
+            return StepOutcome::failed(
+                QStringLiteral("row %1 has no check box the operator can tick in column %2")
+                    .arg(args[1])
+                    .arg(wantedColumn + 1));
+        box = index;
+    } else {
+        for (int column = 0; column < model->columnCount() && !box.isValid(); ++column) {
+            const QModelIndex cell = model->index(index.row(), column);
+            if (model->flags(cell) & Qt::ItemIsUserCheckable)
+                box = cell;
         }
+        if (!box.isValid())
+            return StepOutcome::failed(QStringLiteral("row %1 has no check box").arg(args[1]));
     }
-    return StepOutcome::failed(QStringLiteral("row %1 has no check box").arg(args[1]));
+    const QPersistentModelIndex target = box;
+    return runAction([target, on] {
+        if (target.isValid())
+            const_cast<QAbstractItemModel *>(target.model())
+                ->setData(target, on ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
+    });
 }
 
 StepOutcome type(const QStringList &args)
@@ -473,6 +497,45 @@ StepOutcome type(const QStringList &args)
     });
 }
 
+// wait checked PATH [ROW COLUMN] yes|no: a check box, or the check box of a table cell.
+StepOutcome waitChecked(const QString &path, const QStringList &rest)
+{
+    bool on = false;
+    if ((rest.size() != 1 && rest.size() != 3) || !parseYesNo(rest.last(), &on))
+        return StepOutcome::failed(QStringLiteral("wait checked PATH [ROW COLUMN] yes|no"));
+    const QString row = rest.size() == 3 ? rest[0] : QString();
+    const int column = rest.size() == 3 ? rest[1].toInt() - 1 : -1;
+    return StepOutcome::until([path, row, column, on]() -> QString {
+        QString error;
+        QWidget *widget = findWidget(path, &error);
+        if (widget == nullptr)
+            return error;
+        bool now = false;
+        if (row.isEmpty()) {
+            auto *box = qobject_cast<QAbstractButton *>(widget);
+            if (box == nullptr || !box->isCheckable())
+                return QStringLiteral("%1 to be a check box").arg(path);
+            now = box->isChecked();
+        } else {
+            QAbstractItemView *view = itemViewOf(widget);
+            if (view == nullptr)
+                return QStringLiteral("%1 to be a table").arg(path);
+            const QModelIndex cell = rowIndex(view, row, column, &error);
+            if (!cell.isValid())
+                return error;
+            now = cell.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+        }
+        return now == on
+                   ? QString()
+                   : QStringLiteral("%1%2 to be %3checked")
+                         .arg(path,
+                              row.isEmpty()
+                                  ? QString()
+                                  : QStringLiteral(" row %1 column %2").arg(row).arg(column + 1),
+                              on ? QString() : QStringLiteral("not "));
+    });
+}
+
 StepOutcome wait(const QStringList &args)
 {
     const QString what = args[0];
@@ -486,9 +549,11 @@ StepOutcome wait(const QStringList &args)
                        : QString();
         });
     if (args.size() < 3)
-        return StepOutcome::failed(
-            QStringLiteral("wait rows|text|enabled|visible PATH VALUE, or wait dialog|idle"));
+        return StepOutcome::failed(QStringLiteral(
+            "wait rows|text|enabled|visible|checked PATH VALUE, or wait dialog|idle"));
     const QString path = args[1];
+    if (what == QLatin1String("checked"))
+        return waitChecked(path, args.mid(2));
     const QString value = args.mid(2).join(QLatin1Char(' '));
     bool flag = false;
     if ((what == QLatin1String("enabled") || what == QLatin1String("visible")) &&
@@ -546,9 +611,9 @@ const std::vector<StepSpec> &stepTable()
         {"select-row", "PATH ROW", 2, &selectRow},
         {"show-page", "OBJECT-NAME", 1, &showPage},
         {"size", "WIDTH HEIGHT", 2, &size},
-        {"tick", "PATH [ROW] [on|off]", 1, &tick},
+        {"tick", "PATH [ROW [COLUMN]] [on|off]", 1, &tick},
         {"type", "PATH TEXT", 2, &type},
-        {"wait", "rows|text|enabled|visible PATH VALUE | dialog | idle", 1, &wait},
+        {"wait", "rows|text|enabled|visible|checked PATH VALUE | dialog | idle", 1, &wait},
     };
     return table;
 }

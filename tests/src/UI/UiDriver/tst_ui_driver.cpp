@@ -228,6 +228,20 @@ private slots:
         QCOMPARE(call(QStringLiteral("tick Table 2")).errorCode, 0);
         QCOMPARE(call(QStringLiteral("tick Table 2 off")).errorCode, 0);
         QCOMPARE(m_model->item(1)->checkState(), Qt::Unchecked);
+        // A column picks the box of a row with several; one the operator cannot tick fails.
+        auto *second = m_model->item(1, 1);
+        second->setCheckable(true);
+        QCOMPARE(call(QStringLiteral("tick Table 2 2 on")).errorCode, 0);
+        QCOMPARE(second->checkState(), Qt::Checked);
+        QCOMPARE(m_model->item(1, 0)->checkState(), Qt::Unchecked);
+        second->setEnabled(false);
+        QCOMPARE(call(QStringLiteral("tick Table 2 2 off")).message,
+                 QStringLiteral("row 2 has no check box the operator can tick in column 2"));
+        QCOMPARE(call(QStringLiteral("wait checked Table 2 2 yes")).errorCode, 0);
+        const StepReply notYet = call(QStringLiteral("wait checked Table 2 1 yes"), 200);
+        QCOMPARE(notYet.errorCode, int(CUiDriver::StepFailed));
+        QVERIFY2(notYet.message.contains(QStringLiteral("Table row 2 column 1 to be checked")),
+                 qPrintable(notYet.message));
         QCOMPARE(call(QStringLiteral("wait rows Table 3")).errorCode, 0);
         m_model->removeRow(0);
         QCOMPARE(call(QStringLiteral("wait rows Table 2")).errorCode, 0);

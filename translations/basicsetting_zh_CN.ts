@@ -1,0 +1,124 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>visitorclient::SettingModel</name>
+    <message>
+        <source>Name</source>
+        <translation>字段</translation>
+    </message>
+    <message>
+        <source>WhetherOrNotShownjKJGgYdD</source>
+        <translation>是否显示</translation>
+    </message>
+    <message>
+        <source>IfRequiredTCxaHtSQ</source>
+        <translation>是否必填</translation>
+    </message>
+    <message>
+        <source>Gender</source>
+        <translation>性别</translation>
+    </message>
+    <message>
+        <source>MobilePhoneNumber</source>
+        <translation>手机号码</translation>
+    </message>
+    <message>
+        <source>DocumentType</source>
+        <translation>证件类型</translation>
+    </message>
+    <message>
+        <source>IdNo1Y8JOA4K</source>
+        <translation>证件号码</translation>
+    </message>
+    <message>
+        <source>LicensePlaBBlHEgez</source>
+        <translation>车牌号码</translation>
+    </message>
+    <message>
+        <source>TheCompany</source>
+        <translation>所属单位</translation>
+    </message>
+    <message>
+        <source>ArticlesCarriedByEJpEumGr</source>
+        <translation>携带物品</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>备注</translation>
+    </message>
+</context>
+<context>
+    <name>visitorclient::ReasonItemWidget</name>
+    <message>
+        <source>Add</source>
+        <translation>添加来访事由</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除此来访事由</translation>
+    </message>
+</context>
+<context>
+    <name>visitorclient::VisitReasonWidget</name>
+    <message>
+        <source>CannotBeEmpty</source>
+        <translation>不能为空</translation>
+    </message>
+    <message>
+        <source>VisitReasonRepeatedQk7TnZ</source>
+        <translation>与其他来访事由重名</translation>
+    </message>
+    <message>
+        <source>VisitingReasontnaiesDc</source>
+        <translation>来访事由</translation>
+    </message>
+</context>
+<context>
+    <name>visitorclient::BasicSettingWidget</name>
+    <message>
+        <source>VisitorReservationItqQAkwCmg</source>
+        <translation>访客预约项</translation>
+    </message>
+    <message>
+        <source>VisitingReasontnaiesDc</source>
+        <translation>来访事由</translation>
+    </message>
+    <message>
+        <source>AllowedBookingTimereQVtvvWDo</source>
+        <translation>允许预约时间</translation>
+    </message>
+    <message>
+        <source>DayAMOMDPCI</source>
+        <translation>天</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>DefaultValue</source>
+        <translation>恢复默认</translation>
+    </message>
+    <message>
+        <source>VisitReasonsNotStoredW8vRmd</source>
+        <translation>服务器未能保存来访事由，在保存成功之前将使用默认事由。</translation>
+    </message>
+    <message>
+        <source>RestoreDefaultSettingsQuestionT6sLw</source>
+        <translation>确定恢复默认的预约项、预约时间和来访事由吗？自定义的来访事由将被替换。</translation>
+    </message>
+    <message>
+        <source>SaveVisitorParametersLogN4xPq</source>
+        <translation>保存访客参数配置</translation>
+    </message>
+    <message>
+        <source>RestoreVisitorParametersLogH2mKe</source>
+        <translation>恢复默认访客参数配置</translation>
+    </message>
+</context>
+</TS>
