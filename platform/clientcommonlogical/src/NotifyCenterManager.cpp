@@ -141,3 +141,5 @@ void CNotifyCenterManager::deliveryLoop()
 }
 
 } // namespace clientcommonlogical
+
+template class Base::CSingleton<clientcommonlogical::CNotifyCenterManager>;

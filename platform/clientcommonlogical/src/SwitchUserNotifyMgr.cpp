@@ -78,3 +78,5 @@ void CSwitchUserNotifyMgr::updateFrame()
 }
 
 } // namespace clientcommonlogical
+
+template class Base::CSingleton<clientcommonlogical::CSwitchUserNotifyMgr>;

@@ -1,6 +1,8 @@
 #pragma once
 // Writing spreadsheets (.xlsx) for exports.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -9,7 +11,7 @@
 namespace QorvaGUIToolkit {
 
 /// Spreadsheet export. Safe to call from worker threads (each call has its own workbook).
-class QXlsxMgr
+class QORVAGUITOOLKIT_EXPORT QXlsxMgr
 {
 public:
     /// Writes rows (first row first, cells left to right) as text cells of one worksheet

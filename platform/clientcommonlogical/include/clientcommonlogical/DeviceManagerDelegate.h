@@ -2,11 +2,13 @@
 // Device manager of the client-common library. Without a framework data source it
 // knows no devices yet.
 
+#include <clientcommonlogical/clientcommonlogicalExport.h>
+
 #include <clientcommonlogical/IAbstractDeviceManager.h>
 
 namespace clientcommonlogical {
 
-class CDeviceManagerDelegate : public qorva7310::IAbstractDeviceManager
+class CLIENTCOMMONLOGICAL_EXPORT CDeviceManagerDelegate : public qorva7310::IAbstractDeviceManager
 {
 public:
     CDeviceManagerDelegate() = default;

@@ -2,11 +2,13 @@
 // Group manager of the client-common library. Without a framework data source it knows
 // no elements yet (every door counts as offline).
 
+#include <clientcommonlogical/clientcommonlogicalExport.h>
+
 #include <clientcommonlogical/IGroupManager.h>
 
 namespace clientcommonlogical {
 
-class CGroupManagerDeletage : public qorva7310::IGroupManager
+class CLIENTCOMMONLOGICAL_EXPORT CGroupManagerDeletage : public qorva7310::IGroupManager
 {
 public:
     CGroupManagerDeletage() = default;
