@@ -11,6 +11,7 @@
 #include <UI/AppRscManager/AppRscManager.h>
 
 #include <JSONStruct/LPC/LPCCommonJSONStruct.h>
+#include <JSONStruct/Routes/WireNames.h>
 
 #include <Common/CommonMethod/ThreadPoolForInnerTask.h>
 #include <Common/CommonMethod/ThreadPoolForNetTask.h>
@@ -241,7 +242,7 @@ bool CQorvaApplication::initComponentDB()
 bool CQorvaApplication::sendInitFinish()
 {
     protocol::LPCRequestData request;
-    request.method = "initFinish";
+    request.method = protocol::wire::kMethodInitFinish;
     lpcclient::tag_LPCNotifyData notify;
     notify.address = "0";
     notify.body = request.toString();
