@@ -16,6 +16,11 @@
 namespace qorvaserver {
 class CManagementServer;
 }
+namespace protocol {
+namespace routes {
+struct Route;
+}
+} // namespace protocol
 
 namespace clientframework {
 
@@ -45,11 +50,8 @@ public:
     using Observer = std::function<void(const std::string &url, int method, const std::string &code)>;
     void setObserver(Observer observer);
 
-    /// A ReturnData JSON text {"code","msg"[,"data"]}; dataJson is inserted as it is.
-    static std::string returnData(unsigned module, unsigned code, const std::string &dataJson = std::string());
-
 private:
-    lpcserver::Message answerHost(int routeId, const std::string &body);
+    lpcserver::Message answerHost(const protocol::routes::Route &route, const std::string &body);
     lpcserver::Message json(const std::string &body) const;
 
     mutable std::mutex m_mutex;

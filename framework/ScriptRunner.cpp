@@ -215,7 +215,8 @@ bool ScriptRunner::waitSatisfied(const Step &step) const
     if (what == QLatin1String("initFinish"))
         return m_initFinished;
     if (what == QLatin1String("window"))
-        return m_windowsShown.contains(step.args.value(1, QStringLiteral("VisitorApplication")));
+        return m_windowsShown.contains(
+            step.args.value(1, QString::fromLatin1(protocol::wire::kWindowVisitorApplication)));
     if (what == QLatin1String("request"))
         return m_urlsSeen.contains(step.args.value(1));
     if (what == QLatin1String("subscriptions"))
@@ -275,7 +276,8 @@ int ScriptRunner::execute(const Step &step)
         return m_pendingTicket == 0 ? 1 : 0;
     }
     if (verb == QLatin1String("stop")) {
-        m_host.stopComponent(a.value(0, QStringLiteral("componentUninit")));
+        m_host.stopComponent(
+            a.value(0, QString::fromLatin1(protocol::wire::kMethodComponentUninit)));
         return 1;
     }
     if (verb == QLatin1String("kill")) {
