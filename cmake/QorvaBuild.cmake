@@ -14,6 +14,10 @@ if(CCACHE_PROGRAM)
   set(CMAKE_C_COMPILER_LAUNCHER ${CCACHE_PROGRAM})
   set(CMAKE_CXX_COMPILER_LAUNCHER ${CCACHE_PROGRAM})
 endif()
+# Source paths are recorded relative to the tree (__FILE__, debug info), so another
+# checkout of the same sources (CI's fresh clone, a second work tree) reuses ccache's
+# entries instead of compiling everything again.
+add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=)
 
 set(QORVA_SANITIZE "" CACHE STRING "Sanitizer set: empty, address (ASan+UBSan) or thread")
 if(QORVA_SANITIZE STREQUAL "address")

@@ -32,17 +32,15 @@ template <class Generic> std::shared_ptr<Generic> genericData(const std::string 
     return node ? std::make_shared<Generic>(nullptr, node.get()) : nullptr;
 }
 
-// The request envelope every LPC call carries; data null: no "data".
-std::string requestEnvelope(const std::string &method, std::shared_ptr<protocol::ILPCData> data)
+// An LPC call of method: its headers and the request envelope; data null: no "data".
+lpcserver::OutgoingCall lpcCall(const std::string &method, std::shared_ptr<protocol::ILPCData> data)
 {
     protocol::LPCRequestData envelope(std::move(data));
     envelope.method = method;
-    return envelope.toString();
-}
-
-std::map<std::string, std::string> lpcCallHeaders(const std::string &method)
-{
-    return {{kHeaderUrl, ""}, {kHeaderMethod, method}, {kHeaderProtocol, kProtocolLpc}};
+    lpcserver::OutgoingCall call;
+    call.headers = {{kHeaderUrl, ""}, {kHeaderMethod, method}, {kHeaderProtocol, kProtocolLpc}};
+    call.body = envelope.toString();
+    return call;
 }
 
 // The component gets a process group of its own: Ctrl+C in the host's terminal then reaches
@@ -58,6 +56,14 @@ protected:
 };
 
 } // namespace
+
+lpcserver::OutgoingCall ComponentHost::methodCall(const QString &method, const QString &dataJson)
+{
+    std::shared_ptr<protocol::GenericLPCData> data;
+    if (!dataJson.isEmpty())
+        data = genericData<protocol::GenericLPCData>(dataJson.toStdString());
+    return lpcCall(method.toStdString(), std::move(data));
+}
 
 ComponentHost::ComponentHost(const HostConfig &config, QObject *parent)
     : QObject(parent), m_config(config), m_dataRoot(config.dataRoot)
@@ -332,9 +338,7 @@ void ComponentHost::stopComponent(const QString &method)
     if (m_process->state() == QProcess::Starting)
         return; // onProcessStarted() ends it
 
-    lpcserver::OutgoingCall call;
-    call.headers = lpcCallHeaders(method.toStdString());
-    call.body = requestEnvelope(method.toStdString(), nullptr);
+    const lpcserver::OutgoingCall call = methodCall(method);
     const lpcserver::CallResult result =
         m_lpc ? m_lpc->post(m_config.componentIdentity.toStdString(), call)
               : lpcserver::CallResult::NotRunning;
@@ -468,13 +472,16 @@ void ComponentHost::onInitFinish()
         openWindow(QString::fromLatin1(kWindowVisitorApplication));
 }
 
-int ComponentHost::startCall(const QString &method, const std::map<std::string, std::string> &headers,
-                             const std::string &body, std::function<void(const QString &, const QString &)> done)
+int ComponentHost::startCall(const QString &method,
+                             const std::map<std::string, std::string> &headers,
+                             const std::string &body,
+                             std::function<void(const QString &, const QString &)> done,
+                             int timeoutMs)
 {
     const int ticket = m_nextTicket++;
     lpcserver::CLpcServer *lpc = m_lpc.get();
     const std::string identity = m_config.componentIdentity.toStdString();
-    const int timeout = m_config.callTimeoutMs;
+    const int timeout = timeoutMs > 0 ? timeoutMs : m_config.callTimeoutMs;
     // The destructor waits for the pool before anything of this object goes.
     m_pool.start([this, lpc, identity, timeout, headers, body, ticket, method, done]() {
         lpcserver::OutgoingCall call;
@@ -494,19 +501,22 @@ int ComponentHost::startCall(const QString &method, const std::map<std::string, 
     return ticket;
 }
 
-int ComponentHost::callComponent(const QString &method, const QString &dataJson)
+int ComponentHost::callComponent(const QString &method, const QString &dataJson, int timeoutMs)
 {
     LOG_INFO("Calling the component: \"%s\".", qUtf8Printable(method));
-    return callWith(method.toStdString(),
-                    dataJson.isEmpty()
-                        ? nullptr
-                        : genericData<protocol::GenericLPCData>(dataJson.toStdString()));
+    const lpcserver::OutgoingCall call = methodCall(method, dataJson);
+    return startCall(method, call.headers, call.body, nullptr, timeoutMs);
 }
 
 int ComponentHost::callWith(const std::string &method, std::shared_ptr<protocol::ILPCData> data)
 {
-    return startCall(QString::fromStdString(method), lpcCallHeaders(method),
-                     requestEnvelope(method, std::move(data)), nullptr);
+    const lpcserver::OutgoingCall call = lpcCall(method, std::move(data));
+    return startCall(QString::fromStdString(method), call.headers, call.body, nullptr);
+}
+
+void ComponentHost::enableUiDriver()
+{
+    m_config.extraEnvironment.insert(QStringLiteral("QORVA_UI_DRIVER"), QStringLiteral("1"));
 }
 
 int ComponentHost::sendHttp(const QString &url, int methodCode, const QString &body)
@@ -525,8 +535,8 @@ void ComponentHost::openWindow(const QString &name, int type)
     auto request = std::make_shared<protocol::GetWndHandleRequestData>();
     request->type = type;
     request->id = name.toStdString();
-    startCall(QString::fromLatin1(kMethodGetWndHandle), lpcCallHeaders(kMethodGetWndHandle),
-              requestEnvelope(kMethodGetWndHandle, request),
+    const lpcserver::OutgoingCall call = lpcCall(kMethodGetWndHandle, request);
+    startCall(QString::fromLatin1(kMethodGetWndHandle), call.headers, call.body,
               [this, name, type](const QString &result, const QString &body) {
                   onWindowIdAnswer(name, type, result, body);
               });
@@ -560,8 +570,8 @@ void ComponentHost::onWindowIdAnswer(const QString &name, int type, const QStrin
     auto show = std::make_shared<protocol::ShowWndRequestData>();
     show->type = type;
     show->id = name.toStdString();
-    startCall(QString::fromLatin1(kMethodShowWnd), lpcCallHeaders(kMethodShowWnd),
-              requestEnvelope(kMethodShowWnd, show),
+    const lpcserver::OutgoingCall showCall = lpcCall(kMethodShowWnd, show);
+    startCall(QString::fromLatin1(kMethodShowWnd), showCall.headers, showCall.body,
               [this, name](const QString &showResult, const QString &) {
                   if (showResult != QLatin1String(lpcserver::toString(lpcserver::CallResult::Ok))) {
                       LOG_ERROR("showWnd for [%s] failed: %s.", qUtf8Printable(name), qUtf8Printable(showResult));
@@ -580,16 +590,8 @@ bool ComponentHost::forwardNotification(const QString &type, const QString &data
     if (!m_router.isSubscribed(typeText)) {
         LOG_INFO("Notification [%s] not forwarded: the component did not subscribe to it.", typeText.c_str());
     } else if (m_lpc) {
-        // A body that does not parse travels as an empty object.
-        auto body = genericData<protocol::GenericWebsocketData>(dataJson.toStdString());
-        protocol::WebSocketNotifyData envelope(
-            body ? body : std::make_shared<protocol::GenericWebsocketData>());
-        envelope.guid = Base::GuidUtil::CreateGuid();
-        envelope.type = typeText;
-        lpcserver::OutgoingCall call;
-        // An empty url marks it as no HTTP request; the protocol marks the notification.
-        call.headers = {{kHeaderUrl, ""}, {kHeaderProtocol, kProtocolWebsocket}};
-        call.body = envelope.toString();
+        const lpcserver::OutgoingCall call =
+            RequestRouter::notificationCall(typeText, dataJson.toStdString());
         const lpcserver::CallResult result = m_lpc->post(m_config.componentIdentity.toStdString(), call);
         forwarded = result == lpcserver::CallResult::Ok;
         if (forwarded)

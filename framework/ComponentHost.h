@@ -79,9 +79,19 @@ public:
     /// "showWnd".
     void openWindow(const QString &name, int type = 0);
 
+    /// The LPC call of a method as the framework sends it: headers "url" "", "method" and
+    /// "protocol" "lpc"; body the request envelope {"method"[, "data"]}, where dataJson is
+    /// the request record's JSON object text (empty: no data).
+    static lpcserver::OutgoingCall methodCall(const QString &method,
+                                              const QString &dataJson = QString());
+
     /// Calls the component with an LPC method; data is the request record's JSON object
-    /// text or empty. Returns a ticket reported again by callFinished.
-    int callComponent(const QString &method, const QString &dataJson = QString());
+    /// text or empty. Returns a ticket reported again by callFinished. timeoutMs: how long
+    /// the component may take (below 1: the configured call time-out).
+    int callComponent(const QString &method, const QString &dataJson = QString(),
+                      int timeoutMs = 0);
+    /// Lets the component's UI driver run (QORVA_UI_DRIVER=1) from its next start on.
+    void enableUiDriver();
     /// Sends an HTTP-shaped request to one of the component's URLs.
     int sendHttp(const QString &url, int methodCode, const QString &body = QString());
     /// Wraps a server notification and calls the component with it when it subscribed
@@ -139,8 +149,9 @@ private:
     void onWindowIdAnswer(const QString &name, int type, const QString &result, const QString &body);
     /// An LPC call of method with data (null: none) in its request envelope.
     int callWith(const std::string &method, std::shared_ptr<protocol::ILPCData> data);
-    int startCall(const QString &method, const std::map<std::string, std::string> &headers, const std::string &body,
-                  std::function<void(const QString &, const QString &)> done);
+    int startCall(const QString &method, const std::map<std::string, std::string> &headers,
+                  const std::string &body,
+                  std::function<void(const QString &, const QString &)> done, int timeoutMs = 0);
     QString findDump(qint64 pid) const;
 
     HostConfig m_config;

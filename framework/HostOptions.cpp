@@ -40,8 +40,12 @@ bool HostOptions::parse(const QStringList &arguments, QString *message)
                                          QStringLiteral("S"), QStringLiteral("60"));
     const QCommandLineOption noComponent(QStringLiteral("no-component"),
                                          QStringLiteral("Do not start the component at once."));
-    parser.addOptions({dataRoot, serverDb, component, skin, language, variant, headless, script, initTimeout,
-                       noComponent});
+    const QCommandLineOption uiDriver(
+        QStringLiteral("ui-driver"),
+        QStringLiteral("Let scripts drive the component's window (QORVA_UI_DRIVER=1; on when the "
+                       "script has ui steps)."));
+    parser.addOptions({dataRoot, serverDb, component, skin, language, variant, headless, script,
+                       initTimeout, noComponent, uiDriver});
     if (!parser.parse(arguments)) {
         *message = parser.errorText();
         return false;
@@ -62,6 +66,8 @@ bool HostOptions::parse(const QStringList &arguments, QString *message)
     this->headless = parser.isSet(headless);
     this->script = parser.value(script);
     startComponent = !parser.isSet(noComponent);
+    if (parser.isSet(uiDriver))
+        config.extraEnvironment.insert(QStringLiteral("QORVA_UI_DRIVER"), QStringLiteral("1"));
     return true;
 }
 

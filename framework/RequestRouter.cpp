@@ -2,15 +2,21 @@
 
 #include <ManagementServer/ManagementServer.h>
 
+#include <JSONStruct/Core/GenericRecord.h>
+#include <JSONStruct/Core/JSONText.h>
 #include <JSONStruct/Framework/ComponentRegisterInfo.h>
 #include <JSONStruct/HTTP/HTTPCommonJSONStruct.h>
 #include <JSONStruct/HTTP/RouteEnvelope.h>
 #include <JSONStruct/Routes/Routes.h>
 #include <JSONStruct/Routes/WireNames.h>
+#include <JSONStruct/WebSocket/WebSocketCommonJSONStruct.h>
 #include <JSONStruct/framework_services/OperatorPermissionData.h>
 #include <JSONStruct/framework_services/SubscribeInfo.h>
 
+#include <Base/GuidUtil.h>
 #include <Base/Log.h>
+
+#include <cjson/cJSON.h>
 
 #include <cstdlib>
 #include <memory>
@@ -67,6 +73,25 @@ void RequestRouter::setObserver(Observer observer)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_observer = std::move(observer);
+}
+
+lpcserver::OutgoingCall RequestRouter::notificationCall(const std::string &type,
+                                                        const std::string &dataJson)
+{
+    // The server's body travels as it is: a body record that copies whatever it reads.
+    const char *errorAt = nullptr;
+    protocol::JSONNodePtr body = protocol::parseJSONText(dataJson, errorAt);
+    if (!body)
+        body.reset(cJSON_CreateObject());
+    protocol::WebSocketNotifyData envelope(
+        std::make_shared<protocol::GenericWebsocketData>(nullptr, body.get()));
+    envelope.guid = Base::GuidUtil::CreateGuid();
+    envelope.type = type;
+    lpcserver::OutgoingCall call;
+    // An empty url marks it as no HTTP request; the protocol marks the notification.
+    call.headers = {{kHeaderUrl, ""}, {kHeaderProtocol, kProtocolWebsocket}};
+    call.body = envelope.toString();
+    return call;
 }
 
 lpcserver::Message RequestRouter::json(const std::string &body) const

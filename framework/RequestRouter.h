@@ -50,6 +50,13 @@ public:
     using Observer = std::function<void(const std::string &url, int method, const std::string &code)>;
     void setObserver(Observer observer);
 
+    /// The call that carries a server notification to the component: headers "url" ""
+    /// and "protocol" "websocket", body a WebSocketNotifyData envelope {"guid","type",
+    /// "data"} with a fresh guid. A dataJson that does not parse travels as {}. Whether
+    /// the type may be sent at all is isSubscribed's business.
+    static lpcserver::OutgoingCall notificationCall(const std::string &type,
+                                                    const std::string &dataJson);
+
 private:
     lpcserver::Message answerHost(const protocol::routes::Route &route, const std::string &body);
     lpcserver::Message json(const std::string &body) const;

@@ -5,9 +5,13 @@
 #include <LPC_Server/LPCServerTypes.h>
 #include <ManagementServer/ManagementServer.h>
 
+#include <JSONStruct/Routes/WireNames.h>
+
 #include <Base/Log.h>
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMap>
 
 #include <algorithm>
@@ -90,8 +94,9 @@ ScriptRunner::ScriptRunner(ComponentHost &host, QObject *parent) : QObject(paren
 bool ScriptRunner::validate(const Step &step, QString *why)
 {
     static const QMap<QString, int> minArgs{
-        {"timeout", 1}, {"start", 0},    {"wait", 1},   {"call", 1},        {"http", 1}, {"notify", 1},
-        {"control", 1}, {"switch-user", 1}, {"expect", 1}, {"stop", 0}, {"kill", 0},  {"quit", 0}};
+        {"timeout", 1}, {"start", 0},   {"wait", 1},        {"call", 1},   {"http", 1},
+        {"notify", 1},  {"control", 1}, {"switch-user", 1}, {"expect", 1}, {"stop", 0},
+        {"kill", 0},    {"quit", 0},    {"ui", 1}};
     const auto it = minArgs.find(step.verb);
     if (it == minArgs.end()) {
         *why = QStringLiteral("line %1: unknown step \"%2\"").arg(step.line).arg(step.verb);
@@ -114,6 +119,7 @@ bool ScriptRunner::load(const QString &text)
         Step step;
         step.args = splitArgs(line, &step.verb);
         step.line = i + 1;
+        step.text = line.trimmed().mid(step.verb.size()).trimmed();
         if (!validate(step, &m_error))
             return false;
         m_steps << step;
@@ -137,11 +143,21 @@ void ScriptRunner::addStep(const QString &verb, const QStringList &args)
     step.verb = verb;
     step.args = args;
     step.line = m_steps.size() + 1;
+    step.text = args.join(QLatin1Char(' '));
     m_steps << step;
+}
+
+bool ScriptRunner::usesUiSteps() const
+{
+    return std::any_of(m_steps.begin(), m_steps.end(),
+                       [](const Step &step) { return step.verb == QLatin1String("ui"); });
 }
 
 void ScriptRunner::run()
 {
+    // Before any start: the component reads the variable when it starts.
+    if (usesUiSteps())
+        m_host.enableUiDriver();
     m_index = 0;
     m_running = true;
     m_waiting = false;
@@ -181,10 +197,13 @@ void ScriptRunner::advanceSteps()
         const Step &step = m_steps[m_index];
         int state = 0;
         if (m_waiting) {
-            state = (step.verb == QLatin1String("call") || step.verb == QLatin1String("http") ||
-                     step.verb == QLatin1String("switch-user"))
-                        ? (m_pendingTicket == 0 ? 1 : 0)
-                        : (waitSatisfied(step) ? 1 : 0);
+            if (step.verb == QLatin1String("ui"))
+                state = m_pendingTicket == 0 ? checkUiReply(step) : 0;
+            else
+                state = (step.verb == QLatin1String("call") || step.verb == QLatin1String("http") ||
+                         step.verb == QLatin1String("switch-user"))
+                            ? (m_pendingTicket == 0 ? 1 : 0)
+                            : (waitSatisfied(step) ? 1 : 0);
         } else {
             emit stepStarted(m_index, step.verb + QLatin1Char(' ') + step.args.join(QLatin1Char(' ')));
             state = execute(step);
@@ -311,6 +330,9 @@ int ScriptRunner::execute(const Step &step)
             m_lastControl = server->setDeviceFailing(resolveGuid("devices", a.value(1)).toStdString(), true);
         else if (op == QLatin1String("offline-device"))
             m_lastControl = server->setDeviceOnline(resolveGuid("devices", a.value(1)).toStdString(), false);
+        else if (op == QLatin1String("online-device"))
+            m_lastControl =
+                server->setDeviceOnline(resolveGuid("devices", a.value(1)).toStdString(), true);
         else {
             m_error = QStringLiteral("line %1: unknown control operation \"%2\"").arg(step.line).arg(op);
             return -1;
@@ -319,8 +341,43 @@ int ScriptRunner::execute(const Step &step)
     }
     if (verb == QLatin1String("expect"))
         return check(step);
+    if (verb == QLatin1String("ui")) {
+        // Waits inside the component end before the script's own time-out does.
+        const QJsonObject data{{QStringLiteral("step"), step.text},
+                               {QStringLiteral("boundMs"), m_timeoutMs * 3 / 4}};
+        const QString dataJson =
+            QString::fromUtf8(QJsonDocument(data).toJson(QJsonDocument::Compact));
+        m_replyResult.clear();
+        m_replyBody.clear();
+        m_pendingTicket =
+            m_host.callComponent(QStringLiteral("uiDriverStep"), dataJson, m_timeoutMs + 5000);
+        return 0;
+    }
     m_error = QStringLiteral("line %1: unknown step \"%2\"").arg(step.line).arg(verb);
     return -1;
+}
+
+int ScriptRunner::checkUiReply(const Step &step)
+{
+    if (m_replyResult != QLatin1String(lpcserver::toString(lpcserver::CallResult::Ok))) {
+        m_error = QStringLiteral("line %1: ui %2: no answer from the component (%3)")
+                      .arg(step.line)
+                      .arg(step.text, m_replyResult);
+        return -1;
+    }
+    const QJsonObject root = QJsonDocument::fromJson(m_replyBody.toUtf8()).object();
+    const QJsonObject data = root.value(QLatin1String(protocol::wire::key::kData)).toObject();
+    const QString text = data.contains(QStringLiteral("message"))
+                             ? data.value(QStringLiteral("message")).toString()
+                             : m_replyBody.left(300);
+    if (root.value(QLatin1String(protocol::wire::key::kErrorCode)).toInt(-1) != 0 ||
+        !data.value(QStringLiteral("ok")).toBool()) {
+        m_error = QStringLiteral("line %1: ui %2: %3").arg(step.line).arg(step.text, text);
+        return -1;
+    }
+    LOG_INFO("Script ui step passed: %s%s%s", qUtf8Printable(step.text), text.isEmpty() ? "" : ": ",
+             qUtf8Printable(text));
+    return 1;
 }
 
 int ScriptRunner::check(const Step &step)

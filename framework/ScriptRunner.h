@@ -11,13 +11,48 @@
 //   notify TYPE [JSON]              server notification (forwarded only when subscribed)
 //   control checkin CODE | checkout CODE | remove-device GUID|first | rename-group GUID|first NAME
 //           | rename-door GUID|first NAME | fail-device GUID|first | offline-device GUID|first
+//           | online-device GUID|first
 //   switch-user INDEX               0 "admin", 1 "guard" (no function 9)
 //   expect reply-ok | reply-contains TEXT | forwarded yes|no | control-ok | subscriptions N
 //          | registered-url URL | registered-method NAME
 //   stop [METHOD]                   "componentUninit" (default) or "clientDisconnected"
 //   kill                            kill the component process (as a crash would)
 //   quit                            end the script successfully
+//   ui STEP...                      one operator step in the component's window (below);
+//                                   fails the script when the step fails
 // The same steps are available as addStep(verb, arguments).
+//
+// ui steps travel to the component's UI driver (LPC method "uiDriverStep"), which runs
+// them on its GUI thread; running a script with ui steps has the component started with
+// QORVA_UI_DRIVER=1 (so does the host's --ui-driver). PATH names a widget by object name, with
+// parents' names before it ("Appointment_Widget/AddBtn") where a name repeats; "quotes"
+// keep blanks in a word. ROW and COLUMN count from 1. Waiting steps wait at most three
+// quarters of the script's time-out.
+//   ui navigate NAVIGATION-KEY      click the navigation entry of a page (its translation key)
+//   ui show-page OBJECT-NAME        show a page that has no navigation entry (the blacklist)
+//   ui click PATH                   click a button (or the middle of any widget)
+//   ui type PATH TEXT               replace the text of an edit key by key
+//   ui key PATH KEY                 Return, Enter, Escape, Tab, Space, Backspace, Delete, Up, Down
+//   ui select PATH ITEM-TEXT        choose a combo box item
+//   ui tick PATH [ROW] [on|off]     a check box, or the check box of a table row
+//   ui select-row PATH ROW          make a table row current and selected
+//   ui click-cell PATH ROW COLUMN   click a cell (on its clickable icon when it has one)
+//   ui double-click-cell PATH ROW COLUMN
+//   ui page PATH N|first|previous|next|last      turn a paged table's page
+//   ui page-size PATH ROWS          choose a paged table's page size
+//   ui answer confirm|reject        answer the question open now, else the next one
+//   ui wait rows PATH N | text PATH TEXT | enabled PATH yes|no | visible PATH yes|no
+//   ui wait dialog | idle           a dialog is open | no wait dialog is open
+//   ui expect notice|tooltip|warning|question|wait TEXT
+//                                   shown since the last acting step, containing TEXT
+//   ui mark                         forget what was shown so far
+//   ui screenshot NAME [dialog]     PNG of the window (with what lies over it) or of the
+//                                   open dialog, under $QORVA_UI_SHOT_DIR (else the
+//                                   component's data folder "screenshots/")
+//   ui size WIDTH HEIGHT            resize the window (a headless host does not)
+// A step that acts (click, type, ...) ends when its action returned or opened a dialog;
+// the next steps then see the dialog. The steps are listed in the component's
+// src/UI/UiDriver/UiDriverSteps.cpp; scenarios live in tests/e2e/scenarios/.
 
 #include <QObject>
 #include <QSet>
@@ -38,6 +73,8 @@ public:
         QString verb;
         QStringList args;
         int line = 0;
+        /// The line after the verb, as written.
+        QString text;
     };
 
     explicit ScriptRunner(ComponentHost &host, QObject *parent = nullptr);
@@ -47,6 +84,9 @@ public:
     bool loadFile(const QString &path);
     void addStep(const QString &verb, const QStringList &args = QStringList());
     QString error() const { return m_error; }
+    /// The loaded steps drive the component's window (the component then needs its UI
+    /// driver enabled).
+    bool usesUiSteps() const;
 
     /// Runs the steps (returns at once); finished() reports the outcome.
     void run();
@@ -62,6 +102,7 @@ private:
     /// 1 done, 0 waiting, -1 failed (m_error set).
     int execute(const Step &step);
     int check(const Step &step);
+    int checkUiReply(const Step &step);
     bool waitSatisfied(const Step &step) const;
     void fail(const QString &why);
     QString resolveGuid(const QString &what, const QString &arg) const;

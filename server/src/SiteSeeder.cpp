@@ -216,4 +216,93 @@ bool CSiteSeeder::seedRecords(CDatabase &db, int count)
     return true;
 }
 
+bool CSiteSeeder::seedLargeSite(CDatabase &db, int organizations, int persons, int areas,
+                                int devices, int doors)
+{
+    for (const char *table : {"access_group_doors", "qr_configs", "doors", "devices",
+                              "resource_groups", "persons", "organizations"}) {
+        if (!db.exec((std::string("DELETE FROM ") + table).c_str()))
+            return false;
+    }
+    // A root, then ten departments under it, then teams under the departments in turn.
+    std::vector<std::string> orgGuids;
+    auto org = db.prepare(
+        "INSERT INTO organizations (guid, parent_guid, name, sequence) VALUES (?, ?, ?, ?)");
+    for (int i = 0; i < organizations; ++i) {
+        orgGuids.push_back(Base::GuidUtil::CreateGuid());
+        const int parent = i == 0 ? -1 : (i <= 10 ? 0 : 1 + (i - 11) % 10);
+        const std::string name = i == 0 ? std::string("Site 园区")
+                                        : (i <= 10 ? "Department " : "Team ") + std::to_string(i);
+        org->reset();
+        org->bind(1, orgGuids.back())
+            .bind(2, parent < 0 ? std::string() : orgGuids[static_cast<std::size_t>(parent)])
+            .bind(3, name)
+            .bind(4, i + 1);
+        if (!org->run())
+            return false;
+    }
+    auto person =
+        db.prepare("INSERT INTO persons (guid, org_guid, name, gender, phone, sn, receptionist) "
+                   "VALUES (?, ?, ?, ?, ?, ?, ?)");
+    for (int i = 0; i < persons; ++i) {
+        char sn[16];
+        std::snprintf(sn, sizeof sn, "P%06d", i + 1);
+        person->reset();
+        person->bind(1, Base::GuidUtil::CreateGuid())
+            .bind(2, orgGuids[static_cast<std::size_t>(i % organizations)])
+            .bind(3, "Person " + std::to_string(i + 1) + (i % 2 ? " 员工" : ""))
+            .bind(4, 1 + i % 2)
+            .bind(5, "136" + std::to_string(10000000 + i))
+            .bind(6, std::string(sn))
+            .bind(7, i % 10 == 0 ? 1 : 0);
+        if (!person->run())
+            return false;
+    }
+    std::vector<std::string> areaGuids;
+    auto area = db.prepare("INSERT INTO resource_groups (guid, name, sequence) VALUES (?, ?, ?)");
+    for (int i = 0; i < areas; ++i) {
+        areaGuids.push_back(Base::GuidUtil::CreateGuid());
+        area->reset();
+        area->bind(1, areaGuids.back())
+            .bind(2, "Area " + std::to_string(i + 1) + " 区域")
+            .bind(3, i + 1);
+        if (!area->run())
+            return false;
+    }
+    static const int kTypes[] = {108, 109, 102};
+    auto device =
+        db.prepare("INSERT INTO devices (guid, name, type, ip, port, online, serial_no, failing) "
+                   "VALUES (?, ?, ?, ?, 8000, ?, ?, 0)");
+    auto door = db.prepare(
+        "INSERT INTO doors (guid, name, device_guid, door_no, group_guid) VALUES (?, ?, ?, ?, ?)");
+    int doorIndex = 0;
+    for (int d = 0; d < devices; ++d) {
+        const std::string guid = Base::GuidUtil::CreateGuid();
+        char ip[32];
+        std::snprintf(ip, sizeof ip, "10.%d.%d.%d", 1 + d / 62500, (d / 250) % 250, 1 + d % 250);
+        device->reset();
+        device->bind(1, guid)
+            .bind(2, "Controller " + std::to_string(d + 1))
+            .bind(3, kTypes[d % 3])
+            .bind(4, std::string(ip))
+            .bind(5, d % 7 == 6 ? 0 : 1)
+            .bind(6, "AC" + std::to_string(kTypes[d % 3]) + "-" + std::to_string(100000 + d));
+        if (!device->run())
+            return false;
+        // The doors share out evenly; the first devices take one more when it does not divide.
+        const int own = doors / devices + (d < doors % devices ? 1 : 0);
+        for (int n = 0; n < own; ++n, ++doorIndex) {
+            door->reset();
+            door->bind(1, Base::GuidUtil::CreateGuid())
+                .bind(2, "Door " + std::to_string(doorIndex + 1) + " 门")
+                .bind(3, guid)
+                .bind(4, n + 1)
+                .bind(5, areaGuids[static_cast<std::size_t>(doorIndex % areas)]);
+            if (!door->run())
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace qorvaserver

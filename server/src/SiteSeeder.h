@@ -19,6 +19,11 @@ public:
     static bool seedAppointments(CDatabase &db, int count);
     /// count visitor records in mixed states spread over the last year.
     static bool seedRecords(CDatabase &db, int count);
+    /// Deletes the site's directory tables and fills them with generated rows: an
+    /// organisation tree three levels deep, persons round-robin over it, devices with
+    /// doors numbered from 1 and areas that take the doors in turn.
+    static bool seedLargeSite(CDatabase &db, int organizations, int persons, int areas, int devices,
+                              int doors);
 };
 
 } // namespace qorvaserver

@@ -3,9 +3,9 @@
 
 #include "ComponentHost.h"
 
-#include <QDir>
+#include <testsupport/TempDir.h>
+
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -14,20 +14,20 @@ namespace hosttest {
 // The socket path must fit sun_path: the LPC directory is short and under /tmp.
 struct HostSandbox
 {
-    QTemporaryDir lpcDir{QStringLiteral("/tmp/h12l-XXXXXX")};
-    QTemporaryDir dataDir{QStringLiteral("/tmp/h12d-XXXXXX")};
+    const std::unique_ptr<QTemporaryDir> lpcDir = testsupport::makeTempDir(QStringLiteral("h12l"));
+    const std::unique_ptr<QTemporaryDir> dataDir = testsupport::makeTempDir(QStringLiteral("h12d"));
 
-    HostSandbox() { qputenv("QORVA_LPC_DIR", lpcDir.path().toUtf8()); }
+    HostSandbox() { qputenv("QORVA_LPC_DIR", lpcDir->path().toUtf8()); }
 
     clientframework::HostConfig config(const QString &program) const
     {
         clientframework::HostConfig c;
-        c.dataRoot = dataDir.path() + QStringLiteral("/root");
+        c.dataRoot = dataRoot();
         c.componentProgram = program;
         return c;
     }
 
-    QString dataRoot() const { return dataDir.path() + QStringLiteral("/root"); }
+    QString dataRoot() const { return dataDir->path() + QStringLiteral("/root"); }
 };
 
 inline QString readAll(const QString &path)

@@ -7,6 +7,8 @@
 //   garbage      answer getWndHandle with text that is not JSON
 //   ignore-exit  ignore componentUninit / clientDisconnected
 //   flood        after initFinish send many requests from 16 threads; log "busy N"
+// "uiDriverStep" calls are logged with the step and $QORVA_UI_DRIVER; a step that starts
+// with "fail" is answered as a failed step.
 
 #include <LPC_Client/LPCClient.h>
 
@@ -90,7 +92,21 @@ bool onCall(const lpcclient::tag_LPCCallBackData &data, void *)
             reply(data, "{\"errorCode\":0,\"errorModule\":0,\"method\":\"getWndHandle\",\"data\":{\"wndId\":4242}}");
     } else if (method == "showWnd" || method == "switchUserUpdateFrame") {
         reply(data, "{\"errorCode\":0,\"errorModule\":0,\"method\":\"" + method + "\"}");
-    } else if ((method == "componentUninit" || method == "clientDisconnected") && g_mode != "ignore-exit") {
+    } else if (method == "uiDriverStep") {
+        // Steps starting with "fail" fail the way the real driver reports it.
+        const std::string step = stringField(data.body, "step");
+        const char *driver = std::getenv("QORVA_UI_DRIVER");
+        record("ui " + step + " driver=" + (driver != nullptr ? driver : ""));
+        if (step.compare(0, 4, "fail") == 0)
+            reply(data, "{\"errorCode\":41,\"errorModule\":7,\"method\":\"uiDriverStep\",\"data\":{"
+                        "\"ok\":false,"
+                        "\"message\":\"no widget named Nothing\"}}");
+        else
+            reply(data, "{\"errorCode\":0,\"errorModule\":0,\"method\":\"uiDriverStep\",\"data\":{"
+                        "\"ok\":true,"
+                        "\"message\":\"done\"}}");
+    } else if ((method == "componentUninit" || method == "clientDisconnected") &&
+               g_mode != "ignore-exit") {
         std::lock_guard<std::mutex> lock(g_mutex);
         g_exit = true;
         g_exitWanted.notify_all();

@@ -149,7 +149,7 @@ private slots:
 
     void theHeadlessScriptRunsAndExitsZero()
     {
-        const QString script = m_box->dataDir.path() + QStringLiteral("/smoke.txt");
+        const QString script = m_box->dataDir->path() + QStringLiteral("/smoke.txt");
         {
             QFile file(script);
             QVERIFY(file.open(QIODevice::WriteOnly));

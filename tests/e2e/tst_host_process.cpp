@@ -64,6 +64,23 @@ private:
         const QStringList pids = fakeLines().filter(QRegularExpression(QStringLiteral("^pid ")));
         return pids.isEmpty() ? 0 : pids.last().mid(4).toLongLong();
     }
+    struct ScriptOutcome
+    {
+        bool ok = false;
+        QString message;
+    };
+    // Loads and runs a script against host; its outcome, or why it did not run.
+    static ScriptOutcome runScript(ComponentHost &host, const QString &text)
+    {
+        ScriptRunner runner(host);
+        if (!runner.load(text))
+            return {false, runner.error()};
+        QSignalSpy done(&runner, &ScriptRunner::finished);
+        runner.run();
+        if (!done.wait(120000))
+            return {false, QStringLiteral("the script did not finish")};
+        return {done.at(0).at(0).toBool(), done.at(0).at(1).toString()};
+    }
     // Starts the host and the fake, and waits for the shown main window.
     bool startShown(ComponentHost &host)
     {
@@ -77,7 +94,7 @@ private slots:
     void init()
     {
         m_box = std::make_unique<hosttest::HostSandbox>();
-        m_fakeLog = m_box->dataDir.path() + QStringLiteral("/fake.log");
+        m_fakeLog = m_box->dataDir->path() + QStringLiteral("/fake.log");
     }
     void cleanup() { m_box.reset(); }
 
@@ -172,7 +189,7 @@ private slots:
     void aProgramThatCannotBeExecutedIsReportedLater()
     {
         HostConfig config = fakeConfig();
-        config.componentProgram = m_box->dataDir.path() + QStringLiteral("/broken-component");
+        config.componentProgram = m_box->dataDir->path() + QStringLiteral("/broken-component");
         {
             QFile file(config.componentProgram);
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -300,7 +317,7 @@ private slots:
     void aMissingProgramIsReported()
     {
         HostConfig config = fakeConfig();
-        config.componentProgram = m_box->dataDir.path() + QStringLiteral("/no-such-component");
+        config.componentProgram = m_box->dataDir->path() + QStringLiteral("/no-such-component");
         ComponentHost host(config);
         QVERIFY(host.startServices());
         QSignalSpy errors(&host, &ComponentHost::errorMessage);
@@ -381,40 +398,57 @@ private slots:
     {
         ComponentHost host(fakeConfig());
         QVERIFY(host.startServices());
-        ScriptRunner runner(host);
-        QVERIFY2(runner.load(QStringLiteral("timeout 60\n"
-                                            "start\n"
-                                            "wait window VisitorApplication\n"
-                                            "expect subscriptions 44\n"
-                                            "expect registered-method showWnd\n"
-                                            "notify appointmentDeleted {\"guid\":\"a\"}\n"
-                                            "expect forwarded yes\n"
-                                            "notify somethingElse\n"
-                                            "expect forwarded no\n"
-                                            "http /7310/v1/internal/template/tests 1 {}\n"
-                                            "expect reply-ok\n"
-                                            "switch-user 1\n"
-                                            "control rename-door first Side door\n"
-                                            "expect control-ok\n"
-                                            "stop\n"
-                                            "wait exit 0\n")),
-                 qPrintable(runner.error()));
-        QSignalSpy done(&runner, &ScriptRunner::finished);
-        runner.run();
-        QVERIFY(done.wait(120000));
-        QVERIFY2(done.at(0).at(0).toBool(), qPrintable(done.at(0).at(1).toString()));
+        const ScriptOutcome passed =
+            runScript(host, QStringLiteral("timeout 60\n"
+                                           "start\n"
+                                           "wait window VisitorApplication\n"
+                                           "expect subscriptions 44\n"
+                                           "expect registered-method showWnd\n"
+                                           "notify appointmentDeleted {\"guid\":\"a\"}\n"
+                                           "expect forwarded yes\n"
+                                           "notify somethingElse\n"
+                                           "expect forwarded no\n"
+                                           "http /7310/v1/internal/template/tests 1 {}\n"
+                                           "expect reply-ok\n"
+                                           "switch-user 1\n"
+                                           "control rename-door first Side door\n"
+                                           "expect control-ok\n"
+                                           "stop\n"
+                                           "wait exit 0\n"));
+        QVERIFY2(passed.ok, qPrintable(passed.message));
         QVERIFY(fakeLines().contains(QStringLiteral("http /7310/v1/internal/template/tests")));
         QVERIFY(fakeLines().contains(QStringLiteral("call switchUserUpdateFrame")));
         QVERIFY(fakeLines().contains(QStringLiteral("notify elementNameChanged")));
         QCOMPARE(host.router().currentOperator().userName, std::string("guard"));
 
-        ScriptRunner failing(host);
-        QVERIFY(failing.load(QStringLiteral("expect subscriptions 3\n")));
-        QSignalSpy failed(&failing, &ScriptRunner::finished);
-        failing.run();
-        QVERIFY(failed.wait(10000));
-        QCOMPARE(failed.at(0).at(0).toBool(), false);
-        QVERIFY(failed.at(0).at(1).toString().contains(QStringLiteral("line 1")));
+        const ScriptOutcome failed = runScript(host, QStringLiteral("expect subscriptions 3\n"));
+        QCOMPARE(failed.ok, false);
+        QVERIFY(failed.message.contains(QStringLiteral("line 1")));
+    }
+
+    void uiStepsInterleaveWithServerStepsAndStopTheScriptWhenTheyFail()
+    {
+        ComponentHost host(fakeConfig());
+        QVERIFY(host.startServices());
+        const ScriptOutcome failed =
+            runScript(host, QStringLiteral("timeout 60\n"
+                                           "start\n"
+                                           "wait window VisitorApplication\n"
+                                           "ui navigate VisitorsToRecordSSYbjbR\n"
+                                           "control rename-door first Side door\n"
+                                           "expect control-ok\n"
+                                           "ui wait rows Table 3\n"
+                                           "ui fail Nothing\n"
+                                           "ui never sent\n"));
+        QCOMPARE(failed.ok, false);
+        QCOMPARE(failed.message,
+                 QStringLiteral("line 8: ui fail Nothing: no widget named Nothing"));
+        // In script order, to a component started with the driver on; nothing after the failure.
+        QCOMPARE(fakeLines().filter(QRegularExpression(QStringLiteral("^ui "))),
+                 QStringList({"ui navigate VisitorsToRecordSSYbjbR driver=1",
+                              "ui wait rows Table 3 driver=1", "ui fail Nothing driver=1"}));
+        QCOMPARE(host.server()->list("doors")[1][1], std::string("Side door"));
+        host.stopComponent();
     }
 
     void aSignalClosesTheComponentBeforeTheHostEnds_data()

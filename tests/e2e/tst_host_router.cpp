@@ -7,6 +7,7 @@
 
 #include <JSONStruct/HTTP/HTTPCommonJSONStruct.h>
 #include <JSONStruct/framework_services/OperatorPermissionData.h>
+#include <testsupport/TempDir.h>
 
 #include <cjson/cJSON.h>
 #include <gtest/gtest.h>
@@ -27,17 +28,10 @@ class RouterTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/h12rtXXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_dir = pattern;
-        ASSERT_TRUE(m_server.open(m_dir + "/server.db"));
+        ASSERT_TRUE(m_server.open(testsupport::pathIn(*m_dir, QStringLiteral("server.db"))));
         m_router.setServer(&m_server);
     }
-    void TearDown() override
-    {
-        m_server.close();
-        std::system(("rm -rf '" + m_dir + "'").c_str());
-    }
+    void TearDown() override { m_server.close(); }
 
     lpcserver::Message send(const std::string &url, const std::string &method, const std::string &body = {})
     {
@@ -84,7 +78,7 @@ protected:
                           [function](const auto &entry) { return entry.function == function; }));
     }
 
-    std::string m_dir;
+    const std::unique_ptr<QTemporaryDir> m_dir = testsupport::makeTempDir(QStringLiteral("h12rt"));
     qorvaserver::CManagementServer m_server;
     RequestRouter m_router;
 };

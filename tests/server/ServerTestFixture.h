@@ -10,13 +10,12 @@
 
 #include <Base/Error.h>
 
+#include <testsupport/TempDir.h>
+#include <testsupport/Wait.h>
+
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <condition_variable>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -59,18 +58,11 @@ class ServerTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/tst_server_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_dir = pattern;
+        m_dir = testsupport::makeTempDir(QStringLiteral("tst_server"));
         startServer();
     }
 
-    void TearDown() override
-    {
-        stopServer();
-        std::error_code ignored;
-        std::filesystem::remove_all(m_dir, ignored);
-    }
+    void TearDown() override { stopServer(); }
 
     void startServer()
     {
@@ -92,14 +84,14 @@ protected:
         server.reset();
     }
 
-    std::string dbPath() const { return m_dir + "/server.db"; }
+    std::string dbPath() const { return testsupport::pathIn(*m_dir, QStringLiteral("server.db")); }
 
-    /// Waits (generously) until count notifications of type arrived; returns them.
+    /// Waits until count notifications of type arrived (bounded); returns them.
     std::vector<qorvaserver::ServerNotification> waitFor(const std::string &type, std::size_t count)
     {
         std::unique_lock<std::mutex> lock(m_mutex);
         std::vector<qorvaserver::ServerNotification> found;
-        m_changed.wait_for(lock, std::chrono::seconds(20), [&] {
+        m_changed.wait_for(lock, testsupport::kBound, [&] {
             found.clear();
             for (const auto &n : m_notifications)
                 if (n.type == type)
@@ -124,7 +116,7 @@ protected:
     std::unique_ptr<qorvaserver::CManagementServer> server;
 
 private:
-    std::string m_dir;
+    std::unique_ptr<QTemporaryDir> m_dir;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::vector<qorvaserver::ServerNotification> m_notifications;

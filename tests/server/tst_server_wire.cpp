@@ -7,6 +7,7 @@
 
 #include <cjson/cJSON.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -178,9 +179,8 @@ TEST_F(ServerWireTest, DamagedPagesAreFoundAtOpenAndTheFileIsLeftAlone)
 
 TEST(ServerOpen, RefusesAFileThatIsNoDatabase)
 {
-    char pattern[] = "/tmp/tst_server_bad_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    const std::string path = std::string(pattern) + "/junk.db";
+    const auto dir = testsupport::makeTempDir(QStringLiteral("tst_server_bad"));
+    const std::string path = testsupport::pathIn(*dir, QStringLiteral("junk.db"));
     FILE *f = std::fopen(path.c_str(), "wb");
     ASSERT_NE(f, nullptr);
     const std::string junk(4096, 'x');
@@ -190,6 +190,4 @@ TEST(ServerOpen, RefusesAFileThatIsNoDatabase)
     EXPECT_FALSE(server.open(path));
     const auto answer = server.handle(MethodGet, "/7310/v1/accessGroups", {}, "");
     EXPECT_NE(answer.body.find("20-17"), std::string::npos);
-    std::error_code ignored;
-    std::filesystem::remove_all(pattern, ignored);
 }

@@ -6,6 +6,7 @@
 
 #include <QEventLoop>
 #include <QFutureWatcher>
+#include <QPointer>
 #include <QWidget>
 
 namespace QorvaGUIToolkit {
@@ -24,21 +25,24 @@ bool CWaitWatcher::wait(const QFuture<void> &future)
     if (future.isFinished())
         return true;
     QWidget *window = GetIndependentWindow(m_pPage);
-    CShadeFrame *shade = window ? new CShadeFrame(window) : nullptr;
+    // Both are children of the window, which an event handled during the wait may
+    // destroy (the application shutting down): guarded, never on the stack.
+    QPointer<CShadeFrame> shade = window ? new CShadeFrame(window) : nullptr;
     if (shade)
         shade->showShade();
 
-    CChaseDialog dialog(window, defaultAnimation(), m_text, m_stoppable);
+    QPointer<CChaseDialog> dialog =
+        new CChaseDialog(window, defaultAnimation(), m_text, m_stoppable);
     bool stoppedByOperator = false;
-    connect(&dialog, &CChaseDialog::signalStopRequested, this,
+    connect(dialog, &CChaseDialog::signalStopRequested, this,
             [&stoppedByOperator] { stoppedByOperator = true; });
     QFutureWatcher<void> watcher;
-    connect(&watcher, &QFutureWatcher<void>::finished, &dialog,
+    connect(&watcher, &QFutureWatcher<void>::finished, dialog,
             &CChaseDialog::OnImmediatelyStopChase);
     watcher.setFuture(future);
     if (future.isFinished())
-        dialog.OnImmediatelyStopChase();
-    dialog.exec();
+        dialog->OnImmediatelyStopChase();
+    dialog->exec();
     if (!stoppedByOperator && !future.isFinished()) {
         // The test policy may close the dialog early; the caller still gets a result,
         // waited for in an event loop so that the window stays alive.
@@ -48,7 +52,8 @@ bool CWaitWatcher::wait(const QFuture<void> &future)
             loop.exec();
     }
 
-    delete shade;
+    delete dialog.data();
+    delete shade.data();
     return !stoppedByOperator;
 }
 

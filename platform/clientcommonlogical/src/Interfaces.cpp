@@ -2,6 +2,7 @@
 // library alone, not in every module (plug-in, page library) that implements them.
 
 #include <clientcommonlogical/IAbstractDeviceManager.h>
+#include <clientcommonlogical/IDataSource.h>
 #include <clientcommonlogical/IGroupManager.h>
 #include <clientcommonlogical/INotifyCenterManagerObserver.h>
 #include <clientcommonlogical/ISkinPlugin.h>
@@ -9,6 +10,8 @@
 
 namespace qorva7310 {
 
+IDataChangeListener::~IDataChangeListener() = default;
+IDataSource::~IDataSource() = default;
 IAbstractDeviceManager::~IAbstractDeviceManager() = default;
 IGroupElement::~IGroupElement() = default;
 IGroupManager::~IGroupManager() = default;

@@ -25,7 +25,8 @@ struct ServerAnswer
 };
 
 /// A change notification: type is the record name ("appointmentDeleted",
-/// "downloadPermission", "deviceRemoved", "groupNameChanged", "elementNameChanged"), body
+/// "downloadPermission", "deviceRemoved", "groupNameChanged", "elementNameChanged",
+/// "deviceLogin", "deviceLogout", "doorOnlineState"), body
 /// the record's JSON object text, ready for a protocol::WebSocketNotifyData "data".
 struct ServerNotification
 {
@@ -81,6 +82,8 @@ public:
     std::uint32_t renameDoor(const std::string &doorGuid, const std::string &name);
     /// A failing device rejects permission downloads, right syncs and QR-code settings.
     std::uint32_t setDeviceFailing(const std::string &deviceGuid, bool failing);
+    /// A change emits "deviceLogin" or "deviceLogout" and one "doorOnlineState" per door of
+    /// the device; setting the state the device already has emits nothing.
     std::uint32_t setDeviceOnline(const std::string &deviceGuid, bool online);
     /// Deletes every row and seeds the site again.
     std::uint32_t reset();
@@ -88,6 +91,22 @@ public:
     std::uint32_t seedAppointments(int count);
     /// Adds count visitor records (one transaction).
     std::uint32_t seedRecords(int count);
+
+    /// Size of a generated site; the defaults are the large site the load tests use.
+    struct SiteSize
+    {
+        int organizations = 200;
+        int persons = 2000;
+        int areas = 50;
+        int devices = 500;
+        int doors = 5000;
+    };
+    /// Replaces organisations, persons, devices, resource groups and doors by a generated
+    /// site of that size (one transaction; access-point groups lose their doors, visitor
+    /// data stays). Persons spread evenly over the organisations, doors over devices and
+    /// areas; every seventh device is offline. No notifications: it is a new site, not a
+    /// change of one. ErrInvalidParameter for counts below 1 (doors below devices).
+    std::uint32_t seedLargeSite(const SiteSize &size);
     /// Waits until queued permission downloads are done; false on time-out.
     bool waitIdle(int timeoutMs);
 

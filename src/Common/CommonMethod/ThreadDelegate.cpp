@@ -76,6 +76,14 @@ void CThreadDelegate::threadLoop()
         if (m_kind == Keyed)
             m_pool->finishKeyedTask(task.get());
         task.reset();
+        {
+            // Idle at once rather than on the next pass, so that the dispatcher woken
+            // below finds this worker free.
+            boost::lock_guard<boost::mutex> lock(m_mutex);
+            if (m_queue.empty())
+                m_idle.store(true, std::memory_order_release);
+        }
+        m_pool->workerFinished();
     }
 }
 

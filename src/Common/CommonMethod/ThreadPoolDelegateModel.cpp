@@ -11,7 +11,6 @@ namespace comm_method {
 namespace {
 
 const boost::chrono::milliseconds kDispatcherWait(5000);
-const boost::chrono::milliseconds kPause(5);
 
 } // namespace
 
@@ -89,7 +88,10 @@ bool CThreadPoolDelegateModel::post(std::unique_ptr<CNetTask> task)
         if (!m_stopping.load() && m_queuedCount.load() <= m_queueLimit.load()) {
             m_incoming.push_back(std::move(task));
             m_queuedCount.fetch_add(1);
-            m_cond.notify_one();
+            // Not while the dispatcher waits for a busy worker: it could not place the
+            // task anyway, and waking it for every post would cost it the CPU it needs.
+            if (m_wakeOnPost)
+                m_cond.notify_one();
             return true;
         }
     }
@@ -151,6 +153,35 @@ void CThreadPoolDelegateModel::finishKeyedTask(const CNetTask *task)
         m_runningKeys.erase(it);
 }
 
+void CThreadPoolDelegateModel::workerFinished()
+{
+    m_finished.fetch_add(1);
+    // Both atomics are sequentially consistent: either this sees the dispatcher's flag
+    // or the dispatcher's check under the lock sees the raised count.
+    if (m_waitingForWorker.load()) {
+        boost::lock_guard<boost::mutex> lock(m_mutex);
+        m_cond.notify_one();
+    }
+}
+
+void CThreadPoolDelegateModel::waitForWorker(uint64_t seenFinished, bool wakeOnPost)
+{
+    m_workerWaits.fetch_add(1);
+    boost::unique_lock<boost::mutex> lock(m_mutex);
+    if (m_stopping.load())
+        return;
+    m_wakeOnPost = wakeOnPost;
+    m_waitingForWorker.store(true);
+    const bool woken = m_cond.wait_for(lock, boost::chrono::milliseconds(m_pause.count()), [&] {
+        return m_finished.load() != seenFinished || m_stopping.load() ||
+               (wakeOnPost && !m_incoming.empty());
+    });
+    m_waitingForWorker.store(false);
+    m_wakeOnPost = true;
+    if (!woken)
+        m_fullPauses.fetch_add(1);
+}
+
 void CThreadPoolDelegateModel::discardQueued()
 {
     TaskQueue incoming;
@@ -202,6 +233,8 @@ CThreadDelegate *CThreadPoolDelegateModel::chooseWorker(const CNetTask &task, bo
 
 void CThreadPoolDelegateModel::dispatchLoop()
 {
+    // Worker finishes seen before the last choice of a worker.
+    uint64_t seenFinished = m_finished.load();
     for (;;) {
         if (m_stopping.load() && m_working.empty() && m_deferred.empty()) {
             boost::lock_guard<boost::mutex> lock(m_mutex);
@@ -219,9 +252,10 @@ void CThreadPoolDelegateModel::dispatchLoop()
                 m_working.swap(m_incoming);
             }
             if (!m_deferred.empty()) {
-                // Nothing else to do: give the busy keys a moment before retrying.
+                // Only tasks of busy keys are left: retry once a worker finishes (or a
+                // new task arrives), at the latest after the pause.
                 if (m_working.empty())
-                    boost::this_thread::sleep_for(kPause);
+                    waitForWorker(seenFinished, true);
                 m_working.insert(m_working.begin(), std::make_move_iterator(m_deferred.begin()),
                                  std::make_move_iterator(m_deferred.end()));
                 m_deferred.clear();
@@ -236,6 +270,7 @@ void CThreadPoolDelegateModel::dispatchLoop()
         }
 
         bool conflict = false;
+        seenFinished = m_finished.load();
         CThreadDelegate *worker = chooseWorker(*m_working.front(), conflict);
         if (worker) {
             std::unique_ptr<CNetTask> task = std::move(m_working.front());
@@ -253,8 +288,7 @@ void CThreadPoolDelegateModel::dispatchLoop()
             m_working.pop_front();
             m_deferrals.fetch_add(1);
         } else {
-            m_busyPauses.fetch_add(1);
-            boost::this_thread::sleep_for(kPause);
+            waitForWorker(seenFinished, false);
         }
     }
 }

@@ -2,7 +2,9 @@
 // Task pool of the delegate model: one dispatcher thread hands each net task to an
 // idle worker. Keyed workers never run two tasks of the same key at once; a task whose
 // key is busy goes to an idle free worker or waits in the deferred queue. A task that
-// waited longer than its time-out gets onTimeout() instead of run().
+// waited longer than its time-out gets onTimeout() instead of run(). While no worker can
+// take the next task the dispatcher waits at most a short pause, and a worker that
+// finishes a task wakes it at once.
 
 #include <Common/CommonMethod/NetTask.h>
 #include <Common/CommonMethod/ThreadDelegate.h>
@@ -12,6 +14,7 @@
 #include <boost/thread/thread.hpp>
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -25,6 +28,7 @@ class CThreadPoolDelegateModel
 {
 public:
     static constexpr int32_t kDefaultQueueLimit = 20000;
+    static constexpr std::chrono::milliseconds kDefaultPause{5};
 
     /// startDispatcher false is for tests: init() starts the workers only, so posted
     /// tasks stay queued and the queue limit can be observed without a dispatcher pass.
@@ -55,10 +59,17 @@ public:
     /// Tasks accepted and not yet handed to a worker (or discarded).
     int32_t queuedTaskCount() const { return m_queuedCount.load(); }
     int32_t workerCount(CThreadDelegate::Kind kind) const;
-    /// How often the dispatcher paused 5 ms because every worker was busy.
-    uint64_t busyPauseCount() const { return m_busyPauses.load(); }
+    /// How often the dispatcher waited for a worker because every worker was busy or
+    /// only deferred tasks were left.
+    uint64_t workerWaitCount() const { return m_workerWaits.load(); }
+    /// How many of those waits lasted the whole pause without a worker finishing.
+    uint64_t fullPauseCount() const { return m_fullPauses.load(); }
     /// How often a task was moved to the deferred queue because its key was busy.
     uint64_t deferralCount() const { return m_deferrals.load(); }
+
+    /// The longest wait for a busy worker (kDefaultPause). Tests set a long one to show
+    /// that a finishing worker, not the pause, ends the wait. Before init() only.
+    void setPause(std::chrono::milliseconds pause) { m_pause = pause; }
 
 private:
     friend class CThreadDelegate;
@@ -70,8 +81,13 @@ private:
     CThreadDelegate *chooseWorker(const CNetTask &task, bool &conflict) const;
     void discardQueued();
     void dropIncomingAtLimit();
+    /// Waits at most the pause until a worker finishes after seenFinished (or, with
+    /// wakeOnPost, until a task arrives).
+    void waitForWorker(uint64_t seenFinished, bool wakeOnPost);
     /// Called by a keyed worker after running a task: its key may run again.
     void finishKeyedTask(const CNetTask *task);
+    /// Called by every worker once it is idle again after a task.
+    void workerFinished();
 
     const bool m_startDispatcher;
     std::atomic<bool> m_running{false};
@@ -87,6 +103,14 @@ private:
     boost::mutex m_mutex;
     boost::condition_variable m_cond;
     boost::thread m_dispatcher;
+    // Raised by each worker that becomes idle; the dispatcher compares it with the
+    // value it saw before choosing, so a finish between choosing and waiting is not lost.
+    std::atomic<uint64_t> m_finished{0};
+    // Set under m_mutex while the dispatcher waits for a worker; workers notify m_cond
+    // only then, and posts only when m_wakeOnPost is set too.
+    std::atomic<bool> m_waitingForWorker{false};
+    bool m_wakeOnPost = true; // guarded by m_mutex
+    std::chrono::milliseconds m_pause{kDefaultPause};
 
     std::atomic<int32_t> m_queueLimit{kDefaultQueueLimit};
     std::atomic<bool> m_stopping{false};
@@ -100,7 +124,8 @@ private:
     // Serialises init() and stop() called from different threads.
     boost::mutex m_lifecycleMutex;
 
-    std::atomic<uint64_t> m_busyPauses{0};
+    std::atomic<uint64_t> m_workerWaits{0};
+    std::atomic<uint64_t> m_fullPauses{0};
     std::atomic<uint64_t> m_deferrals{0};
 };
 

@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace protocol {
@@ -98,6 +99,14 @@ void attach(cJSON *object, const char *key, cJSON *item)
         cJSON_Delete(item);
 }
 
+void attachStaticKey(cJSON *object, const char *key, cJSON *item)
+{
+    if (item == nullptr)
+        return;
+    if (object == nullptr || !cJSON_AddItemToObjectCS(object, key, item))
+        cJSON_Delete(item);
+}
+
 const cJSON *findMember(const cJSON *object, const char *key)
 {
     if (!cJSON_IsObject(object) || key == nullptr)
@@ -130,7 +139,8 @@ const cJSON *MemberCursor::find(const char *key)
         return nullptr;
     // No member before m_next can match: each matched an earlier key, and the keys
     // differ ignoring case. So a match at m_next is the first match.
-    if (m_inOrder && m_next != nullptr && equalsIgnoringCase(m_next->string, key)) {
+    if (m_inOrder && m_next != nullptr && m_next->string != nullptr &&
+        (std::strcmp(m_next->string, key) == 0 || equalsIgnoringCase(m_next->string, key))) {
         const cJSON *hit = m_next;
         advance();
         return hit;

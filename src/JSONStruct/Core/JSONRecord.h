@@ -111,7 +111,7 @@ public:
         const Derived &self = static_cast<const Derived &>(*this);
         for (const Field &f : Derived::fields()) {
             if (!this->isIgnored(f.key))
-                fieldrules::attach(object, f.key, f.build(self));
+                fieldrules::attachStaticKey(object, f.key, f.build(self));
         }
         return object;
     }

@@ -9,6 +9,8 @@
 #include <Logical/Communication/Cmd/LpcCmdHandler.h>
 #include <Logical/Communication/LpcInterface/LpcInterface.h>
 #include <UI/AppRscManager/AppRscManager.h>
+#include <UI/UiDriver/UiDriver.h>
+#include <UI/Window/Common/ErrorTexts.h>
 
 #include <JSONStruct/LPC/LPCCommonJSONStruct.h>
 #include <JSONStruct/Routes/WireNames.h>
@@ -153,6 +155,10 @@ bool CQorvaApplication::initLogical()
 {
     // Every step runs even when an earlier one failed: the framework still gets its
     // answers (errors included) and the window, and the failure is in the log.
+    // Failed backend calls show words from the first page on.
+    registerErrorTexts();
+    // Scenarios drive the window through a test-only method, refused unless asked for.
+    CUiDriver::install(CUiDriver::enabledByEnvironment());
     if (initBase())
         LOG_INFO("initBase Success.");
     else

@@ -2,6 +2,8 @@
 #include <Base/Log.h>
 #include <Base/LogCapture.h>
 
+#include <testsupport/TempDir.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -44,10 +46,10 @@ TEST(Log, SafeBeforeInitAfterUninitAndAcrossThreads)
 {
     CLogCapture capture;
     LOG_ERROR("before init %d", 1);
-    char dir[] = "/tmp/qorva-logtest-XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
+    const auto dir = testsupport::makeTempDir(QStringLiteral("qorva-logtest"));
     // A missing properties file falls back to the built-in configuration.
-    EXPECT_FALSE(CLog::instance().InitLog(std::string(dir) + "/missing.properties"));
+    EXPECT_FALSE(
+        CLog::instance().InitLog(testsupport::pathIn(*dir, QStringLiteral("missing.properties"))));
     EXPECT_TRUE(CLog::instance().isInitialised());
     std::vector<std::thread> threads;
     for (int t = 0; t < 4; ++t)
@@ -61,11 +63,10 @@ TEST(Log, SafeBeforeInitAfterUninitAndAcrossThreads)
     CLog::instance().UninitLog();
     LOG_FATAL("after uninit");
     EXPECT_EQ(capture.messages().size(), 802u);
-    std::ifstream file(std::string(dir) + "/logs/tst_base_log.log");
+    std::ifstream file(testsupport::pathIn(*dir, QStringLiteral("logs/tst_base_log.log")));
     std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     EXPECT_NE(content.find("thread 3 line 199"), std::string::npos);
     EXPECT_NE(content.find("tst_log.cpp"), std::string::npos);
-    std::system((std::string("rm -rf ") + dir).c_str());
 }
 
 namespace {
@@ -80,9 +81,8 @@ std::string readFile(const std::string &path)
 
 TEST(Log, PropertiesFileIsUsedAndBrokenFileFallsBack)
 {
-    char dir[] = "/tmp/qorva-logtest-XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
-    const std::string base = dir;
+    const auto dir = testsupport::makeTempDir(QStringLiteral("qorva-logtest"));
+    const std::string base = dir->path().toStdString();
     {
         std::ofstream props(base + "/good.properties");
         props << "log4j.rootLogger=INFO, f\n"
@@ -103,7 +103,6 @@ TEST(Log, PropertiesFileIsUsedAndBrokenFileFallsBack)
     LOG_INFO("after fallback");
     CLog::instance().UninitLog();
     EXPECT_NE(readFile(base + "/logs/tst_base_log.log").find("after fallback"), std::string::npos);
-    std::system(("rm -rf " + base).c_str());
 }
 
 TEST(LastError, IsPerThreadAndPrintsModuleDashCode)

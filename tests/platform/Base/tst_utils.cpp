@@ -5,6 +5,8 @@
 #include <Base/StringUtil.h>
 #include <Base/TimeUtil.h>
 
+#include <testsupport/TempDir.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -108,15 +110,13 @@ TEST(FileUtil, ExeDirEndsWithSlashAndHoldsTheProgram)
 
 TEST(FileUtil, CreateDirectories)
 {
-    char tmpl[] = "/tmp/qorva-fileutil-XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    std::string base = tmpl;
+    const auto dir = testsupport::makeTempDir(QStringLiteral("qorva-fileutil"));
+    const std::string base = dir->path().toStdString();
     EXPECT_TRUE(FileUtil::CreateDirectories(base + "/a/b/c/"));
     EXPECT_TRUE(FileUtil::IsPathExist(base + "/a/b/c"));
     EXPECT_TRUE(FileUtil::CreateDirectories(base + "/a/b/c")); // already there
     EXPECT_FALSE(FileUtil::CreateDirectories(""));
     EXPECT_FALSE(FileUtil::IsPathExist(base + "/nope"));
-    std::system(("rm -rf " + base).c_str());
 }
 
 TEST(TimeUtil, FormatsInLocalTime)

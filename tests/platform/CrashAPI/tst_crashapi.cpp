@@ -1,5 +1,7 @@
 #include <CrashAPI/CrashAPI.h>
 
+#include <testsupport/TempDir.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,11 +26,9 @@ class CrashTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        char tmpl[] = "/tmp/qorva-crash-XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        m_dir = tmpl;
+        m_tmp = testsupport::makeTempDir(QStringLiteral("qorva-crash"));
+        m_dir = m_tmp->path().toStdString();
     }
-    void TearDown() override { std::system(("rm -rf " + m_dir).c_str()); }
 
     std::vector<std::string> dumps() const
     {
@@ -51,6 +51,7 @@ protected:
         s << in.rdbuf();
         return s.str();
     }
+    std::unique_ptr<QTemporaryDir> m_tmp;
     std::string m_dir;
 };
 
@@ -190,8 +191,8 @@ TEST_F(CrashTest, PruningKeepsTheNewestAndLeavesOtherFiles)
 {
     SKIP_IN_SANITIZER_BUILD();
     { std::ofstream(m_dir + "/notes.txt") << "keep"; }
-    const int signals[] = {SIGBUS, SIGILL, SIGSEGV};
-    for (int sig : signals) {
+    const int crashSignals[] = {SIGBUS, SIGILL, SIGSEGV};
+    for (int sig : crashSignals) {
         int status = runChild([&] {
             initOnWorker(m_dir, 2);
             raise(sig);

@@ -1,8 +1,11 @@
 #pragma once
-// Helpers for the LPC tests: a private socket directory, a latch, a recorder for the
-// client callback and a raw peer that speaks (or mangles) the wire format.
+// Helpers for the LPC tests: a private socket directory, a recorder for the client
+// callback and a raw peer that speaks (or mangles) the wire format.
 
 #include <lpc_wire/FrameDecoder.h>
+
+#include <testsupport/TempDir.h>
+#include <testsupport/Wait.h>
 
 #include <boost/asio/io_context.hpp>
 #include <boost/asio/local/stream_protocol.hpp>
@@ -12,6 +15,7 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <string>
 
@@ -24,44 +28,16 @@ namespace lpctest {
 constexpr int kWaitMs = 20000;
 
 /// Short private directory under /tmp, exported as QORVA_LPC_DIR while alive.
-class TempSocketDir
+struct TempSocketDir
 {
-public:
-    TempSocketDir()
-    {
-        char tmpl[] = "/tmp/qlpcXXXXXX";
-        path = ::mkdtemp(tmpl);
-        ::setenv("QORVA_LPC_DIR", path.c_str(), 1);
-    }
-    ~TempSocketDir()
-    {
-        ::unsetenv("QORVA_LPC_DIR");
-        std::string cmd = "rm -rf '" + path + "'";
-        [[maybe_unused]] int rc = std::system(cmd.c_str());
-    }
-    std::string path;
+    TempSocketDir() { ::setenv("QORVA_LPC_DIR", path.c_str(), 1); }
+    ~TempSocketDir() { ::unsetenv("QORVA_LPC_DIR"); }
+
+    const std::unique_ptr<QTemporaryDir> dir = testsupport::makeTempDir(QStringLiteral("qlpc"));
+    const std::string path = dir->path().toStdString();
 };
 
-class Latch
-{
-public:
-    void open()
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_open = true;
-        m_cv.notify_all();
-    }
-    bool wait(int ms = kWaitMs)
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        return m_cv.wait_for(lock, std::chrono::milliseconds(ms), [this] { return m_open; });
-    }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_cv;
-    bool m_open = false;
-};
+using Latch = testsupport::Gate;
 
 /// Thread-safe queue with a timed pop.
 template <typename T> class Inbox

@@ -3,9 +3,12 @@
 #include <lpc_wire/PeerCredentials.h>
 #include <lpc_wire/SocketPath.h>
 
+#include <testsupport/TempDir.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -198,8 +201,8 @@ protected:
             const char *v = std::getenv(name);
             m_saved.push_back({name, v ? std::string(v) : std::string(), v != nullptr});
         }
-        char tmpl[] = "/tmp/qlpcpXXXXXX";
-        m_dir = ::mkdtemp(tmpl);
+        m_tmp = testsupport::makeTempDir(QStringLiteral("qlpcp"));
+        m_dir = m_tmp->path().toStdString();
     }
     void TearDown() override
     {
@@ -209,7 +212,6 @@ protected:
             else
                 ::unsetenv(s.name);
         }
-        [[maybe_unused]] int rc = std::system(("rm -rf '" + m_dir + "'").c_str());
     }
     struct Saved
     {
@@ -218,6 +220,7 @@ protected:
         bool set;
     };
     std::vector<Saved> m_saved;
+    std::unique_ptr<QTemporaryDir> m_tmp;
     std::string m_dir;
 };
 

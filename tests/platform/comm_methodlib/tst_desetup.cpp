@@ -2,6 +2,8 @@
 
 #include <Base/Encrypt.h>
 
+#include <testsupport/TempDir.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -28,15 +30,10 @@ std::string readAll(const std::string &path)
 class DESetupTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        char tmpl[] = "/tmp/qorva-desetup-XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
-        m_dir = tmpl;
-        m_path = m_dir + "/Framework.C/DESetup.xml";
-    }
-    void TearDown() override { std::system(("rm -rf " + m_dir).c_str()); }
-    std::string m_dir;
+    void SetUp() override { m_path = m_dir + "/Framework.C/DESetup.xml"; }
+    const std::unique_ptr<QTemporaryDir> m_tmp =
+        testsupport::makeTempDir(QStringLiteral("qorva-desetup"));
+    const std::string m_dir = m_tmp->path().toStdString();
     std::string m_path;
 };
 

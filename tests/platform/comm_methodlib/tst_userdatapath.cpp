@@ -4,6 +4,8 @@
 #include <Base/Log.h>
 #include <Base/LogCapture.h>
 
+#include <testsupport/TempDir.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -17,13 +19,6 @@
 using comm_methodlib::CUserDataPath;
 
 namespace {
-
-std::string makeTempDir()
-{
-    char tmpl[] = "/tmp/qorva-udp-XXXXXX";
-    EXPECT_NE(mkdtemp(tmpl), nullptr);
-    return tmpl;
-}
 
 bool isDir(const std::string &p)
 {
@@ -70,9 +65,11 @@ private:
 class UserDataPathTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { m_dir = makeTempDir(); }
-    void TearDown() override { std::system(("chmod -R u+w " + m_dir + " 2>/dev/null; rm -rf " + m_dir).c_str()); }
-    std::string m_dir;
+    // A test makes part of the tree read-only; give it back before the directory goes.
+    void TearDown() override { std::system(("chmod -R u+w " + m_dir + " 2>/dev/null").c_str()); }
+    const std::unique_ptr<QTemporaryDir> m_tmp =
+        testsupport::makeTempDir(QStringLiteral("qorva-udp"));
+    const std::string m_dir = m_tmp->path().toStdString();
 };
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "JSONTestUtil.h"
 #include "TestRecords.h"
 
 #include <JSONStruct/Core/GenericRecord.h>
@@ -9,6 +8,9 @@
 
 #include <Base/LogCapture.h>
 
+#include <testsupport/Json.h>
+
+#include <cjson/cJSON.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -241,7 +243,7 @@ TEST(NotifyEnvelope, GenericBodyKeepsItsTypeAndText)
                                  "\t\t\t}]\n\t}\n}");
 
     notify.data->ignoreItems = {"list"};
-    EXPECT_EQ(testutil::compact(notify.data->toJSON()), R"({"deviceGuid":"d"})");
+    EXPECT_EQ(testsupport::compactOwned(notify.data->toJSON()), R"({"deviceGuid":"d"})");
 
     WebSocketNotifyData unknown;
     ASSERT_TRUE(unknown.Parse(R"({"guid":"g","type":"noSuchType","data":{}})"));
@@ -265,14 +267,14 @@ TEST(NotifyEnvelope, GivenBodyIsUsed)
 
 TEST(GenericRecords, CopyIsDeep)
 {
-    GenericWebsocketData original("x", testutil::parse(R"({"a":{"b":1}})").get());
+    GenericWebsocketData original("x", testsupport::parseJson(R"({"a":{"b":1}})").get());
     GenericWebsocketData copy = original;
-    original.fromJSON(testutil::parse(R"({"c":2})").get());
-    EXPECT_EQ(testutil::compact(copy.toJSON()), R"({"a":{"b":1}})");
-    EXPECT_EQ(testutil::compact(original.toJSON()), R"({"c":2})");
+    original.fromJSON(testsupport::parseJson(R"({"c":2})").get());
+    EXPECT_EQ(testsupport::compactOwned(copy.toJSON()), R"({"a":{"b":1}})");
+    EXPECT_EQ(testsupport::compactOwned(original.toJSON()), R"({"c":2})");
     EXPECT_TRUE(original.hasKey("a") && original.hasKey("c"));
     copy = original;
-    EXPECT_EQ(testutil::compact(copy.toJSON()), R"({"c":2})");
+    EXPECT_EQ(testsupport::compactOwned(copy.toJSON()), R"({"c":2})");
     EXPECT_STREQ(copy.name(), "x");
-    EXPECT_EQ(testutil::compact(GenericLPCData().toJSON()), "{}");
+    EXPECT_EQ(testsupport::compactOwned(GenericLPCData().toJSON()), "{}");
 }

@@ -1,10 +1,12 @@
-#include "JSONTestUtil.h"
 #include "TestRecords.h"
 
 #include <JSONStruct/Core/JSONText.h>
 #include <JSONStruct/Framework/ComponentRegisterInfo.h>
 #include <JSONStruct/LPC/WindowCommandData.h>
 
+#include <testsupport/Json.h>
+
+#include <cjson/cJSON.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,9 +15,9 @@
 #include <vector>
 
 using namespace testrecords;
-using testutil::compact;
-using testutil::keysOf;
-using testutil::parse;
+using testsupport::compactOwned;
+using testsupport::keysOwned;
+const auto parse = testsupport::parseJson;
 
 namespace {
 
@@ -142,9 +144,10 @@ TEST(JSONRecordRead, MemberOrderDoesNotChangeWhichMemberIsRead)
         ASSERT_TRUE(node);
         AllKinds record(node.get());
         for (const char *key : keys) {
-            AllKinds single(parse(std::string("{\"") + key + "\":" +
-                                  compact(cJSON_Duplicate(cJSON_GetObjectItem(node.get(), key), 1)) + "}")
-                                .get());
+            AllKinds single(
+                parse(std::string("{\"") + key + "\":" +
+                      compactOwned(cJSON_Duplicate(cJSON_GetObjectItem(node.get(), key), 1)) + "}")
+                    .get());
             if (cJSON_GetObjectItem(node.get(), key) == nullptr)
                 single = AllKinds();
             EXPECT_EQ(fieldText(record, key), fieldText(single, key)) << key;
@@ -219,17 +222,17 @@ TEST(JSONRecordRead, ListMembersOfOtherTypes)
 TEST(JSONRecordRead, NullNodeLeavesEverythingAlone)
 {
     AllKinds record(parse(R"({"name":"n","count":4,"door":{"guid":"d"},"guidList":["g"]})").get());
-    const std::string before = compact(record.toJSON());
+    const std::string before = compactOwned(record.toJSON());
     const auto keysBefore = record.presentKeys;
     record.fromJSON(nullptr);
-    EXPECT_EQ(compact(record.toJSON()), before);
+    EXPECT_EQ(compactOwned(record.toJSON()), before);
     EXPECT_EQ(record.presentKeys, keysBefore);
 }
 
 TEST(JSONRecordWrite, DefaultsAreWrittenInTableOrder)
 {
     AllKinds record;
-    EXPECT_EQ(compact(record.toJSON()),
+    EXPECT_EQ(compactOwned(record.toJSON()),
               R"({"name":"","count":0,"big":0,"ratio":0,"enabled":false,"serial":"",)"
               R"("door":{"guid":"","no":0},"doorList":[],"guidList":[],"flags":[]})");
 }
@@ -239,10 +242,10 @@ TEST(JSONRecordWrite, OptionalStringOnlyWhenNotEmpty)
     AllKinds record;
     record.remark = "r";
     record.serial = "12345678901234567";
-    const auto keys = keysOf(record.toJSON());
+    const auto keys = keysOwned(record.toJSON());
     ASSERT_GE(keys.size(), 2u);
     EXPECT_EQ(keys[1], "remark");
-    const std::string text = compact(record.toJSON());
+    const std::string text = compactOwned(record.toJSON());
     EXPECT_NE(text.find(R"("serial":"12345678901234567")"), std::string::npos);
 }
 
@@ -253,7 +256,7 @@ TEST(JSONRecordWrite, RoundTripKeepsValues)
                        R"("doorList":[{"guid":"a","no":2}],"guidList":["x"],"flags":[1,0,1]})";
     AllKinds record(parse(text).get());
     record.serial = "99"; // numeric text is read from numbers only
-    EXPECT_EQ(compact(record.toJSON()), text);
+    EXPECT_EQ(compactOwned(record.toJSON()), text);
 }
 
 TEST(JSONRecordWrite, NumbersPrintAsThePrinterDoes)
@@ -309,7 +312,7 @@ TEST(JSONRecordWrite, IgnoreSettings)
         record.doorList.resize(1);
         record.ignoreMode = row.mode;
         record.ignoreItems = row.items;
-        EXPECT_EQ(keysOf(record.toJSON()), row.keys);
+        EXPECT_EQ(keysOwned(record.toJSON()), row.keys);
     }
 }
 
@@ -325,7 +328,8 @@ TEST(JSONRecordWrite, NestedRecordsApplyTheirOwnIgnoreSettings)
     record.doorList = {element, Door()};
     // The parent's items do not reach into the children, and an element's own
     // settings only drop its own members: array elements are never dropped.
-    EXPECT_EQ(compact(record.toJSON()), R"({"door":{"no":0},"doorList":[{"no":0},{"guid":"","no":0}]})");
+    EXPECT_EQ(compactOwned(record.toJSON()),
+              R"({"door":{"no":0},"doorList":[{"no":0},{"guid":"","no":0}]})");
 }
 
 TEST(JSONRecordValue, CopyKeepsFieldsKeysAndIgnoreSettings)
@@ -339,12 +343,12 @@ TEST(JSONRecordValue, CopyKeepsFieldsKeysAndIgnoreSettings)
     EXPECT_EQ(copy.ignoreItems, original.ignoreItems);
     copy.doorList[0].guid = "changed";
     EXPECT_EQ(original.doorList[0].guid, "a"); // elements are held by value
-    EXPECT_EQ(compact(copy.toJSON()), R"({"name":"n"})");
+    EXPECT_EQ(compactOwned(copy.toJSON()), R"({"name":"n"})");
 
     AllKinds assigned;
     assigned = original;
     EXPECT_TRUE(assigned.hasKey("doorList"));
-    EXPECT_EQ(compact(assigned.toJSON()), R"({"name":"n"})");
+    EXPECT_EQ(compactOwned(assigned.toJSON()), R"({"name":"n"})");
 }
 
 TEST(JSONRecordValue, TwoInterfacesShareIgnoreSettingsAndKeys)
@@ -355,7 +359,7 @@ TEST(JSONRecordValue, TwoInterfacesShareIgnoreSettingsAndKeys)
     EXPECT_TRUE(static_cast<const protocol::IReturnData &>(record).hasKey("guid"));
     protocol::IReturnData &asAnswer = record;
     asAnswer.ignoreMode = 1; // one ignore setting, seen through either interface
-    EXPECT_EQ(compact(static_cast<protocol::IInboundData &>(record).toJSON()), "{}");
+    EXPECT_EQ(compactOwned(static_cast<protocol::IInboundData &>(record).toJSON()), "{}");
 }
 
 TEST(JSONRecordValue, NotificationBodyRecord)
@@ -363,7 +367,7 @@ TEST(JSONRecordValue, NotificationBodyRecord)
     Notice notice(parse(R"({"authCode":"A1","door":{"no":3}})").get());
     EXPECT_EQ(notice.door.no, 3);
     notice.ignoreItems = {"door"};
-    EXPECT_EQ(compact(notice.toJSON()), R"({"authCode":"A1"})");
+    EXPECT_EQ(compactOwned(notice.toJSON()), R"({"authCode":"A1"})");
 }
 
 TEST(WindowCommandRecords, KeysNamesAndValues)
@@ -387,7 +391,7 @@ TEST(WindowCommandRecords, KeysNamesAndValues)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         EXPECT_STREQ(row.record->name(), row.name);
-        EXPECT_EQ(keysOf(row.record->toJSON()), row.keys);
+        EXPECT_EQ(keysOwned(row.record->toJSON()), row.keys);
     }
 
     protocol::GetWndHandleRequestData request(parse(R"({"type":2,"id":"VisitorApplication"})").get());
@@ -403,9 +407,10 @@ TEST(ComponentRegisterInfo, WritesBothListsInOrder)
     EXPECT_STREQ(info.name(), "componentRegisterInfo");
     info.supportUrlList = {"/7310/v1/internal/template/tests"};
     info.supportMethodList = {"getWndHandle", "showWnd", "switchUserUpdateFrame", "clientDisconnected"};
-    EXPECT_EQ(compact(info.toJSON()),
-              R"({"supportUrlList":["/7310/v1/internal/template/tests"],)"
-              R"("supportMethodList":["getWndHandle","showWnd","switchUserUpdateFrame","clientDisconnected"]})");
+    EXPECT_EQ(
+        compactOwned(info.toJSON()),
+        R"({"supportUrlList":["/7310/v1/internal/template/tests"],)"
+        R"("supportMethodList":["getWndHandle","showWnd","switchUserUpdateFrame","clientDisconnected"]})");
     // No validators: check accepts and leaves the error text alone.
     std::string error = "untouched";
     EXPECT_TRUE(info.check(error));

@@ -1,15 +1,17 @@
-#include "JSONTestUtil.h"
 #include "TestRecords.h"
 
 #include <JSONStruct/Core/JSONValidators.h>
 
+#include <testsupport/Json.h>
+
+#include <cjson/cJSON.h>
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 
 using namespace testrecords;
-using testutil::parse;
+const auto parse = testsupport::parseJson;
 
 namespace {
 

@@ -11,14 +11,14 @@ bool LogWatch::waitForLine(const std::string &message, std::chrono::milliseconds
 
 bool LogWatch::waitForPart(const std::string &part, std::chrono::milliseconds bound) const
 {
-    return waitUntil(
-        [&] {
-            const auto all = messages();
-            return std::any_of(all.begin(), all.end(), [&](const std::string &m) {
-                return m.find(part) != std::string::npos;
-            });
-        },
-        bound);
+    return waitUntil([&] { return hasPart(part); }, bound);
+}
+
+bool LogWatch::hasPart(const std::string &part) const
+{
+    const auto all = messages();
+    return std::any_of(all.begin(), all.end(),
+                       [&](const std::string &m) { return m.find(part) != std::string::npos; });
 }
 
 int LogWatch::count(const std::string &message) const

@@ -17,6 +17,8 @@ public:
     bool waitForLine(const std::string &message, std::chrono::milliseconds bound = kBound) const;
     /// Waits until a captured message contains part.
     bool waitForPart(const std::string &part, std::chrono::milliseconds bound = kBound) const;
+    /// Whether a captured message contains part now.
+    bool hasPart(const std::string &part) const;
     /// How many captured messages equal message.
     int count(const std::string &message) const;
 };

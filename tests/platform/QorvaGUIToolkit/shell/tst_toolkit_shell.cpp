@@ -127,17 +127,6 @@ private slots:
         QVERIFY(shell.isGroupExpanded(0));
     }
 
-    void navigationColumnIs200PixelsWide()
-    {
-        CBaseCentralWidget shell;
-        shell.add(QString(), QString(), QStringLiteral("G"), new QLabel);
-        shell.resize(1000, 600);
-        shell.show();
-        QWidget *scroll = shell.findChild<QWidget *>(QStringLiteral("NavigationScrollArea"));
-        QVERIFY(scroll);
-        QCOMPARE(scroll->width(), 200);
-    }
-
     void readAllConcatenatesInOrderAndSkipsMissingFiles()
     {
         QTemporaryDir dir;
@@ -233,19 +222,6 @@ private slots:
     {
         QVERIFY(GetTargetPath().endsWith(QLatin1Char('/')));
         QCOMPARE(QDir(GetTargetPath()).absolutePath(), QCoreApplication::applicationDirPath());
-    }
-
-    void skinTypeMapsToDirectoryAndPalette()
-    {
-        initSkinType(QStringLiteral("NeutralSkin"));
-        QCOMPARE(skinType(), QStringLiteral("NeutralSkin"));
-        QCOMPARE(skinDirectory(skinType()), QStringLiteral("neutral"));
-        QCOMPARE(SkinPalette::current().accent, QColor("#3370FF"));
-        QCOMPARE(skinDirectory(QStringLiteral("GreyRedSkin")), QStringLiteral("bright"));
-        QCOMPARE(skinDirectory(QStringLiteral("BlueSkin")), QStringLiteral("blue"));
-        QCOMPARE(skinDirectory(QStringLiteral("BlackRedSkin")), QStringLiteral("dark"));
-        QCOMPARE(skinDirectory(QString()), QStringLiteral("dark"));
-        initSkinType(QString());
     }
 
     void localeBecomesTheDefault()

@@ -17,6 +17,8 @@
 #include <Base/Error.h>
 #include <Base/LogCapture.h>
 
+#include <testsupport/TempDir.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -48,9 +50,8 @@ class HttpOverLpcTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        char tmpl[] = "/tmp/qh9XXXXXX";
-        ASSERT_NE(::mkdtemp(tmpl), nullptr);
-        m_dir = tmpl;
+        m_tmp = testsupport::makeTempDir(QStringLiteral("qh9"));
+        m_dir = m_tmp->path().toStdString();
         ::setenv("QORVA_LPC_DIR", m_dir.c_str(), 1);
     }
 
@@ -61,8 +62,6 @@ protected:
             m_server->stop();
         m_server.reset();
         ::unsetenv("QORVA_LPC_DIR");
-        const std::string cmd = "rm -rf '" + m_dir + "'";
-        [[maybe_unused]] int rc = std::system(cmd.c_str());
     }
 
     void startServer(const lpcserver::ServerOptions &options = lpcserver::ServerOptions(),
@@ -107,6 +106,7 @@ protected:
         return params;
     }
 
+    std::unique_ptr<QTemporaryDir> m_tmp;
     std::string m_dir;
     std::unique_ptr<lpcserver::CLpcServer> m_server;
     std::mutex m_mutex;

@@ -1,9 +1,8 @@
-#include "PoolTestSupport.h"
+#include <testsupport/LogWatch.h>
+#include <testsupport/Wait.h>
 
 #include <Common/CommonMethod/InnerTask.h>
 #include <Common/CommonMethod/ThreadPoolStealModel.h>
-
-#include <Base/LogCapture.h>
 
 #include <gtest/gtest.h>
 
@@ -16,18 +15,18 @@
 
 using comm_method::CInnerTask;
 using comm_method::CThreadPoolStealModel;
-using pooltest::CCounter;
-using pooltest::CGate;
-using pooltest::waitUntil;
+using testsupport::Counter;
+using testsupport::Gate;
+using testsupport::waitUntil;
 
 namespace {
 
 struct Probe
 {
-    CCounter started;
-    CCounter ran;
-    CCounter timedOut;
-    CCounter destroyed;
+    Counter started;
+    Counter ran;
+    Counter timedOut;
+    Counter destroyed;
     std::mutex mutex;
     std::vector<int> order;
     std::vector<std::thread::id> threads;
@@ -44,7 +43,7 @@ struct Settings
 class ProbeTask : public CInnerTask
 {
 public:
-    ProbeTask(const Settings &s, Probe &probe, int id = 0, const CGate *gate = nullptr)
+    ProbeTask(const Settings &s, Probe &probe, int id = 0, const Gate *gate = nullptr)
         : CInnerTask(s.threads, s.steal, s.limit, s.key), m_probe(probe), m_id(id), m_gate(gate)
     {}
     ~ProbeTask() override { m_probe.destroyed.add(); }
@@ -65,11 +64,11 @@ public:
 private:
     Probe &m_probe;
     int m_id;
-    const CGate *m_gate;
+    const Gate *m_gate;
 };
 
 std::unique_ptr<CInnerTask> task(const Settings &s, Probe &probe, int id = 0,
-                                 const CGate *gate = nullptr)
+                                 const Gate *gate = nullptr)
 {
     return std::make_unique<ProbeTask>(s, probe, id, gate);
 }
@@ -84,11 +83,11 @@ std::size_t queued(const CThreadPoolStealModel &pool, const std::string &key)
 class AlphaTask : public CInnerTask
 {
 public:
-    explicit AlphaTask(CCounter &done) : CInnerTask(1, false), m_done(done) {}
+    explicit AlphaTask(Counter &done) : CInnerTask(1, false), m_done(done) {}
     void run() override { m_done.add(); }
 
 private:
-    CCounter &m_done;
+    Counter &m_done;
 };
 
 class BetaTask : public AlphaTask
@@ -115,7 +114,7 @@ TEST(InnerPool, TasksOfOneKeyRunInPostingOrder)
 
 TEST(InnerPool, EmptyKeyMeansOneWorkQueuePerTaskClass)
 {
-    CCounter done;
+    Counter done;
     CThreadPoolStealModel pool;
     pool.init(1);
     for (int i = 0; i < 3; ++i) {
@@ -133,7 +132,7 @@ TEST(InnerPool, EmptyKeyMeansOneWorkQueuePerTaskClass)
 TEST(InnerPool, UrgentTaskOvertakesWaitingOnes)
 {
     Probe probe;
-    CGate release;
+    Gate release;
     CThreadPoolStealModel pool;
     pool.init(1);
     ASSERT_TRUE(pool.post(task(Settings{}, probe, 0, &release)));
@@ -150,7 +149,7 @@ TEST(InnerPool, UrgentTaskOvertakesWaitingOnes)
 
 TEST(InnerPool, FullWorkQueueCallsOnTimeoutAndDestroysTheTask)
 {
-    Base::details::CLogCapture capture;
+    testsupport::LogWatch capture;
     Probe probe;
     {
         CThreadPoolStealModel pool;
@@ -196,7 +195,7 @@ TEST(InnerPool, ZeroThreadsRunOnlyOnSurplusThreadsWhenStealingIsAllowed)
 TEST(InnerPool, SurplusThreadsHelpAStealableKeyWhoseThreadIsBusy)
 {
     Probe probe;
-    CGate release;
+    Gate release;
     CThreadPoolStealModel pool;
     pool.init(1);
     const Settings s{1, true, 100, "help"};
@@ -267,7 +266,7 @@ public:
 
 TEST(InnerPool, ThrowingTasksAreLoggedWithTheirKeyAndThreadsGoOn)
 {
-    Base::details::CLogCapture capture;
+    testsupport::LogWatch capture;
     Probe probe;
     CThreadPoolStealModel pool;
     pool.init(1);

@@ -7,6 +7,8 @@
 #include <JSONStruct/Core/JSONText.h>
 #include <JSONStruct/WebSocket/WebSocketCommonJSONStruct.h>
 
+#include <testsupport/Json.h>
+
 #include <cjson/cJSON.h>
 #include <gtest/gtest.h>
 
@@ -22,6 +24,8 @@ namespace {
 
 using protocol::JSONNodePtr;
 using recordtests::AnyRecord;
+using testsupport::compactJson;
+using testsupport::keysOf;
 
 struct KeyEntry
 {
@@ -93,24 +97,6 @@ std::string upper(std::string text)
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return text;
-}
-
-std::string compact(const cJSON *node)
-{
-    if (node == nullptr)
-        return "<null>";
-    char *printed = cJSON_PrintUnformatted(node);
-    std::string text = printed ? printed : "<print failed>";
-    cJSON_free(printed);
-    return text;
-}
-
-std::vector<std::string> keysOf(const cJSON *node)
-{
-    std::vector<std::string> keys;
-    const cJSON *member = nullptr;
-    cJSON_ArrayForEach(member, node) keys.push_back(member->string ? member->string : "");
-    return keys;
 }
 
 std::vector<std::string> expectedKeys(const RecordKeys &entry, bool withOptional)
@@ -217,7 +203,7 @@ TEST(MessageRecords, FilledRecordRoundTripsThroughText)
 
         JSONNodePtr written(record->toJSON());
         EXPECT_EQ(keysOf(written.get()), expectedKeys(entry, true));
-        EXPECT_EQ(compact(written.get()), compact(input.get()));
+        EXPECT_EQ(compactJson(written.get()), compactJson(input.get()));
 
         // Formatted text back into a fresh record gives the same record.
         const std::string text = protocol::printJSON(written.get());
@@ -227,11 +213,11 @@ TEST(MessageRecords, FilledRecordRoundTripsThroughText)
         auto again = make(entry.record);
         again->fromJSON(reparsed.get());
         JSONNodePtr rewritten(again->toJSON());
-        EXPECT_EQ(compact(rewritten.get()), compact(input.get()));
+        EXPECT_EQ(compactJson(rewritten.get()), compactJson(input.get()));
 
         auto copy = record->clone();
         JSONNodePtr copied(copy->toJSON());
-        EXPECT_EQ(compact(copied.get()), compact(input.get()));
+        EXPECT_EQ(compactJson(copied.get()), compactJson(input.get()));
         if (!entry.keys.empty()) {
             EXPECT_TRUE(copy->hasKey(entry.keys.front().key));
         }
@@ -247,7 +233,7 @@ TEST(MessageRecords, KeysInOtherLetterCaseFillTheSameFields)
         auto record = make(entry.record);
         record->fromJSON(shouting.get());
         JSONNodePtr written(record->toJSON());
-        EXPECT_EQ(compact(written.get()), compact(expected.get()));
+        EXPECT_EQ(compactJson(written.get()), compactJson(expected.get()));
         for (const KeyEntry &k : entry.keys) {
             EXPECT_TRUE(record->hasKey(k.key)) << k.key;
             if (upper(k.key) != k.key) {
@@ -289,14 +275,14 @@ TEST(MessageRecords, NotificationBodiesAreCreatedByTypeAndReadFromTheEnvelope)
         EXPECT_TRUE(make(entry.record)->createdByFactoryAsNotification(entry.name));
 
         JSONNodePtr body(filledObject(entry, false));
-        const std::string text =
-            R"({"guid":"n-1","type":")" + entry.name + R"(","data":)" + compact(body.get()) + "}";
+        const std::string text = R"({"guid":"n-1","type":")" + entry.name + R"(","data":)" +
+                                 compactJson(body.get()) + "}";
         protocol::WebSocketNotifyData envelope;
         ASSERT_TRUE(envelope.Parse(text));
         ASSERT_TRUE(envelope.data);
         EXPECT_STREQ(envelope.data->name(), entry.name.c_str());
         JSONNodePtr written(envelope.data->toJSON());
-        EXPECT_EQ(compact(written.get()), compact(body.get()));
+        EXPECT_EQ(compactJson(written.get()), compactJson(body.get()));
     }
     EXPECT_EQ(bodies, 5);
 }
@@ -361,7 +347,7 @@ TEST(MessageRecords, RawMessagesReadAsTheServerMeansThem)
         auto record = make(c.record);
         record->fromJSON(input.get());
         JSONNodePtr written(record->toJSON());
-        EXPECT_EQ(compact(written.get()), c.written);
+        EXPECT_EQ(compactJson(written.get()), c.written);
     }
 }
 

@@ -12,7 +12,7 @@
 
 #include <clientcommonlogical/SwitchUserNotifyMgr.h>
 
-#include <Base/LogCapture.h>
+#include <testsupport/LogWatch.h>
 
 #include <cjson/cJSON.h>
 #include <gtest/gtest.h>
@@ -28,26 +28,6 @@ using visitorclient::CCmdManager;
 using visitorclient::CLpcCmd;
 
 namespace {
-
-bool waitForLog(const Base::details::CLogCapture &capture, const std::string &line)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!capture.contains(line)) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::yield();
-    }
-    return true;
-}
-
-bool hasLineStarting(const Base::details::CLogCapture &capture, const std::string &prefix)
-{
-    for (const std::string &message : capture.messages()) {
-        if (message.compare(0, prefix.size(), prefix) == 0)
-            return true;
-    }
-    return false;
-}
 
 lpcclient::tag_LPCCallBackData call(const std::string &body, std::uint8_t needReply = 1)
 {
@@ -170,7 +150,7 @@ TEST(CmdRouting, ValidUrlsAndMethods)
 {
     auto &manager = CCmdManager::Instance();
     manager.unInit();
-    Base::details::CLogCapture capture;
+    testsupport::LogWatch capture;
     // Calls that arrive before the maps are filled are refused, not crashed on.
     EXPECT_FALSE(manager.dispatchLpc("getWndHandle", call("{}")));
     EXPECT_TRUE(capture.contains("Method Is InValid.Method[getWndHandle]"));
@@ -193,7 +173,7 @@ TEST(CmdRouting, ValidUrlsAndMethods)
 TEST(CmdRouting, FailedRegistrationSkipsSubscriptionButKeepsMaps)
 {
     auto &manager = CCmdManager::Instance();
-    Base::details::CLogCapture capture;
+    testsupport::LogWatch capture;
     // No backend transport: the registration fails with the library's own error.
     EXPECT_FALSE(manager.init());
     EXPECT_TRUE(capture.contains("Component Register Failed.Code[68-1]"));
@@ -209,7 +189,7 @@ TEST(CmdRouting, ReplyOnlyWhenTheCallerWaits)
     auto &manager = CCmdManager::Instance();
     manager.initHttpMap();
     manager.initLpcMap();
-    Base::details::CLogCapture capture;
+    testsupport::LogWatch capture;
     const std::string body = R"({"method":"switchUserUpdateFrame","data":{"updateFrame":true}})";
     // No link yet: a reply that is due can only fail.
     manager.setReplySender(nullptr);
@@ -241,7 +221,7 @@ TEST(CmdRouting, ReplyOnlyWhenTheCallerWaits)
 
 TEST(CmdRouting, WindowCommandsReachTheRegisteredManager)
 {
-    Base::details::CLogCapture capture;
+    testsupport::LogWatch capture;
     const auto getWndHandle = [](const std::string &body) {
         lpcclient::tag_LPCReplyData reply;
         lpcclient::tag_LPCCallBackData data = call(body);
@@ -273,7 +253,7 @@ TEST(CmdRouting, WindowCommandsReachTheRegisteredManager)
 
 TEST(CmdRouting, BrokenBodiesAnswerTheirErrorPairs)
 {
-    Base::details::CLogCapture capture;
+    testsupport::LogWatch capture;
     const struct
     {
         void (CLpcCmd::*command)();
@@ -324,25 +304,25 @@ TEST(CmdRouting, CallbackHandsCallsToTheirPools)
     auto &manager = CCmdManager::Instance();
     manager.initHttpMap();
     manager.initLpcMap();
-    Base::details::CLogCapture capture;
+    testsupport::LogWatch capture;
 
     // The url decides first: "websocket" with a url is an HTTP request.
     lpcclient::tag_LPCCallBackData http = call("{}", 0);
     http.headers = {{"url", "/7310/v1/internal/template/tests"}, {"method", "1"}, {"protocol", "websocket"}};
     EXPECT_TRUE(visitorclient::invokeCallBack(http, nullptr));
-    EXPECT_TRUE(waitForLog(capture, "Get Http Request.URL[/7310/v1/internal/template/tests]"));
+    EXPECT_TRUE(capture.waitForLine("Get Http Request.URL[/7310/v1/internal/template/tests]"));
 
     // No url, no protocol: an LPC call, routed by the body's method, not the header's.
     lpcclient::tag_LPCCallBackData lpc = call(R"({"data":{}})", 0);
     lpc.headers = {{"method", "showWnd"}};
     EXPECT_TRUE(visitorclient::invokeCallBack(lpc, nullptr));
-    EXPECT_TRUE(waitForLog(capture, "Get LPC Method Error."));
+    EXPECT_TRUE(capture.waitForLine("Get LPC Method Error."));
     EXPECT_FALSE(capture.contains("void CLpcCmd::showWnd()"));
 
     lpcclient::tag_LPCCallBackData notify = call("not json", 0);
     notify.headers = {{"url", ""}, {"protocol", "websocket"}};
     EXPECT_TRUE(visitorclient::invokeCallBack(notify, nullptr));
-    EXPECT_TRUE(waitForLog(capture, "Notify Input Data Error.Protocol:[websocket]"));
+    EXPECT_TRUE(capture.waitForLine("Notify Input Data Error.Protocol:[websocket]"));
 
     EXPECT_TRUE(capture.contains("Recevice Callback Data.Url:[],Method:[showWnd],Protocol:[]"));
     innerPool.stop();

@@ -5,6 +5,8 @@
 
 #include <JSONStruct/Core/IWebsocketData.h>
 
+#include <testsupport/Wait.h>
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -44,7 +46,7 @@ public:
     bool waitFor(std::size_t count)
     {
         std::unique_lock<std::mutex> lock(mutex);
-        return cond.wait_for(lock, std::chrono::seconds(20), [&] { return seen.size() >= count; });
+        return cond.wait_for(lock, testsupport::kBound, [&] { return seen.size() >= count; });
     }
     std::mutex mutex;
     std::condition_variable cond;
@@ -112,7 +114,7 @@ TEST(NotifyCenter, UnregisterWaitsForTheRunningCallAndStopsFurtherOnes)
     center.addNotify(std::make_shared<TypedNotify>("deviceAdded"));
     {
         std::unique_lock<std::mutex> lock(slow->mutex);
-        ASSERT_TRUE(slow->cond.wait_for(lock, std::chrono::seconds(20), [&] { return slow->inside; }));
+        ASSERT_TRUE(slow->cond.wait_for(lock, testsupport::kBound, [&] { return slow->inside; }));
     }
     std::atomic<bool> returned{false};
     std::thread unregister([&] {
@@ -124,9 +126,7 @@ TEST(NotifyCenter, UnregisterWaitsForTheRunningCallAndStopsFurtherOnes)
     });
     // Release the call only once the observer is off the list, so the second
     // notification can only reach it through a broken unregistration.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (center.isRegistered(slow.get()) && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::yield();
+    EXPECT_TRUE(testsupport::waitUntil([&] { return !center.isRegistered(slow.get()); }));
     {
         std::lock_guard<std::mutex> lock(slow->mutex);
         EXPECT_FALSE(returned.load());

@@ -201,10 +201,16 @@ bool CCmdManager::isValidUrl(std::string &normalised, const std::string &url) co
     return false;
 }
 
+void CCmdManager::addExtraMethod(const std::string &method, ExtraHandler handler)
+{
+    std::unique_lock<std::shared_mutex> lock(m_mapMutex);
+    m_extraMap[method] = std::move(handler);
+}
+
 bool CCmdManager::isValidMethod(const std::string &method) const
 {
     std::shared_lock<std::shared_mutex> lock(m_mapMutex);
-    if (m_lpcMap.count(method))
+    if (m_lpcMap.count(method) || m_extraMap.count(method))
         return true;
     LOG_ERROR("Method Is InValid.Method[%s]", method.c_str());
     return false;
@@ -253,17 +259,25 @@ bool CCmdManager::dispatchLpc(const std::string &method, const lpcclient::tag_LP
     if (!isValidMethod(method))
         return false;
     LpcHandler handler = nullptr;
+    ExtraHandler extra;
     {
         std::shared_lock<std::shared_mutex> lock(m_mapMutex);
         const auto it = m_lpcMap.find(method);
-        if (it == m_lpcMap.end())
+        const auto extraIt = m_extraMap.find(method);
+        if (it != m_lpcMap.end())
+            handler = it->second;
+        else if (extraIt != m_extraMap.end())
+            extra = extraIt->second;
+        else
             return false;
-        handler = it->second;
     }
     lpcclient::tag_LPCReplyData reply;
     CLpcCmd cmd(reply, data);
     // The handler may wait for the GUI thread: no lock is held here.
-    (cmd.*handler)();
+    if (handler != nullptr)
+        (cmd.*handler)();
+    else
+        cmd.setReply(extra(data.body));
     addressReply(reply, data);
     if (data.needReply && !sendReply(reply))
         return false;

@@ -27,6 +27,9 @@ public:
     using LpcHandler = void (CLpcCmd::*)();
     /// Sends a reply to the framework; false when it could not be sent.
     using ReplySender = bool (*)(const lpcclient::tag_LPCReplyData &reply);
+    /// A method outside the framework's table (test tools): the call's body in, the
+    /// reply's body out. Pool threads.
+    using ExtraHandler = std::function<std::string(const std::string &body)>;
 
     /// Maps, registration, permissions, subscriptions; false when registration failed
     /// (the maps stay filled). GUI thread.
@@ -47,6 +50,10 @@ public:
     /// Pool threads. False for an unknown URL or method, or a reply that failed.
     bool dispatchHttp(const std::string &url, const lpcclient::tag_LPCCallBackData &data);
     bool dispatchLpc(const std::string &method, const lpcclient::tag_LPCCallBackData &data);
+
+    /// Serves method with handler from now on, also across unInit() and init(). It is
+    /// not announced at registration. Any thread.
+    void addExtraMethod(const std::string &method, ExtraHandler handler);
 
     bool isValidUrl(std::string &normalised, const std::string &url) const;
     bool isValidMethod(const std::string &method) const;
@@ -69,6 +76,7 @@ private:
     mutable std::shared_mutex m_mapMutex;
     std::map<std::string, HttpHandler> m_httpMap;
     std::map<std::string, LpcHandler> m_lpcMap;
+    std::map<std::string, ExtraHandler> m_extraMap;
 };
 
 } // namespace visitorclient

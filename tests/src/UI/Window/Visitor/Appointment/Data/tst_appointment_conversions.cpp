@@ -11,6 +11,8 @@
 #include <QMetaType>
 #include <QVariant>
 
+#include <testsupport/Json.h>
+
 #include <cjson/cJSON.h>
 #include <gtest/gtest.h>
 
@@ -53,11 +55,7 @@ QString translate(const char *key)
 
 std::string compact(const protocol::IJSONStruct &record)
 {
-    JSONNodePtr node(record.toJSON());
-    char *printed = cJSON_PrintUnformatted(node.get());
-    std::string text = printed ? printed : "";
-    cJSON_free(printed);
-    return text;
+    return testsupport::compactOwned(record.toJSON());
 }
 
 template <class Record> Record parsed(const char *json)
