@@ -34,11 +34,33 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   add_compile_options(-Wall -Wextra -Wno-unused-parameter)
 endif()
 
+# Hidden by default; the copies of third-party templates stay inside the module too.
+function(_qorva_hide_symbols name)
+  set(map ${PROJECT_SOURCE_DIR}/cmake/third-party.map)
+  set_target_properties(${name} PROPERTIES
+    C_VISIBILITY_PRESET hidden CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
+    LINK_DEPENDS ${map})
+  target_link_options(${name} PRIVATE "LINKER:--version-script=${map}")
+endfunction()
+
+# Shared library that exports only the names its export macro marks (one copy of each
+# class per process: nothing else may link its sources a second time).
+function(qorva_shared_library name)
+  add_library(${name} SHARED ${ARGN})
+  _qorva_hide_symbols(${name})
+endfunction()
+
 # Shared platform library (a stand-in for one of the framework's closed libraries).
 function(qorva_platform_library name)
-  add_library(${name} SHARED ${ARGN})
-  set_target_properties(${name} PROPERTIES CXX_VISIBILITY_PRESET default)
+  qorva_shared_library(${name} ${ARGN})
   target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/include)
+endfunction()
+
+# Qt plug-in: exports nothing but the loader's entry points.
+function(qorva_plugin name)
+  add_library(${name} MODULE ${ARGN})
+  set_target_properties(${name} PROPERTIES PREFIX "")
+  _qorva_hide_symbols(${name})
 endfunction()
 
 # Static library of the component's own code.

@@ -3,9 +3,15 @@
 #include <LPC_Server/LPCServer.h>
 #include <ManagementServer/ManagementServer.h>
 
-#include <Base/Log.h>
+#include <JSONStruct/Core/GenericRecord.h>
+#include <JSONStruct/Core/JSONText.h>
+#include <JSONStruct/LPC/LPCCommonJSONStruct.h>
+#include <JSONStruct/LPC/WindowCommandData.h>
+#include <JSONStruct/Routes/WireNames.h>
+#include <JSONStruct/WebSocket/WebSocketCommonJSONStruct.h>
 
-#include <cjson/cJSON.h>
+#include <Base/GuidUtil.h>
+#include <Base/Log.h>
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,31 +22,25 @@ namespace clientframework {
 
 namespace {
 
-struct JsonDeleter
-{
-    void operator()(cJSON *node) const { cJSON_Delete(node); }
-};
-using JsonPtr = std::unique_ptr<cJSON, JsonDeleter>;
+using namespace protocol::wire;
 
-std::string printJson(cJSON *node)
+// A JSON text as the body of an envelope; null (no "data") when it does not parse.
+template <class Generic> std::shared_ptr<Generic> genericData(const std::string &json)
 {
-    char *text = cJSON_PrintUnformatted(node);
-    std::string out = text != nullptr ? text : std::string();
-    cJSON_free(text);
-    return out;
+    const char *errorAt = nullptr;
+    const protocol::JSONNodePtr node = protocol::parseJSONText(json, errorAt);
+    return node ? std::make_shared<Generic>(nullptr, node.get()) : nullptr;
 }
 
-// {"method": m[, "data": data]}: the request envelope every LPC call carries.
-std::string requestEnvelope(const QString &method, const QString &dataJson)
+// An LPC call of method: its headers and the request envelope; data null: no "data".
+lpcserver::OutgoingCall lpcCall(const std::string &method, std::shared_ptr<protocol::ILPCData> data)
 {
-    JsonPtr root(cJSON_CreateObject());
-    cJSON_AddStringToObject(root.get(), "method", method.toUtf8().constData());
-    if (!dataJson.isEmpty()) {
-        cJSON *data = cJSON_Parse(dataJson.toUtf8().constData());
-        if (data != nullptr)
-            cJSON_AddItemToObject(root.get(), "data", data);
-    }
-    return printJson(root.get());
+    protocol::LPCRequestData envelope(std::move(data));
+    envelope.method = method;
+    lpcserver::OutgoingCall call;
+    call.headers = {{kHeaderUrl, ""}, {kHeaderMethod, method}, {kHeaderProtocol, kProtocolLpc}};
+    call.body = envelope.toString();
+    return call;
 }
 
 // The component gets a process group of its own: Ctrl+C in the host's terminal then reaches
@@ -59,10 +59,10 @@ protected:
 
 lpcserver::OutgoingCall ComponentHost::methodCall(const QString &method, const QString &dataJson)
 {
-    lpcserver::OutgoingCall call;
-    call.headers = {{"url", ""}, {"method", method.toStdString()}, {"protocol", "lpc"}};
-    call.body = requestEnvelope(method, dataJson);
-    return call;
+    std::shared_ptr<protocol::GenericLPCData> data;
+    if (!dataJson.isEmpty())
+        data = genericData<protocol::GenericLPCData>(dataJson.toStdString());
+    return lpcCall(method.toStdString(), std::move(data));
 }
 
 ComponentHost::ComponentHost(const HostConfig &config, QObject *parent)
@@ -322,7 +322,7 @@ void ComponentHost::restartComponent()
     }
     m_restartPolicy.reset();
     m_restartPending = true;
-    stopComponent(QStringLiteral("componentUninit"));
+    stopComponent(QString::fromLatin1(kMethodComponentUninit));
 }
 
 void ComponentHost::stopComponent(const QString &method)
@@ -367,7 +367,7 @@ void ComponentHost::shutdown()
         QTimer::singleShot(0, this, &ComponentHost::finishShutdown);
         return;
     }
-    stopComponent(QStringLiteral("componentUninit"));
+    stopComponent(QString::fromLatin1(kMethodComponentUninit));
     m_shutdownGuard.start(m_config.stopTimeoutMs + 5000);
 }
 
@@ -448,16 +448,16 @@ void ComponentHost::onProcessFinished(int exitCode, QProcess::ExitStatus status)
 
 void ComponentHost::onNotify(const std::string &body)
 {
-    JsonPtr root(cJSON_Parse(body.c_str()));
-    const cJSON *method = root ? cJSON_GetObjectItemCaseSensitive(root.get(), "method") : nullptr;
-    if (!cJSON_IsString(method)) {
+    // The component notifies with a request envelope; its "data", if any, stays unread.
+    protocol::LPCRequestData notification(std::make_shared<protocol::GenericLPCData>());
+    if (!notification.Parse(body) || notification.method.empty()) {
         LOG_WARN("Ignored a notification without a method: [%s].", body.substr(0, 200).c_str());
         return;
     }
-    if (std::string(method->valuestring) == "initFinish")
+    if (notification.method == kMethodInitFinish)
         post([this]() { onInitFinish(); });
     else
-        LOG_INFO("Notification [%s] from the component.", method->valuestring);
+        LOG_INFO("Notification [%s] from the component.", notification.method.c_str());
 }
 
 void ComponentHost::onInitFinish()
@@ -469,7 +469,7 @@ void ComponentHost::onInitFinish()
     emit statusMessage(QStringLiteral("Component ready."));
     emit initFinished();
     if (m_config.openMainWindow)
-        openWindow(QStringLiteral("VisitorApplication"));
+        openWindow(QString::fromLatin1(kWindowVisitorApplication));
 }
 
 int ComponentHost::startCall(const QString &method,
@@ -508,6 +508,12 @@ int ComponentHost::callComponent(const QString &method, const QString &dataJson,
     return startCall(method, call.headers, call.body, nullptr, timeoutMs);
 }
 
+int ComponentHost::callWith(const std::string &method, std::shared_ptr<protocol::ILPCData> data)
+{
+    const lpcserver::OutgoingCall call = lpcCall(method, std::move(data));
+    return startCall(QString::fromStdString(method), call.headers, call.body, nullptr);
+}
+
 void ComponentHost::enableUiDriver()
 {
     m_config.extraEnvironment.insert(QStringLiteral("QORVA_UI_DRIVER"), QStringLiteral("1"));
@@ -517,21 +523,20 @@ int ComponentHost::sendHttp(const QString &url, int methodCode, const QString &b
 {
     LOG_INFO("Sending [%s] to the component.", qUtf8Printable(url));
     return startCall(url,
-                     {{"url", url.toStdString()},
-                      {"method", std::to_string(methodCode)},
-                      {"protocol", "http"},
-                      {"timeout", std::to_string(m_config.callTimeoutMs)}},
+                     {{kHeaderUrl, url.toStdString()},
+                      {kHeaderMethod, std::to_string(methodCode)},
+                      {kHeaderProtocol, kProtocolHttp},
+                      {kHeaderTimeout, std::to_string(m_config.callTimeoutMs)}},
                      body.toStdString(), nullptr);
 }
 
 void ComponentHost::openWindow(const QString &name, int type)
 {
-    JsonPtr data(cJSON_CreateObject());
-    cJSON_AddNumberToObject(data.get(), "type", type);
-    cJSON_AddStringToObject(data.get(), "id", name.toUtf8().constData());
-    const QString dataJson = QString::fromStdString(printJson(data.get()));
-    const lpcserver::OutgoingCall call = methodCall(QStringLiteral("getWndHandle"), dataJson);
-    startCall(QStringLiteral("getWndHandle"), call.headers, call.body,
+    auto request = std::make_shared<protocol::GetWndHandleRequestData>();
+    request->type = type;
+    request->id = name.toStdString();
+    const lpcserver::OutgoingCall call = lpcCall(kMethodGetWndHandle, request);
+    startCall(QString::fromLatin1(kMethodGetWndHandle), call.headers, call.body,
               [this, name, type](const QString &result, const QString &body) {
                   onWindowIdAnswer(name, type, result, body);
               });
@@ -544,17 +549,16 @@ void ComponentHost::onWindowIdAnswer(const QString &name, int type, const QStrin
         emit errorMessage(QStringLiteral("The component did not answer the window request (%1).").arg(result));
         return;
     }
-    JsonPtr root(cJSON_Parse(body.toUtf8().constData()));
-    const cJSON *code = root ? cJSON_GetObjectItemCaseSensitive(root.get(), "errorCode") : nullptr;
-    const cJSON *data = root ? cJSON_GetObjectItemCaseSensitive(root.get(), "data") : nullptr;
-    const cJSON *wndId = cJSON_IsObject(data) ? cJSON_GetObjectItemCaseSensitive(data, "wndId") : nullptr;
-    if (!cJSON_IsNumber(wndId) || (cJSON_IsNumber(code) && code->valuedouble != 0)) {
+    auto answer = std::make_shared<protocol::GetWndHandleResponseData>();
+    protocol::LPCResponseData response(answer);
+    const bool parsed = response.Parse(body.toStdString());
+    if (!parsed || response.errorCode != 0 || !answer->hasKey("wndId")) {
         LOG_ERROR("Unusable getWndHandle answer for [%s]: [%s].", qUtf8Printable(name),
                   qUtf8Printable(body.left(200)));
         emit errorMessage(QStringLiteral("The component's window answer could not be used."));
         return;
     }
-    const qint64 id = static_cast<qint64>(wndId->valuedouble);
+    const qint64 id = answer->wndId;
     if (id < 0) {
         LOG_ERROR("The component has no window [%s].", qUtf8Printable(name));
         emit errorMessage(QStringLiteral("The component has no window %1.").arg(name));
@@ -563,12 +567,11 @@ void ComponentHost::onWindowIdAnswer(const QString &name, int type, const QStrin
     LOG_INFO("Window [%s] has id %lld.", qUtf8Printable(name), static_cast<long long>(id));
     emit windowIdReceived(name, id);
 
-    JsonPtr show(cJSON_CreateObject());
-    cJSON_AddNumberToObject(show.get(), "type", type);
-    cJSON_AddStringToObject(show.get(), "id", name.toUtf8().constData());
-    const lpcserver::OutgoingCall showCall =
-        methodCall(QStringLiteral("showWnd"), QString::fromStdString(printJson(show.get())));
-    startCall(QStringLiteral("showWnd"), showCall.headers, showCall.body,
+    auto show = std::make_shared<protocol::ShowWndRequestData>();
+    show->type = type;
+    show->id = name.toStdString();
+    const lpcserver::OutgoingCall showCall = lpcCall(kMethodShowWnd, show);
+    startCall(QString::fromLatin1(kMethodShowWnd), showCall.headers, showCall.body,
               [this, name](const QString &showResult, const QString &) {
                   if (showResult != QLatin1String(lpcserver::toString(lpcserver::CallResult::Ok))) {
                       LOG_ERROR("showWnd for [%s] failed: %s.", qUtf8Printable(name), qUtf8Printable(showResult));
@@ -614,7 +617,10 @@ int ComponentHost::switchOperator(int index)
     emit statusMessage(QStringLiteral("Operator: %1").arg(QString::fromStdString(op.userName)));
     if (!isComponentConnected())
         return 0;
-    return callComponent(QStringLiteral("switchUserUpdateFrame"), QStringLiteral("{\"updateFrame\":true}"));
+    auto refresh = std::make_shared<protocol::SwitchUserUpdateFrameRequestData>();
+    refresh->updateFrame = true;
+    LOG_INFO("Calling the component: \"%s\".", kMethodSwitchUserUpdateFrame);
+    return callWith(kMethodSwitchUserUpdateFrame, refresh);
 }
 
 } // namespace clientframework

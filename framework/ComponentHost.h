@@ -10,6 +10,8 @@
 #include "RequestRouter.h"
 #include "RestartPolicy.h"
 
+#include <JSONStruct/Routes/WireNames.h>
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QProcess>
@@ -24,6 +26,9 @@
 
 namespace lpcserver {
 class CLpcServer;
+}
+namespace protocol {
+class ILPCData;
 }
 namespace qorvaserver {
 class CManagementServer;
@@ -55,7 +60,8 @@ public:
     void restartComponent();
     /// Sends method ("componentUninit" or "clientDisconnected") and kills the component
     /// when it has not exited after the stop time-out. Returns at once.
-    void stopComponent(const QString &method = QStringLiteral("componentUninit"));
+    void stopComponent(
+        const QString &method = QString::fromLatin1(protocol::wire::kMethodComponentUninit));
     /// The orderly end of the host (window closed, SIGTERM): no more starts, the component
     /// is told to close, waited for with the stop time-out, then killed; shutDown follows.
     /// A second call kills a component that is still there at once.
@@ -141,6 +147,8 @@ private:
     void onInitFinish();
     void onProcessFinished(int exitCode, QProcess::ExitStatus status);
     void onWindowIdAnswer(const QString &name, int type, const QString &result, const QString &body);
+    /// An LPC call of method with data (null: none) in its request envelope.
+    int callWith(const std::string &method, std::shared_ptr<protocol::ILPCData> data);
     int startCall(const QString &method, const std::map<std::string, std::string> &headers,
                   const std::string &body,
                   std::function<void(const QString &, const QString &)> done, int timeoutMs = 0);

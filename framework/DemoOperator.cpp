@@ -1,7 +1,5 @@
 #include "DemoOperator.h"
 
-#include <cjson/cJSON.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
@@ -14,26 +12,19 @@ bool DemoOperator::hasFunction(int function) const
     return administrator || std::find(functions.begin(), functions.end(), function) != functions.end();
 }
 
-std::string DemoOperator::permissionJson() const
+protocol::OperatorPermissionData DemoOperator::permissions() const
 {
-    cJSON *root = cJSON_CreateObject();
-    cJSON_AddStringToObject(root, "userGuid", userGuid.c_str());
-    cJSON_AddStringToObject(root, "userName", userName.c_str());
-    cJSON_AddBoolToObject(root, "administrator", administrator);
-    cJSON *list = cJSON_AddArrayToObject(root, "functionPermissionList");
+    protocol::OperatorPermissionData data;
+    data.userGuid = userGuid;
+    data.userName = userName;
+    data.administrator = administrator;
     for (int function : functions) {
-        cJSON *entry = cJSON_CreateObject();
-        cJSON_AddNumberToObject(entry, "function", function);
-        cJSON *operations = cJSON_AddArrayToObject(entry, "operationList");
-        for (int operation = 1; operation <= 4; ++operation)
-            cJSON_AddItemToArray(operations, cJSON_CreateNumber(operation));
-        cJSON_AddItemToArray(list, entry);
+        protocol::FunctionPermission entry;
+        entry.function = function;
+        entry.operationList = {1, 2, 3, 4};
+        data.functionPermissionList.push_back(std::move(entry));
     }
-    char *text = cJSON_PrintUnformatted(root);
-    std::string json = text != nullptr ? text : "{}";
-    cJSON_free(text);
-    cJSON_Delete(root);
-    return json;
+    return data;
 }
 
 std::vector<int> DemoOperator::parseFunctionList(const std::string &text)

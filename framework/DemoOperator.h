@@ -2,6 +2,8 @@
 // The operators a demo host can switch between. Function 9 is the one that allows
 // editing in the visitor component; "guard" lacks it.
 
+#include <JSONStruct/framework_services/OperatorPermissionData.h>
+
 #include <string>
 #include <vector>
 
@@ -16,8 +18,8 @@ struct DemoOperator
     std::vector<int> functions;
 
     bool hasFunction(int function) const;
-    /// The answer record of the operator-permission route (OperatorPermissionData JSON).
-    std::string permissionJson() const;
+    /// The answer record of the operator-permission route.
+    protocol::OperatorPermissionData permissions() const;
 
     /// Removes the functions (and the administrator's blanket right when any is given).
     void withdraw(const std::vector<int> &denied);

@@ -2,7 +2,16 @@
 
 #include <ManagementServer/ManagementServer.h>
 
+#include <JSONStruct/Core/GenericRecord.h>
+#include <JSONStruct/Core/JSONText.h>
+#include <JSONStruct/Framework/ComponentRegisterInfo.h>
+#include <JSONStruct/HTTP/HTTPCommonJSONStruct.h>
+#include <JSONStruct/HTTP/RouteEnvelope.h>
 #include <JSONStruct/Routes/Routes.h>
+#include <JSONStruct/Routes/WireNames.h>
+#include <JSONStruct/WebSocket/WebSocketCommonJSONStruct.h>
+#include <JSONStruct/framework_services/OperatorPermissionData.h>
+#include <JSONStruct/framework_services/SubscribeInfo.h>
 
 #include <Base/GuidUtil.h>
 #include <Base/Log.h>
@@ -16,7 +25,8 @@ namespace clientframework {
 
 namespace {
 
-using protocol::routes::kServerModule;
+using namespace protocol::routes;
+using namespace protocol::wire;
 
 std::string header(const std::map<std::string, std::string> &headers, const char *key)
 {
@@ -24,32 +34,15 @@ std::string header(const std::map<std::string, std::string> &headers, const char
     return it == headers.end() ? std::string() : it->second;
 }
 
-const char *errorText(unsigned module, unsigned code)
+// A request the host answers must carry every member of its record.
+template <class Record> bool complete(const Record &record)
 {
-    for (const auto &entry : protocol::routes::errorTexts()) {
-        if (entry.module == module && entry.code == code)
-            return entry.text;
+    for (const auto &field : Record::fields()) {
+        if (!record.hasKey(field.key))
+            return false;
     }
-    return "";
+    return true;
 }
-
-std::vector<std::string> stringArray(const cJSON *array)
-{
-    std::vector<std::string> values;
-    const cJSON *item = nullptr;
-    cJSON_ArrayForEach(item, array)
-    {
-        if (cJSON_IsString(item))
-            values.emplace_back(item->valuestring);
-    }
-    return values;
-}
-
-struct JsonDeleter
-{
-    void operator()(cJSON *node) const { cJSON_Delete(node); }
-};
-using JsonPtr = std::unique_ptr<cJSON, JsonDeleter>;
 
 } // namespace
 
@@ -82,44 +75,29 @@ void RequestRouter::setObserver(Observer observer)
     m_observer = std::move(observer);
 }
 
-std::string RequestRouter::returnData(unsigned module, unsigned code, const std::string &dataJson)
-{
-    JsonPtr root(cJSON_CreateObject());
-    const std::string codeText = std::to_string(module) + "-" + std::to_string(code);
-    cJSON_AddStringToObject(root.get(), "code", codeText.c_str());
-    cJSON_AddStringToObject(root.get(), "msg", module == 0 ? "" : errorText(module, code));
-    if (!dataJson.empty()) {
-        cJSON *data = cJSON_Parse(dataJson.c_str());
-        if (data != nullptr)
-            cJSON_AddItemToObject(root.get(), "data", data);
-    }
-    char *text = cJSON_PrintUnformatted(root.get());
-    std::string out = text != nullptr ? text : std::string();
-    cJSON_free(text);
-    return out;
-}
-
 lpcserver::OutgoingCall RequestRouter::notificationCall(const std::string &type,
                                                         const std::string &dataJson)
 {
-    JsonPtr root(cJSON_CreateObject());
-    cJSON_AddStringToObject(root.get(), "guid", Base::GuidUtil::CreateGuid().c_str());
-    cJSON_AddStringToObject(root.get(), "type", type.c_str());
-    cJSON *data = cJSON_Parse(dataJson.c_str());
-    cJSON_AddItemToObject(root.get(), "data", data != nullptr ? data : cJSON_CreateObject());
-    char *text = cJSON_PrintUnformatted(root.get());
+    // The server's body travels as it is: a body record that copies whatever it reads.
+    const char *errorAt = nullptr;
+    protocol::JSONNodePtr body = protocol::parseJSONText(dataJson, errorAt);
+    if (!body)
+        body.reset(cJSON_CreateObject());
+    protocol::WebSocketNotifyData envelope(
+        std::make_shared<protocol::GenericWebsocketData>(nullptr, body.get()));
+    envelope.guid = Base::GuidUtil::CreateGuid();
+    envelope.type = type;
     lpcserver::OutgoingCall call;
     // An empty url marks it as no HTTP request; the protocol marks the notification.
-    call.headers = {{"url", ""}, {"protocol", "websocket"}};
-    call.body = text != nullptr ? text : std::string();
-    cJSON_free(text);
+    call.headers = {{kHeaderUrl, ""}, {kHeaderProtocol, kProtocolWebsocket}};
+    call.body = envelope.toString();
     return call;
 }
 
 lpcserver::Message RequestRouter::json(const std::string &body) const
 {
     lpcserver::Message answer;
-    answer.headers["Content-Type"] = protocol::routes::kJsonContentType;
+    answer.headers[kHeaderContentType] = kJsonContentType;
     answer.body = body;
     return answer;
 }
@@ -127,8 +105,8 @@ lpcserver::Message RequestRouter::json(const std::string &body) const
 lpcserver::Message RequestRouter::route(const lpcserver::ClientRequest &request)
 {
     const auto &headers = request.message.headers;
-    const std::string url = header(headers, "url");
-    const std::string methodText = header(headers, "method");
+    const std::string url = header(headers, kHeaderUrl);
+    const std::string methodText = header(headers, kHeaderMethod);
     char *end = nullptr;
     const long method = std::strtol(methodText.c_str(), &end, 10);
     const bool methodOk = !methodText.empty() && end != nullptr && *end == '\0';
@@ -137,13 +115,12 @@ lpcserver::Message RequestRouter::route(const lpcserver::ClientRequest &request)
     if (url.empty() || !methodOk) {
         LOG_WARN("Refused request without url or method code. url[%s] method[%s] from [%s].", url.c_str(),
                  methodText.c_str(), request.clientIdentity.c_str());
-        answer = json(returnData(kServerModule, protocol::routes::ErrUnknownRoute));
+        answer = json(protocol::routeAnswer(ErrUnknownRoute));
     } else {
         bool urlKnown = false;
-        const protocol::routes::Route *route =
-            protocol::routes::matchRoute(static_cast<std::int32_t>(method), url, nullptr, &urlKnown);
-        if (route != nullptr && route->answeredBy == protocol::routes::Answerer::Host) {
-            answer = answerHost(static_cast<int>(route->id), request.message.body);
+        const Route *route = matchRoute(static_cast<std::int32_t>(method), url, nullptr, &urlKnown);
+        if (route != nullptr && route->answeredBy == Answerer::Host) {
+            answer = answerHost(*route, request.message.body);
         } else {
             qorvaserver::CManagementServer *server = nullptr;
             {
@@ -151,12 +128,12 @@ lpcserver::Message RequestRouter::route(const lpcserver::ClientRequest &request)
                 server = m_server;
             }
             if (server == nullptr) {
-                answer = json(returnData(kServerModule, protocol::routes::ErrInternal));
+                answer = json(protocol::routeAnswer(ErrInternal));
             } else {
                 // The server's answer travels back unchanged, headers and body.
                 const qorvaserver::ServerAnswer reply =
                     server->handle(static_cast<std::int32_t>(method), url, headers, request.message.body);
-                answer.headers["Content-Type"] = reply.contentType;
+                answer.headers[kHeaderContentType] = reply.contentType;
                 answer.body = reply.body;
             }
         }
@@ -168,58 +145,50 @@ lpcserver::Message RequestRouter::route(const lpcserver::ClientRequest &request)
         observer = m_observer;
     }
     if (observer) {
-        std::string code;
-        JsonPtr parsed(cJSON_Parse(answer.body.c_str()));
-        const cJSON *codeNode = parsed ? cJSON_GetObjectItemCaseSensitive(parsed.get(), "code") : nullptr;
-        if (cJSON_IsString(codeNode))
-            code = codeNode->valuestring;
+        protocol::ReturnData parsed;
+        const bool isJson = header(answer.headers, kHeaderContentType) == kJsonContentType;
+        const std::string code =
+            isJson && parsed.Parse(answer.body) ? parsed.code.toString() : std::string();
         observer(url, methodOk ? static_cast<int>(method) : -1, code);
     }
     return answer;
 }
 
-lpcserver::Message RequestRouter::answerHost(int routeId, const std::string &body)
+lpcserver::Message RequestRouter::answerHost(const protocol::routes::Route &route,
+                                             const std::string &body)
 {
-    using protocol::routes::RouteId;
-    const auto id = static_cast<RouteId>(routeId);
-    if (id == RouteId::GetOperatorPermissions)
-        return json(returnData(0, 0, currentOperator().permissionJson()));
+    if (route.id == RouteId::GetOperatorPermissions)
+        return json(protocol::routeAnswer(0, std::make_shared<protocol::OperatorPermissionData>(
+                                                 currentOperator().permissions())));
 
-    JsonPtr root(cJSON_Parse(body.c_str()));
-    if (!root || !cJSON_IsObject(root.get()))
-        return json(returnData(kServerModule, protocol::routes::ErrMalformedBody));
+    const protocol::RouteRequest request = protocol::readRouteRequest(route, body);
+    if (request.error != 0)
+        return json(protocol::routeAnswer(request.error));
 
-    if (id == RouteId::RegisterComponent) {
-        const cJSON *info = cJSON_GetObjectItemCaseSensitive(root.get(), "componentRegisterInfo");
-        if (!cJSON_IsObject(info))
-            return json(returnData(kServerModule, protocol::routes::ErrMissingRecord));
-        const cJSON *urls = cJSON_GetObjectItemCaseSensitive(info, "supportUrlList");
-        const cJSON *methods = cJSON_GetObjectItemCaseSensitive(info, "supportMethodList");
-        if (!cJSON_IsArray(urls) || !cJSON_IsArray(methods))
-            return json(returnData(kServerModule, protocol::routes::ErrInvalidParameter));
+    if (route.id == RouteId::RegisterComponent) {
+        const protocol::ComponentRegisterInfo info(request.record);
+        if (!complete(info))
+            return json(protocol::routeAnswer(ErrInvalidParameter));
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_urls = stringArray(urls);
-        m_methods = stringArray(methods);
+        m_urls = info.supportUrlList;
+        m_methods = info.supportMethodList;
         LOG_INFO("Component registered %zu urls and %zu methods.", m_urls.size(), m_methods.size());
-        return json(returnData(0, 0));
+        return json(protocol::routeAnswer(0));
     }
 
-    if (id == RouteId::SubscribeNotifications) {
-        const cJSON *info = cJSON_GetObjectItemCaseSensitive(root.get(), "subscribeInfo");
-        if (!cJSON_IsObject(info))
-            return json(returnData(kServerModule, protocol::routes::ErrMissingRecord));
-        const cJSON *types = cJSON_GetObjectItemCaseSensitive(info, "typeList");
-        if (!cJSON_IsArray(types))
-            return json(returnData(kServerModule, protocol::routes::ErrInvalidParameter));
+    if (route.id == RouteId::SubscribeNotifications) {
+        const protocol::SubscribeInfo info(request.record);
+        if (!complete(info))
+            return json(protocol::routeAnswer(ErrInvalidParameter));
         std::lock_guard<std::mutex> lock(m_mutex);
         // A new subscription replaces the earlier one.
-        m_subscriptions = stringArray(types);
+        m_subscriptions = info.typeList;
         m_subscribed = std::set<std::string>(m_subscriptions.begin(), m_subscriptions.end());
         LOG_INFO("Component subscribed %zu notification types (%zu distinct).", m_subscriptions.size(),
                  m_subscribed.size());
-        return json(returnData(0, 0));
+        return json(protocol::routeAnswer(0));
     }
-    return json(returnData(kServerModule, protocol::routes::ErrUnknownRoute));
+    return json(protocol::routeAnswer(ErrUnknownRoute));
 }
 
 std::vector<std::string> RequestRouter::registeredUrls() const

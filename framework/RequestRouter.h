@@ -16,6 +16,11 @@
 namespace qorvaserver {
 class CManagementServer;
 }
+namespace protocol {
+namespace routes {
+struct Route;
+}
+} // namespace protocol
 
 namespace clientframework {
 
@@ -45,9 +50,6 @@ public:
     using Observer = std::function<void(const std::string &url, int method, const std::string &code)>;
     void setObserver(Observer observer);
 
-    /// A ReturnData JSON text {"code","msg"[,"data"]}; dataJson is inserted as it is.
-    static std::string returnData(unsigned module, unsigned code, const std::string &dataJson = std::string());
-
     /// The call that carries a server notification to the component: headers "url" ""
     /// and "protocol" "websocket", body a WebSocketNotifyData envelope {"guid","type",
     /// "data"} with a fresh guid. A dataJson that does not parse travels as {}. Whether
@@ -56,7 +58,7 @@ public:
                                                     const std::string &dataJson);
 
 private:
-    lpcserver::Message answerHost(int routeId, const std::string &body);
+    lpcserver::Message answerHost(const protocol::routes::Route &route, const std::string &body);
     lpcserver::Message json(const std::string &body) const;
 
     mutable std::mutex m_mutex;

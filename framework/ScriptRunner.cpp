@@ -5,6 +5,8 @@
 #include <LPC_Server/LPCServerTypes.h>
 #include <ManagementServer/ManagementServer.h>
 
+#include <JSONStruct/Routes/WireNames.h>
+
 #include <Base/Log.h>
 
 #include <QFile>
@@ -232,7 +234,8 @@ bool ScriptRunner::waitSatisfied(const Step &step) const
     if (what == QLatin1String("initFinish"))
         return m_initFinished;
     if (what == QLatin1String("window"))
-        return m_windowsShown.contains(step.args.value(1, QStringLiteral("VisitorApplication")));
+        return m_windowsShown.contains(
+            step.args.value(1, QString::fromLatin1(protocol::wire::kWindowVisitorApplication)));
     if (what == QLatin1String("request"))
         return m_urlsSeen.contains(step.args.value(1));
     if (what == QLatin1String("subscriptions"))
@@ -304,7 +307,8 @@ int ScriptRunner::execute(const Step &step)
         return m_pendingTicket == 0 ? 1 : 0;
     }
     if (verb == QLatin1String("stop")) {
-        m_host.stopComponent(a.value(0, QStringLiteral("componentUninit")));
+        m_host.stopComponent(
+            a.value(0, QString::fromLatin1(protocol::wire::kMethodComponentUninit)));
         return 1;
     }
     if (verb == QLatin1String("kill")) {
@@ -388,11 +392,11 @@ int ScriptRunner::checkUiReply(const Step &step)
         return -1;
     }
     const QJsonObject root = QJsonDocument::fromJson(m_replyBody.toUtf8()).object();
-    const QJsonObject data = root.value(QStringLiteral("data")).toObject();
+    const QJsonObject data = root.value(QLatin1String(protocol::wire::key::kData)).toObject();
     const QString text = data.contains(QStringLiteral("message"))
                              ? data.value(QStringLiteral("message")).toString()
                              : m_replyBody.left(300);
-    if (root.value(QStringLiteral("errorCode")).toInt(-1) != 0 ||
+    if (root.value(QLatin1String(protocol::wire::key::kErrorCode)).toInt(-1) != 0 ||
         !data.value(QStringLiteral("ok")).toBool()) {
         m_error = QStringLiteral("line %1: ui %2: %3").arg(step.line).arg(step.text, text);
         return -1;

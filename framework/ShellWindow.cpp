@@ -5,6 +5,7 @@
 #include "ComponentHost.h"
 
 #include <JSONStruct/Routes/Routes.h>
+#include <JSONStruct/Routes/WireNames.h>
 #include <ManagementServer/ManagementServer.h>
 
 #include <Base/Log.h>
@@ -141,7 +142,7 @@ void ShellWindow::buildMenus()
     operatorMenu->addSeparator();
     operatorMenu->addAction(QStringLiteral("Log out"), this, [this]() {
         releaseEmbeddedWindow();
-        m_host.stopComponent(QStringLiteral("clientDisconnected"));
+        m_host.stopComponent(QString::fromLatin1(protocol::wire::kMethodClientDisconnected));
     });
     operatorMenu->addAction(QStringLiteral("Log in"), this, [this]() { m_host.startComponent(); });
 
@@ -258,7 +259,7 @@ void ShellWindow::offerRestart(const QString &text)
 
 void ShellWindow::onWindowId(const QString &name, qint64 id)
 {
-    if (name != QLatin1String("VisitorApplication"))
+    if (name != QLatin1String(protocol::wire::kWindowVisitorApplication))
         return;
     m_windowId = id;
     if (QGuiApplication::platformName() != QLatin1String("xcb")) {

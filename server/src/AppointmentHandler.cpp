@@ -202,7 +202,7 @@ HandlerResult CAppointmentHandler::add(CDatabase &db, const cJSON *node)
         protocol::AddAppointmentResult result;
         result.guid = guid;
         result.code = code;
-        result.msg = "success";
+        result.msg = kSuccessMessage;
         answer->addAppointmentResultList.push_back(std::move(result));
     }
     return HandlerResult::ok(answer);

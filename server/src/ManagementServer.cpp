@@ -8,7 +8,7 @@
 #include "Schema.h"
 #include "SiteSeeder.h"
 
-#include <JSONStruct/HTTP/HTTPCommonJSONStruct.h>
+#include <JSONStruct/HTTP/RouteEnvelope.h>
 #include <JSONStruct/Routes/Routes.h>
 #include <JSONStruct/accessgroup/DeviceRemovedNotifyData.h>
 #include <JSONStruct/accessgroup/ElementNameChangedNotifyData.h>
@@ -31,18 +31,6 @@ namespace {
 using namespace protocol::routes;
 
 constexpr std::size_t kMaxBody = 16 * 1024 * 1024;
-
-std::string answerText(std::uint32_t error, const std::shared_ptr<protocol::IReturnData> &data)
-{
-    protocol::ReturnData answer(error == 0 ? data : nullptr);
-    if (error == 0) {
-        answer.msg = "success";
-    } else {
-        answer.code = Base::Error::ErrorCode{kServerModule, error};
-        answer.msg = errorText(kServerModule, error);
-    }
-    return answer.toString();
-}
 
 } // namespace
 
@@ -295,28 +283,20 @@ ServerAnswer CManagementServer::handle(std::int32_t method, const std::string &u
         bool urlKnown = false;
         const Route *route = matchRoute(method, url, &id, &urlKnown);
         if (route == nullptr || route->answeredBy != Answerer::Server) {
-            answer.body = answerText(route == nullptr && urlKnown ? ErrMethodNotAllowed : ErrUnknownRoute, nullptr);
+            answer.body = protocol::routeAnswer(route == nullptr && urlKnown ? ErrMethodNotAllowed
+                                                                             : ErrUnknownRoute);
             return answer;
         }
-        protocol::JSONNodePtr root;
-        const cJSON *node = nullptr;
-        if (route->requestKey[0] != '\0') {
-            const char *errorAt = nullptr;
-            if (body.size() > kMaxBody) {
-                answer.body = answerText(ErrTextTooLong, nullptr);
-                return answer;
-            }
-            root = protocol::parseJSONText(body, errorAt);
-            if (!root || !cJSON_IsObject(root.get())) {
-                answer.body = answerText(ErrMalformedBody, nullptr);
-                return answer;
-            }
-            node = cJSON_GetObjectItemCaseSensitive(root.get(), route->requestKey);
-            if (!cJSON_IsObject(node)) {
-                answer.body = answerText(ErrMissingRecord, nullptr);
-                return answer;
-            }
+        if (route->requestKey[0] != '\0' && body.size() > kMaxBody) {
+            answer.body = protocol::routeAnswer(ErrTextTooLong, nullptr);
+            return answer;
         }
+        const protocol::RouteRequest request = protocol::readRouteRequest(*route, body);
+        if (request.error != 0) {
+            answer.body = protocol::routeAnswer(request.error, nullptr);
+            return answer;
+        }
+        const cJSON *node = request.record;
         Outbox out;
         HandlerResult result;
         {
@@ -331,7 +311,7 @@ ServerAnswer CManagementServer::handle(std::int32_t method, const std::string &u
                     result = HandlerResult::fail(ErrStorageFailed);
             }
         }
-        answer.body = answerText(result.error, result.data);
+        answer.body = protocol::routeAnswer(result.error, result.data);
         if (result.error == 0) {
             m_impl->emit(out);
             m_impl->enqueue(out.downloads);
@@ -341,10 +321,10 @@ ServerAnswer CManagementServer::handle(std::int32_t method, const std::string &u
         }
     } catch (const std::exception &e) {
         LOG_ERROR("Server failed on [%s %s]: %s.", methodName(method), url.c_str(), e.what());
-        answer.body = answerText(ErrInternal, nullptr);
+        answer.body = protocol::routeAnswer(ErrInternal, nullptr);
     } catch (...) {
         LOG_ERROR("Server failed on [%s %s].", methodName(method), url.c_str());
-        answer.body = answerText(ErrInternal, nullptr);
+        answer.body = protocol::routeAnswer(ErrInternal, nullptr);
     }
     return answer;
 }

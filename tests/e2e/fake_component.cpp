@@ -42,15 +42,17 @@ void record(const std::string &line)
     out << line << '\n';
 }
 
-// Crude field read: the tests send compact JSON written by the host.
+// Crude field read of the host's JSON, which may be formatted (white space after a colon).
 std::string stringField(const std::string &json, const std::string &key)
 {
-    const std::string marker = "\"" + key + "\":\"";
+    const std::string marker = "\"" + key + "\":";
     const std::size_t at = json.find(marker);
     if (at == std::string::npos)
         return std::string();
-    const std::size_t start = at + marker.size();
-    return json.substr(start, json.find('"', start) - start);
+    const std::size_t quote = json.find_first_not_of(" \t\r\n", at + marker.size());
+    if (quote == std::string::npos || json[quote] != '"')
+        return std::string();
+    return json.substr(quote + 1, json.find('"', quote + 1) - quote - 1);
 }
 
 void reply(const lpcclient::tag_LPCCallBackData &data, const std::string &body)
@@ -165,7 +167,7 @@ int main()
          "{\"componentRegisterInfo\":{\"supportUrlList\":[\"/7310/v1/internal/template/tests\"],"
          "\"supportMethodList\":[\"getWndHandle\",\"showWnd\",\"switchUserUpdateFrame\",\"clientDisconnected\"]}}",
          &answer, nullptr);
-    record("register " + answer);
+    record("register " + stringField(answer, "code") + " " + stringField(answer, "msg"));
     std::string types;
     static const char *kTypes[] = {
         "organizationAdded", "organizationModified", "organizationRemoved", "personnelAdded", "personnelRemoved",

@@ -112,7 +112,7 @@ private slots:
         const QStringList lines = fakeLines();
         QVERIFY(lines.indexOf(QStringLiteral("call getWndHandle")) >= 0);
         QVERIFY(lines.indexOf(QStringLiteral("call getWndHandle")) < lines.indexOf(QStringLiteral("call showWnd")));
-        QVERIFY(lines.contains(QStringLiteral("register {\"code\":\"0-0\",\"msg\":\"\"}")));
+        QVERIFY(lines.contains(QStringLiteral("register 0-0 success")));
         // First start wrote a readable DESetup.xml for the component.
         std::string xml;
         QVERIFY(comm_methodlib::DESetup::ReadFile(host.dataRoot().deSetupPath().toStdString(), xml));

@@ -5,11 +5,14 @@
 
 #include <ManagementServer/ManagementServer.h>
 
+#include <JSONStruct/HTTP/HTTPCommonJSONStruct.h>
+#include <JSONStruct/framework_services/OperatorPermissionData.h>
 #include <testsupport/TempDir.h>
 
 #include <cjson/cJSON.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -49,6 +52,30 @@ protected:
         std::unique_ptr<cJSON, decltype(&cJSON_Delete)> root(cJSON_Parse(answer.body.c_str()), cJSON_Delete);
         const cJSON *node = root ? cJSON_GetObjectItemCaseSensitive(root.get(), "code") : nullptr;
         return cJSON_IsString(node) ? node->valuestring : "<none>";
+    }
+
+    static std::string msg(const std::string &body)
+    {
+        std::unique_ptr<cJSON, decltype(&cJSON_Delete)> root(cJSON_Parse(body.c_str()),
+                                                             cJSON_Delete);
+        const cJSON *node = root ? cJSON_GetObjectItemCaseSensitive(root.get(), "msg") : nullptr;
+        return cJSON_IsString(node) ? node->valuestring : "<none>";
+    }
+
+    protocol::OperatorPermissionData permissions()
+    {
+        auto data = std::make_shared<protocol::OperatorPermissionData>();
+        protocol::ReturnData answer(data);
+        EXPECT_TRUE(answer.Parse(send("/framework/v1/operator/permissions", "0").body));
+        EXPECT_EQ(answer.code.toString(), "0-0");
+        return *data;
+    }
+
+    static int count(const protocol::OperatorPermissionData &data, int function)
+    {
+        return static_cast<int>(
+            std::count_if(data.functionPermissionList.begin(), data.functionPermissionList.end(),
+                          [function](const auto &entry) { return entry.function == function; }));
     }
 
     const std::unique_ptr<QTemporaryDir> m_dir = testsupport::makeTempDir(QStringLiteral("h12rt"));
@@ -113,28 +140,15 @@ TEST_F(RouterTest, PermissionsFollowTheCurrentOperator)
     EXPECT_TRUE(operators[0].hasFunction(9));
     EXPECT_FALSE(operators[1].hasFunction(9));
 
-    auto functionsIn = [](const std::string &body) {
-        std::unique_ptr<cJSON, decltype(&cJSON_Delete)> root(cJSON_Parse(body.c_str()), cJSON_Delete);
-        std::vector<int> functions;
-        const cJSON *data = cJSON_GetObjectItemCaseSensitive(root.get(), "data");
-        const cJSON *list = cJSON_GetObjectItemCaseSensitive(data, "functionPermissionList");
-        const cJSON *entry = nullptr;
-        cJSON_ArrayForEach(entry, list)
-        {
-            functions.push_back(cJSON_GetObjectItemCaseSensitive(entry, "function")->valueint);
-        }
-        return functions;
-    };
     m_router.setOperator(operators[1]);
-    const auto guard = send("/framework/v1/operator/permissions", "0");
-    EXPECT_EQ(code(guard), "0-0");
-    EXPECT_NE(guard.body.find("\"userName\":\"guard\""), std::string::npos);
-    const auto guardFunctions = functionsIn(guard.body);
-    EXPECT_EQ(std::count(guardFunctions.begin(), guardFunctions.end(), 9), 0);
+    const protocol::OperatorPermissionData guard = permissions();
+    EXPECT_EQ(guard.userName, "guard");
+    EXPECT_FALSE(guard.administrator);
+    EXPECT_EQ(count(guard, 9), 0);
+    EXPECT_EQ(count(guard, 10), 1);
 
     m_router.setOperator(operators[0]);
-    const auto adminFunctions = functionsIn(send("/framework/v1/operator/permissions", "0").body);
-    EXPECT_EQ(std::count(adminFunctions.begin(), adminFunctions.end(), 9), 1);
+    EXPECT_EQ(count(permissions(), 9), 1);
 }
 
 TEST_F(RouterTest, DeniedFunctionsOfTheHostShapeThePermissionAnswer)
@@ -144,12 +158,32 @@ TEST_F(RouterTest, DeniedFunctionsOfTheHostShapeThePermissionAnswer)
     unsetenv("QORVA_DENY_FUNCTIONS");
     // Administrators lose the withdrawn functions too, and the answer says so.
     m_router.setOperator(operators[0]);
-    const auto body = send("/framework/v1/operator/permissions", "0").body;
-    EXPECT_NE(body.find("\"administrator\":false"), std::string::npos);
-    EXPECT_EQ(body.find("\"function\":9,"), std::string::npos);
-    EXPECT_EQ(body.find("\"function\":3,"), std::string::npos);
-    EXPECT_NE(body.find("\"function\":10,"), std::string::npos);
+    const protocol::OperatorPermissionData admin = permissions();
+    EXPECT_FALSE(admin.administrator);
+    EXPECT_EQ(count(admin, 9), 0);
+    EXPECT_EQ(count(admin, 3), 0);
+    EXPECT_EQ(count(admin, 10), 1);
     EXPECT_FALSE(operators[1].hasFunction(3));
+}
+
+TEST_F(RouterTest, HostAndServerAnswerInTheSameWords)
+{
+    // A host-answered route and a forwarded one: the same success message and, for the
+    // same error, the same text.
+    const auto registered =
+        send("/framework/v1/components/register", "1",
+             R"({"componentRegisterInfo":{"supportUrlList":[],"supportMethodList":[]}})");
+    const auto forwarded = send("/framework/v1/organizations", "0");
+    EXPECT_EQ(code(registered), "0-0");
+    EXPECT_EQ(msg(registered.body), msg(forwarded.body));
+    EXPECT_EQ(msg(registered.body), "success");
+
+    const auto hostRefusal = send("/framework/v1/components/register", "1", "{");
+    const auto serverRefusal = send("/7310/v1/appointments/query", "1", "{");
+    EXPECT_EQ(code(hostRefusal), "20-3");
+    EXPECT_EQ(code(serverRefusal), "20-3");
+    EXPECT_EQ(msg(hostRefusal.body), msg(serverRefusal.body));
+    EXPECT_NE(msg(hostRefusal.body), "");
 }
 
 TEST_F(RouterTest, ServerRoutesComeBackExactlyAsTheServerAnswers)

@@ -153,3 +153,5 @@ bool CMessageLoopWorkThread::post(Task task)
 }
 
 } // namespace Base
+
+template class Base::CSingleton<Base::CMessageLoopWorkThread>;

@@ -6,6 +6,8 @@
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONText.h>
 #include <JSONStruct/HTTP/HTTPCommonJSONStruct.h>
+#include <JSONStruct/HTTP/RouteEnvelope.h>
+#include <JSONStruct/Routes/WireNames.h>
 
 #include <Base/Error.h>
 #include <Base/Log.h>
@@ -29,20 +31,6 @@ bool fail(const Route &route, const std::string &url, std::uint32_t code, const 
     return false;
 }
 
-// The request body: the record inside an object keyed by the record's name.
-std::string buildBody(const protocol::IInboundData &request)
-{
-    protocol::JSONNodePtr root(cJSON_CreateObject());
-    if (!root || !protocol::addMember(root.get(), request.name(), request.toJSON()))
-        return std::string();
-    char *text = cJSON_PrintUnformatted(root.get());
-    if (text == nullptr)
-        return std::string();
-    std::string body(text);
-    cJSON_free(text);
-    return body;
-}
-
 // Checks the whole answer before touching the record, so that a failure leaves it as
 // it was.
 bool readAnswer(const Route &route, const std::string &url, const RspInfos &rsp,
@@ -56,7 +44,7 @@ bool readAnswer(const Route &route, const std::string &url, const RspInfos &rsp,
         return fail(route, url, ErrAnswerNotJSON, "The answer is not a JSON object.");
 
     // The transport checks the code of answers with the JSON content type only.
-    const cJSON *code = cJSON_GetObjectItem(root.get(), "code");
+    const cJSON *code = cJSON_GetObjectItem(root.get(), protocol::wire::key::kCode);
     if (code != nullptr) {
         const Base::Error::ErrorCode error =
             protocol::Str2ErrorCode(cJSON_IsString(code) ? code->valuestring : std::string());
@@ -70,7 +58,7 @@ bool readAnswer(const Route &route, const std::string &url, const RspInfos &rsp,
     if (answer == nullptr)
         return true;
 
-    const cJSON *data = cJSON_GetObjectItem(root.get(), "data");
+    const cJSON *data = cJSON_GetObjectItem(root.get(), protocol::wire::key::kData);
     if (!cJSON_IsObject(data))
         return fail(route, url, ErrAnswerWrongShape, "The answer has no \"data\" object.");
     if (route.answerKey[0] != '\0') {
@@ -110,10 +98,10 @@ bool call(RouteId id, const protocol::IInboundData *request, protocol::IReturnDa
         params.timeout = session.timeout;
         params.commonHeaders = session.commonHeaders;
         if (request != nullptr) {
-            params.body = buildBody(*request);
+            params.body = protocol::routeRequestBody(*request);
             if (params.body.empty())
                 return fail(route, url, ErrRequestNotBuilt, "The request body could not be built.");
-            params.headers["Content-Type"] = kJsonContentType;
+            params.headers[protocol::wire::kHeaderContentType] = kJsonContentType;
         }
 
         RspInfos rsp;

@@ -29,6 +29,9 @@ SessionStore &store()
 
 } // namespace
 
+// Out of line: the transport interface's vtable and typeinfo live in this library alone.
+IHTTPClient::~IHTTPClient() = default;
+
 bool CommunicationLayerInit(const CommunicationLayerInitParams &params)
 {
     if (!params.httpClient) {

@@ -1,5 +1,7 @@
 #include "ClientLink.h"
 
+#include <JSONStruct/Routes/WireNames.h>
+
 #include <Base/Log.h>
 #include <lpc_wire/FrameDecoder.h>
 #include <lpc_wire/PeerCredentials.h>
@@ -41,11 +43,13 @@ tag_LPCCallBackData disconnectedCall(const std::string &identity)
     tag_LPCCallBackData data;
     data.source = "0";
     data.target = identity;
-    data.headers["url"] = "";
-    data.headers["method"] = "clientDisconnected";
-    data.headers["protocol"] = "lpc";
+    using namespace protocol::wire;
+    data.headers[kHeaderUrl] = "";
+    data.headers[kHeaderMethod] = kMethodClientDisconnected;
+    data.headers[kHeaderProtocol] = kProtocolLpc;
     // Same text the host's request envelope prints for this command.
-    data.body = "{\n\t\"method\":\t\"clientDisconnected\"\n}";
+    data.body =
+        std::string("{\n\t\"") + key::kMethod + "\":\t\"" + kMethodClientDisconnected + "\"\n}";
     return data;
 }
 

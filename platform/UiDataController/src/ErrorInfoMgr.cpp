@@ -24,16 +24,18 @@ struct ErrorTable
             int code;
             const char *text;
         } builtIn[] = {
-            {CErrorInfoMgr::LpcModule, 1,
+            {CErrorInfoMgr::LpcModule, lpcstatus::NotConnected,
              QT_TRANSLATE_NOOP("CErrorInfoMgr", "Not connected to the client framework.")},
-            {CErrorInfoMgr::LpcModule, 2,
+            {CErrorInfoMgr::LpcModule, lpcstatus::ConnectFailed,
+             QT_TRANSLATE_NOOP("CErrorInfoMgr", "Not connected to the client framework.")},
+            {CErrorInfoMgr::LpcModule, lpcstatus::Timeout,
              QT_TRANSLATE_NOOP("CErrorInfoMgr", "The request timed out.")},
-            {CErrorInfoMgr::LpcModule, 3,
+            {CErrorInfoMgr::LpcModule, lpcstatus::ConnectionLost,
              QT_TRANSLATE_NOOP("CErrorInfoMgr",
                                "The connection to the client framework was lost.")},
-            {CErrorInfoMgr::LpcModule, 4,
+            {CErrorInfoMgr::LpcModule, lpcstatus::FrameTooLarge,
              QT_TRANSLATE_NOOP("CErrorInfoMgr", "The message is too large to be sent.")},
-            {CErrorInfoMgr::LpcModule, 1015,
+            {CErrorInfoMgr::LpcModule, lpcstatus::ServerBusy,
              QT_TRANSLATE_NOOP("CErrorInfoMgr", "The server is busy. Please try again later.")},
             {CErrorInfoMgr::JsonModule, 1,
              QT_TRANSLATE_NOOP("CErrorInfoMgr", "The data is not valid JSON.")},

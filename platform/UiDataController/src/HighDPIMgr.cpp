@@ -50,3 +50,5 @@ void CHighDPIMgr::doHighDPI(int argc, char **argv)
 }
 
 } // namespace UiDataController
+
+template class Base::CSingleton<UiDataController::CHighDPIMgr>;

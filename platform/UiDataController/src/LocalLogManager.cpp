@@ -70,3 +70,5 @@ void CLocalLogManager::write(int category, int type, const QString &text)
 }
 
 } // namespace UiDataController
+
+template class Base::CSingleton<UiDataController::CLocalLogManager>;

@@ -55,3 +55,5 @@ bool CPermissionManager::verityFunPermission(int function, int operation, QWidge
 }
 
 } // namespace UiDataController
+
+template class QorvaGUIToolkit::CObjectSingleton<UiDataController::CPermissionManager>;

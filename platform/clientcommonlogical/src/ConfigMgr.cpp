@@ -59,3 +59,5 @@ void CConfigMgr::reset()
 }
 
 } // namespace clientcommonlogical
+
+template class Base::CSingleton<clientcommonlogical::CConfigMgr>;

@@ -154,3 +154,5 @@ void CNotifyCenterManager::deliveryLoop()
 }
 
 } // namespace clientcommonlogical
+
+template class Base::CSingleton<clientcommonlogical::CNotifyCenterManager>;

@@ -95,3 +95,5 @@ void CSwitchUserNotifyMgr::updateFrame()
 }
 
 } // namespace clientcommonlogical
+
+template class Base::CSingleton<clientcommonlogical::CSwitchUserNotifyMgr>;

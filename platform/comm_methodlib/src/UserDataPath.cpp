@@ -272,3 +272,5 @@ std::string CUserDataPath::getOSUserPath(bool documents) const
 }
 
 } // namespace comm_methodlib
+
+template class Base::CSingleton<comm_methodlib::CUserDataPath>;

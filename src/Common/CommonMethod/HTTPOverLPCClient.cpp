@@ -1,6 +1,8 @@
 #include <Common/CommonMethod/HTTPOverLPCClient.h>
 
 #include <JSONStruct/HTTP/HTTPCommonJSONStruct.h>
+#include <JSONStruct/Routes/Routes.h>
+#include <JSONStruct/Routes/WireNames.h>
 
 #include <Base/Error.h>
 #include <Base/Log.h>
@@ -14,10 +16,9 @@ namespace comm_method {
 
 namespace {
 
+using namespace protocol::wire;
+
 constexpr int kMaxAttempts = 3;
-constexpr int kLpcServerBusy = 1015;
-constexpr std::uint32_t kLpcModule = 67;
-constexpr const char *kJsonContentType = "application/json; charset=\"UTF-8\"";
 
 } // namespace
 
@@ -26,10 +27,10 @@ bool CHTTPOverLPCClient::request(commlayer::RspInfos &rsp, const commlayer::Requ
 {
     lpcclient::tag_LPCRequestData request;
     request.address = "0";
-    request.headers["url"] = params.url;
-    request.headers["method"] = std::to_string(params.method);
-    request.headers["protocol"] = "http";
-    request.headers["timeout"] = std::to_string(params.timeout);
+    request.headers[kHeaderUrl] = params.url;
+    request.headers[kHeaderMethod] = std::to_string(params.method);
+    request.headers[kHeaderProtocol] = kProtocolHttp;
+    request.headers[kHeaderTimeout] = std::to_string(params.timeout);
     // Assigned by key: the per-request map overrides the common one, both override the
     // fixed headers.
     for (const auto &header : params.commonHeaders)
@@ -48,7 +49,7 @@ bool CHTTPOverLPCClient::request(commlayer::RspInfos &rsp, const commlayer::Requ
             break;
         }
         lpcError = lpcclient::GetLPCLastError();
-        if (lpcError != kLpcServerBusy)
+        if (lpcError != lpcclient::LPC_ERROR_SERVER_BUSY)
             break;
         LOG_WARN("Failed to request [url-%s]. lpcclient::SendEx failed. [error-%d].[Retry-%d].",
                  params.url.c_str(), lpcError, attempt);
@@ -56,7 +57,7 @@ bool CHTTPOverLPCClient::request(commlayer::RspInfos &rsp, const commlayer::Requ
             break;
     }
     if (!sent) {
-        Base::Error::SetLastError(kLpcModule, static_cast<std::uint32_t>(lpcError));
+        Base::Error::SetLastError(lpcstatus::kErrorModule, static_cast<std::uint32_t>(lpcError));
         LOG_ERROR("Failed to request [url-%s]. lpcclient::SendEx failed. [error-%d].",
                   params.url.c_str(), lpcError);
         return false;
@@ -65,19 +66,19 @@ bool CHTTPOverLPCClient::request(commlayer::RspInfos &rsp, const commlayer::Requ
     // Copied before any check so that the library can still read the server's message.
     rsp.body = response.body;
     std::string contentType;
-    for (const char *key : {"Content-Type", "Range", "Content-Range"}) {
+    for (const char *key : {kHeaderContentType, "Range", "Content-Range"}) {
         const auto found = response.headers.find(key);
         if (found == response.headers.end())
             continue;
         rsp.headers[key] = found->second;
-        if (found->first == "Content-Type")
+        if (found->first == kHeaderContentType)
             contentType = found->second;
     }
 
     if (rsp.body.empty())
         return true;
     // Images, files and other bodies go back unchecked.
-    if (contentType != kJsonContentType)
+    if (contentType != protocol::routes::kJsonContentType)
         return true;
 
     protocol::ReturnData answer(nullptr);

@@ -2,13 +2,14 @@
 // Record for a registered name whose body this component does not interpret: it
 // accepts any body, keeps a copy and prints it again (minus ignored top-level keys).
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/ILPCData.h>
 #include <JSONStruct/Core/IWebsocketData.h>
 
 namespace protocol {
 
-template <class Interface>
-class GenericRecord final : public Interface
+template <class Interface> class PROTOCOL_EXPORT GenericRecord final : public Interface
 {
 public:
     /// registeredName must have static storage; it is what name() returns.

@@ -1,5 +1,10 @@
 #include <JSONStruct/Core/IJSONStruct.h>
 
+#include <JSONStruct/Core/IInboundData.h>
+#include <JSONStruct/Core/ILPCData.h>
+#include <JSONStruct/Core/IReturnData.h>
+#include <JSONStruct/Core/IWebsocketData.h>
+
 namespace protocol {
 
 // Records are small: eight buckets hold a typical record's keys without a rehash
@@ -8,5 +13,10 @@ IJSONStruct::IJSONStruct() : presentKeys(8)
 {
     presentKeys.max_load_factor(1.0f);
 }
+
+IInboundData::~IInboundData() = default;
+IReturnData::~IReturnData() = default;
+ILPCData::~ILPCData() = default;
+IWebsocketData::~IWebsocketData() = default;
 
 } // namespace protocol

@@ -1,6 +1,8 @@
 #pragma once
 // Root of every message record: reads itself from a cJSON object and builds one.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <string>
 #include <unordered_set>
 
@@ -30,7 +32,7 @@ public:
     std::unordered_set<std::string> presentKeys;
 
 protected:
-    IJSONStruct();
+    PROTOCOL_EXPORT IJSONStruct();
     IJSONStruct(const IJSONStruct &) = default;
     IJSONStruct(IJSONStruct &&) = default;
     IJSONStruct &operator=(const IJSONStruct &) = default;

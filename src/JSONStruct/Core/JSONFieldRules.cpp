@@ -99,7 +99,8 @@ void attach(cJSON *object, const char *key, cJSON *item)
         cJSON_Delete(item);
 }
 
-void attachStaticKey(cJSON *object, const char *key, cJSON *item)
+// Exported here: the records inlined into other modules call it.
+PROTOCOL_EXPORT void attachStaticKey(cJSON *object, const char *key, cJSON *item)
 {
     if (item == nullptr)
         return;

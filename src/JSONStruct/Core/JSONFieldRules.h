@@ -2,6 +2,8 @@
 // The read and write rule of every field kind, in one place. Records never call these
 // directly: the field table of JSONRecord does (JSONField.h).
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -13,30 +15,30 @@ namespace protocol {
 namespace fieldrules {
 
 /// String value of a JSON string; "" for any other member type.
-std::string readString(const cJSON *item);
+PROTOCOL_EXPORT std::string readString(const cJSON *item);
 /// As readString, assigning into target (reuses its buffer).
-void readString(const cJSON *item, std::string &target);
+PROTOCOL_EXPORT void readString(const cJSON *item, std::string &target);
 /// cJSON's integer view: numbers truncated and saturated at the 32-bit limits (NaN 0),
 /// true 1, anything else 0.
-std::int32_t readInt32(const cJSON *item);
+PROTOCOL_EXPORT std::int32_t readInt32(const cJSON *item);
 /// Double value truncated toward zero and saturated at the 64-bit limits; 0 for non-numbers.
-std::int64_t readInt64(const cJSON *item);
+PROTOCOL_EXPORT std::int64_t readInt64(const cJSON *item);
 /// Double value of a number; 0 for anything else.
-double readDouble(const cJSON *item);
+PROTOCOL_EXPORT double readDouble(const cJSON *item);
 /// True exactly when readInt32 gives 1 (JSON true, numbers in [1, 2)).
-bool readBool(const cJSON *item);
+PROTOCOL_EXPORT bool readBool(const cJSON *item);
 /// readInt64 printed in decimal: identifiers too long for 32 bits travel as numbers.
-std::string readNumericText(const cJSON *item);
+PROTOCOL_EXPORT std::string readNumericText(const cJSON *item);
 
-cJSON *writeString(const std::string &value);
-cJSON *writeInt64(std::int64_t value);
+PROTOCOL_EXPORT cJSON *writeString(const std::string &value);
+PROTOCOL_EXPORT cJSON *writeInt64(std::int64_t value);
 
 /// Number of children of an array or object (0 for other nodes).
-std::size_t childCount(const cJSON *node);
+PROTOCOL_EXPORT std::size_t childCount(const cJSON *node);
 
 /// Attaches item under key (the key text is copied); releases item when that fails.
 /// A null item is ignored.
-void attach(cJSON *object, const char *key, cJSON *item);
+PROTOCOL_EXPORT void attach(cJSON *object, const char *key, cJSON *item);
 
 /// As attach, for a key of static storage (a field table's literal): the node refers to
 /// the key instead of copying it, one allocation less per member.
@@ -44,15 +46,15 @@ void attachStaticKey(cJSON *object, const char *key, cJSON *item);
 
 /// First member of object whose name equals key ignoring letter case; null when none
 /// (and for a null or non-object node).
-const cJSON *findMember(const cJSON *object, const char *key);
+PROTOCOL_EXPORT const cJSON *findMember(const cJSON *object, const char *key);
 
 /// Name comparison of cJSON's object lookup: equal ignoring letter case (tolower).
-bool equalsIgnoringCase(const char *a, const char *b);
+PROTOCOL_EXPORT bool equalsIgnoringCase(const char *a, const char *b);
 
 /// Finds the members of one object for the fields of a record in table order, with
 /// exactly the result of findMember. When the object lists the keys in table order
 /// each lookup costs one comparison instead of a scan from the first member.
-class MemberCursor
+class PROTOCOL_EXPORT MemberCursor
 {
 public:
     /// keysDistinct: no two keys of the table are equal ignoring case (otherwise every

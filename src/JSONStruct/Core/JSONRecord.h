@@ -10,7 +10,7 @@
 //   public:                                                           // or two of them
 //       explicit DoorGroupParam(const cJSON *node = nullptr) { fromJSON(node); }
 //       const char *name() const override { return "doorGroupParam"; } // not for IReturnData
-//       static const FieldList &fields();
+//       PROTOCOL_EXPORT static const FieldList &fields();
 //
 //       std::string guid;
 //       std::string groupName;
@@ -54,6 +54,12 @@
 // Records must not derive from other records; share fields by listing them again.
 //
 // Factory registration (LPC payloads and notification bodies): see RecordFactory.h.
+//
+// Export: a record has no out-of-line virtual function, so every module that builds one
+// keeps its own copy of its vtable and typeinfo. The class is therefore not exported,
+// only its field table: PROTOCOL_EXPORT static const FieldList &fields();
+
+#include <JSONStruct/ProtocolExport.h>
 
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/IJSONStruct.h>

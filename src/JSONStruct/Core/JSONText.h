@@ -2,6 +2,8 @@
 // Text conversion shared by the envelopes: parsing without cJSON's global error
 // pointer (not thread-safe) and formatted printing.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <memory>
 #include <string>
 
@@ -9,7 +11,7 @@ struct cJSON;
 
 namespace protocol {
 
-struct JSONNodeDeleter
+struct PROTOCOL_EXPORT JSONNodeDeleter
 {
     void operator()(cJSON *node) const;
 };
@@ -19,12 +21,12 @@ using JSONNodePtr = std::unique_ptr<cJSON, JSONNodeDeleter>;
 /// Parses the first JSON value of text (leading white space skipped, trailing text
 /// ignored). On failure returns null and points errorAt at the remaining input from
 /// the failure position (inside text's buffer).
-JSONNodePtr parseJSONText(const std::string &text, const char *&errorAt);
+PROTOCOL_EXPORT JSONNodePtr parseJSONText(const std::string &text, const char *&errorAt);
 
 /// Formatted (tab-indented) text of node; empty when node is null or printing fails.
-std::string printJSON(const cJSON *node);
+PROTOCOL_EXPORT std::string printJSON(const cJSON *node);
 
 /// Attaches item under key; false (item released) when item is null or attaching fails.
-bool addMember(cJSON *object, const char *key, cJSON *item);
+PROTOCOL_EXPORT bool addMember(cJSON *object, const char *key, cJSON *item);
 
 } // namespace protocol

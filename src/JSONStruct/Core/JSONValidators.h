@@ -3,6 +3,8 @@
 // returns true on success, and on failure sets error to its fixed message (the field
 // name is the record's key text) and returns false.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -12,9 +14,11 @@ namespace protocol {
 class IJSONStruct;
 
 /// "%s can't be empty!"
-bool checkNotEmpty(const std::string &field, const std::string &value, std::string &error);
+PROTOCOL_EXPORT bool checkNotEmpty(const std::string &field, const std::string &value,
+                                   std::string &error);
 /// "%s can't be empty!" when count is 0; elements are not validated.
-bool checkListNotEmpty(const std::string &field, std::size_t count, std::string &error);
+PROTOCOL_EXPORT bool checkListNotEmpty(const std::string &field, std::size_t count,
+                                       std::string &error);
 template <class T>
 bool checkListNotEmpty(const std::string &field, const std::vector<T> &list, std::string &error)
 {
@@ -22,17 +26,20 @@ bool checkListNotEmpty(const std::string &field, const std::vector<T> &list, std
 }
 /// Fails when the value holds a character that file names may not hold
 /// (Base::StringUtil::StringEraseInvalidChar). The message carries the GBK bytes A1 B0.
-bool checkInvalidChar(const std::string &field, const std::string &value, std::string &error);
+PROTOCOL_EXPORT bool checkInvalidChar(const std::string &field, const std::string &value,
+                                      std::string &error);
 /// checkNotEmpty, then checkInvalidChar, then "%s length is greater than %d." when the
 /// value in the local code page (Base::UTF8ToLocal) has more than maxLength bytes.
-bool checkLength(const std::string &field, const std::string &value, int maxLength, std::string &error);
+PROTOCOL_EXPORT bool checkLength(const std::string &field, const std::string &value, int maxLength,
+                                 std::string &error);
 /// checkNotEmpty, then "%s not match format!" unless the value in the local code page
 /// matches the whole ECMAScript pattern. A broken pattern never matches.
-bool checkFormat(const std::string &field, const std::string &value, const std::string &pattern,
-                 std::string &error);
+PROTOCOL_EXPORT bool checkFormat(const std::string &field, const std::string &value,
+                                 const std::string &pattern, std::string &error);
 /// "%s field not exist!" with the first key (in list order) the record did not read.
-bool checkFieldsExist(const IJSONStruct &record, const std::vector<std::string> &keys, std::string &error);
+PROTOCOL_EXPORT bool checkFieldsExist(const IJSONStruct &record,
+                                      const std::vector<std::string> &keys, std::string &error);
 /// "no field exist!" when the record read no key at all.
-bool checkAnyFieldExists(const IJSONStruct &record, std::string &error);
+PROTOCOL_EXPORT bool checkAnyFieldExists(const IJSONStruct &record, std::string &error);
 
 } // namespace protocol

@@ -20,6 +20,8 @@
 // Family hooks run (in folder name order) before the generic records are registered;
 // the first registration of a key wins, so a family's record replaces the generic one.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/ILPCData.h>
 #include <JSONStruct/Core/IWebsocketData.h>
 #include <JSONStruct/Core/RecordPtr.h>
@@ -35,7 +37,7 @@ namespace protocol {
 
 class RecordRegistrar;
 
-class RecordFactory
+class PROTOCOL_EXPORT RecordFactory
 {
 public:
     enum Kind
@@ -102,7 +104,7 @@ private:
 /// Handed to the family hooks while the factory is being built; the only way to
 /// register. Each call returns false when the key was already taken (first wins).
 /// name must have static storage (a literal).
-class RecordRegistrar
+class PROTOCOL_EXPORT RecordRegistrar
 {
 public:
     template <class T>

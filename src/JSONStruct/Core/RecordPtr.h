@@ -2,6 +2,8 @@
 // Owning pointer to a record known only as IJSONStruct. IJSONStruct has no virtual
 // destructor, so the deleter remembers the concrete type the record was created as.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IJSONStruct.h>
 
 #include <memory>
@@ -9,7 +11,7 @@
 
 namespace protocol {
 
-struct RecordDeleter
+struct PROTOCOL_EXPORT RecordDeleter
 {
     void (*destroy)(IJSONStruct *record) = nullptr;
     void operator()(IJSONStruct *record) const

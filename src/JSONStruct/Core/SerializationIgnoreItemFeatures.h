@@ -1,6 +1,8 @@
 #pragma once
 // Ignore settings of a record and the writer operations that honour them.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,6 +16,8 @@ namespace protocol {
 /// are written; any other value: nothing is left out. Nested records and list elements
 /// apply their own settings to their own members; a parent's settings decide only
 /// whether the nested node or array is attached.
+/// Exported member by member: the class has no vtable to anchor its typeinfo, which every
+/// module building a record keeps a copy of.
 class SerializationIgnoreItemFeatures
 {
 public:
@@ -21,14 +25,14 @@ public:
     std::vector<std::string> ignoreItems;
 
     /// A null or empty key is never ignored (array elements are appended under no key).
-    bool isIgnored(const char *key) const;
+    PROTOCOL_EXPORT bool isIgnored(const char *key) const;
 
     /// Each adds a member to object unless the key is ignored; all are no-ops on a null
     /// object. addItem takes ownership of item and releases it when it is not attached.
-    void addString(cJSON *object, const char *key, const std::string &value) const;
-    void addNumber(cJSON *object, const char *key, double value) const;
-    void addBool(cJSON *object, const char *key, bool value) const;
-    void addItem(cJSON *object, const char *key, cJSON *item) const;
+    PROTOCOL_EXPORT void addString(cJSON *object, const char *key, const std::string &value) const;
+    PROTOCOL_EXPORT void addNumber(cJSON *object, const char *key, double value) const;
+    PROTOCOL_EXPORT void addBool(cJSON *object, const char *key, bool value) const;
+    PROTOCOL_EXPORT void addItem(cJSON *object, const char *key, cJSON *item) const;
 };
 
 } // namespace protocol

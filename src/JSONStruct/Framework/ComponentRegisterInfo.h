@@ -2,6 +2,8 @@
 // What the component announces to the framework at start: the URLs and LPC methods
 // it serves.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -15,7 +17,7 @@ class ComponentRegisterInfo : public JSONRecord<ComponentRegisterInfo, IInboundD
 public:
     explicit ComponentRegisterInfo(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "componentRegisterInfo"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<std::string> supportUrlList;
     std::vector<std::string> supportMethodList;

@@ -2,6 +2,7 @@
 
 #include <JSONStruct/Core/JSONFieldRules.h>
 #include <JSONStruct/Core/JSONText.h>
+#include <JSONStruct/Routes/WireNames.h>
 
 #include <Base/Log.h>
 #include <Base/StringUtil.h>
@@ -13,6 +14,8 @@
 namespace protocol {
 
 namespace {
+
+using namespace wire::key;
 
 std::uint32_t readCodePart(const std::string &part)
 {
@@ -53,11 +56,11 @@ bool ReturnData::Parse(const std::string &text)
         LOG_ERROR("Failed to cJSON_Parse( [%s] ). Error info: [%s].", text.c_str(), errorAt);
         return false;
     }
-    if (const cJSON *member = fieldrules::findMember(root.get(), "code"))
+    if (const cJSON *member = fieldrules::findMember(root.get(), kCode))
         code = Str2ErrorCode(fieldrules::readString(member));
-    if (const cJSON *member = fieldrules::findMember(root.get(), "msg"))
+    if (const cJSON *member = fieldrules::findMember(root.get(), kMsg))
         msg = fieldrules::readString(member);
-    if (const cJSON *member = fieldrules::findMember(root.get(), "data")) {
+    if (const cJSON *member = fieldrules::findMember(root.get(), kData)) {
         if (data)
             data->fromJSON(member);
     }
@@ -69,10 +72,10 @@ std::string ReturnData::toString() const
     JSONNodePtr root(cJSON_CreateObject());
     if (!root)
         return std::string();
-    if (!addMember(root.get(), "code", fieldrules::writeString(ErrorCode2Str(code)))
-        || !addMember(root.get(), "msg", fieldrules::writeString(msg)))
+    if (!addMember(root.get(), kCode, fieldrules::writeString(ErrorCode2Str(code))) ||
+        !addMember(root.get(), kMsg, fieldrules::writeString(msg)))
         return std::string();
-    if (data && !addMember(root.get(), "data", data->toJSON()))
+    if (data && !addMember(root.get(), kData, data->toJSON()))
         return std::string();
     return printJSON(root.get());
 }

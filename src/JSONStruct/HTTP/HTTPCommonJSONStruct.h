@@ -1,6 +1,8 @@
 #pragma once
 // Return envelope of every HTTP-shaped answer: {"code": "<module>-<code>", "msg", "data"}.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 
 #include <Base/Error.h>
@@ -14,12 +16,12 @@ namespace protocol {
 /// exactly two parts at "-" is logged ("Invalid return code. code: [%s].") and gives 0-0;
 /// each part reads as a decimal number (leading spaces skipped, stops at the first
 /// non-digit, 0 without digits).
-Base::Error::ErrorCode Str2ErrorCode(const std::string &text);
+PROTOCOL_EXPORT Base::Error::ErrorCode Str2ErrorCode(const std::string &text);
 /// "<module>-<code>", e.g. "0-0".
-std::string ErrorCode2Str(const Base::Error::ErrorCode &code);
+PROTOCOL_EXPORT std::string ErrorCode2Str(const Base::Error::ErrorCode &code);
 
 /// Not a record: no presence tracking, no ignore settings. Short-lived, one thread.
-struct ReturnData
+struct PROTOCOL_EXPORT ReturnData
 {
     /// data is the answer record that "data" fills; it may be null.
     explicit ReturnData(std::shared_ptr<IReturnData> answer = nullptr);

@@ -3,6 +3,7 @@
 #include <JSONStruct/Core/JSONFieldRules.h>
 #include <JSONStruct/Core/JSONText.h>
 #include <JSONStruct/Core/RecordFactory.h>
+#include <JSONStruct/Routes/WireNames.h>
 
 #include <Base/Log.h>
 
@@ -11,6 +12,8 @@
 namespace protocol {
 
 namespace {
+
+using namespace wire::key;
 
 std::string payloadName(const std::shared_ptr<ILPCData> &payload)
 {
@@ -21,7 +24,7 @@ std::string payloadName(const std::shared_ptr<ILPCData> &payload)
 // Reads "data" into data, creating the payload of (method, kind) when there is none.
 void readPayload(const cJSON *root, const std::string &method, int kind, std::shared_ptr<ILPCData> &data)
 {
-    const cJSON *member = fieldrules::findMember(root, "data");
+    const cJSON *member = fieldrules::findMember(root, kData);
     if (member == nullptr)
         return;
     if (!data && !method.empty())
@@ -47,7 +50,7 @@ bool LPCRequestData::Parse(const std::string &text)
         LOG_ERROR("Failed to cJSON_Parse( [%s] ). Error info: [%s].", text.c_str(), errorAt);
         return false;
     }
-    if (const cJSON *member = fieldrules::findMember(root.get(), "method"))
+    if (const cJSON *member = fieldrules::findMember(root.get(), kMethod))
         method = fieldrules::readString(member);
     readPayload(root.get(), method, RecordFactory::LPCRequest, data);
     return true;
@@ -56,9 +59,9 @@ bool LPCRequestData::Parse(const std::string &text)
 std::string LPCRequestData::toString() const
 {
     JSONNodePtr root(cJSON_CreateObject());
-    if (!root || !addMember(root.get(), "method", fieldrules::writeString(method)))
+    if (!root || !addMember(root.get(), kMethod, fieldrules::writeString(method)))
         return std::string();
-    if (data && !addMember(root.get(), "data", data->toJSON()))
+    if (data && !addMember(root.get(), kData, data->toJSON()))
         return std::string();
     return printJSON(root.get());
 }
@@ -78,11 +81,11 @@ bool LPCResponseData::Parse(const std::string &text)
         LOG_ERROR("Failed to cJSON_Parse( [%s] ). Error info: [%s].", text.c_str(), errorAt);
         return false;
     }
-    if (const cJSON *member = fieldrules::findMember(root.get(), "errorCode"))
+    if (const cJSON *member = fieldrules::findMember(root.get(), kErrorCode))
         errorCode = fieldrules::readInt32(member);
-    if (const cJSON *member = fieldrules::findMember(root.get(), "errorModule"))
+    if (const cJSON *member = fieldrules::findMember(root.get(), kErrorModule))
         errorModule = fieldrules::readInt32(member);
-    if (const cJSON *member = fieldrules::findMember(root.get(), "method"))
+    if (const cJSON *member = fieldrules::findMember(root.get(), kMethod))
         method = fieldrules::readString(member);
     readPayload(root.get(), method, RecordFactory::LPCResponse, data);
     return true;
@@ -91,11 +94,11 @@ bool LPCResponseData::Parse(const std::string &text)
 std::string LPCResponseData::toString() const
 {
     JSONNodePtr root(cJSON_CreateObject());
-    if (!root || !addMember(root.get(), "errorCode", cJSON_CreateNumber(errorCode))
-        || !addMember(root.get(), "errorModule", cJSON_CreateNumber(errorModule))
-        || !addMember(root.get(), "method", fieldrules::writeString(method)))
+    if (!root || !addMember(root.get(), kErrorCode, cJSON_CreateNumber(errorCode)) ||
+        !addMember(root.get(), kErrorModule, cJSON_CreateNumber(errorModule)) ||
+        !addMember(root.get(), kMethod, fieldrules::writeString(method)))
         return std::string();
-    if (data && !addMember(root.get(), "data", data->toJSON()))
+    if (data && !addMember(root.get(), kData, data->toJSON()))
         return std::string();
     return printJSON(root.get());
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Envelopes of the LPC commands exchanged with the client framework.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/ILPCData.h>
 
 #include <cstdint>
@@ -10,7 +12,7 @@
 namespace protocol {
 
 /// {"method", "data"}. Not a record: no presence tracking, no ignore settings.
-struct LPCRequestData
+struct PROTOCOL_EXPORT LPCRequestData
 {
     /// method starts as payload->name() when the payload has a name.
     explicit LPCRequestData(std::shared_ptr<ILPCData> payload = nullptr);
@@ -27,7 +29,7 @@ struct LPCRequestData
 };
 
 /// {"errorCode", "errorModule", "method", "data"}; the payload comes from (method, 1).
-struct LPCResponseData
+struct PROTOCOL_EXPORT LPCResponseData
 {
     explicit LPCResponseData(std::shared_ptr<ILPCData> payload = nullptr);
 

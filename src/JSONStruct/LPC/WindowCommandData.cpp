@@ -40,10 +40,10 @@ const SwitchUserUpdateFrameRequestData::FieldList &SwitchUserUpdateFrameRequestD
 
 void registerWindowCommandRecords(RecordRegistrar &registrar)
 {
-    registrar.lpcRequest<GetWndHandleRequestData>("getWndHandle");
-    registrar.lpcResponse<GetWndHandleResponseData>("getWndHandle");
-    registrar.lpcRequest<ShowWndRequestData>("showWnd");
-    registrar.lpcRequest<SwitchUserUpdateFrameRequestData>("switchUserUpdateFrame");
+    registrar.lpcRequest<GetWndHandleRequestData>(wire::kMethodGetWndHandle);
+    registrar.lpcResponse<GetWndHandleResponseData>(wire::kMethodGetWndHandle);
+    registrar.lpcRequest<ShowWndRequestData>(wire::kMethodShowWnd);
+    registrar.lpcRequest<SwitchUserUpdateFrameRequestData>(wire::kMethodSwitchUserUpdateFrame);
 }
 
 } // namespace protocol

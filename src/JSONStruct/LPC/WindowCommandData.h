@@ -2,8 +2,11 @@
 // Payloads of the framework's window commands ("getWndHandle", "showWnd",
 // "switchUserUpdateFrame"), carried in the "data" member of the LPC envelopes.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/ILPCData.h>
 #include <JSONStruct/Core/JSONRecord.h>
+#include <JSONStruct/Routes/WireNames.h>
 
 #include <cstdint>
 #include <string>
@@ -17,8 +20,8 @@ class GetWndHandleRequestData : public JSONRecord<GetWndHandleRequestData, ILPCD
 {
 public:
     explicit GetWndHandleRequestData(const cJSON *node = nullptr) { fromJSON(node); }
-    const char *name() const override { return "getWndHandle"; }
-    static const FieldList &fields();
+    const char *name() const override { return wire::kMethodGetWndHandle; }
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::int32_t type = 0;
     std::string id;
@@ -29,8 +32,8 @@ class GetWndHandleResponseData : public JSONRecord<GetWndHandleResponseData, ILP
 {
 public:
     explicit GetWndHandleResponseData(const cJSON *node = nullptr) { fromJSON(node); }
-    const char *name() const override { return "getWndHandle"; }
-    static const FieldList &fields();
+    const char *name() const override { return wire::kMethodGetWndHandle; }
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::int32_t wndId = 0;
 };
@@ -40,8 +43,8 @@ class ShowWndRequestData : public JSONRecord<ShowWndRequestData, ILPCData>
 {
 public:
     explicit ShowWndRequestData(const cJSON *node = nullptr) { fromJSON(node); }
-    const char *name() const override { return "showWnd"; }
-    static const FieldList &fields();
+    const char *name() const override { return wire::kMethodShowWnd; }
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::int32_t type = 0;
     std::string id;
@@ -52,13 +55,13 @@ class SwitchUserUpdateFrameRequestData : public JSONRecord<SwitchUserUpdateFrame
 {
 public:
     explicit SwitchUserUpdateFrameRequestData(const cJSON *node = nullptr) { fromJSON(node); }
-    const char *name() const override { return "switchUserUpdateFrame"; }
-    static const FieldList &fields();
+    const char *name() const override { return wire::kMethodSwitchUserUpdateFrame; }
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     bool updateFrame = false;
 };
 
 /// Registers the four payloads above with the record factory.
-void registerWindowCommandRecords(RecordRegistrar &registrar);
+PROTOCOL_EXPORT void registerWindowCommandRecords(RecordRegistrar &registrar);
 
 } // namespace protocol

@@ -47,6 +47,9 @@ enum CommLayerError : std::uint32_t {
     ErrUnexpected = 6,
 };
 
+/// "msg" of every successful answer, the host's as well as the server's.
+constexpr const char *kSuccessMessage = "success";
+
 struct ErrorText
 {
     std::uint32_t module;

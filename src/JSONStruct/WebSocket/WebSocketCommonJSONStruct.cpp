@@ -3,12 +3,15 @@
 #include <JSONStruct/Core/JSONFieldRules.h>
 #include <JSONStruct/Core/JSONText.h>
 #include <JSONStruct/Core/RecordFactory.h>
+#include <JSONStruct/Routes/WireNames.h>
 
 #include <Base/Log.h>
 
 #include <cjson/cJSON.h>
 
 namespace protocol {
+
+using namespace wire::key;
 
 WebSocketNotifyData::WebSocketNotifyData(std::shared_ptr<IWebsocketData> body) : data(std::move(body))
 {
@@ -24,11 +27,11 @@ bool WebSocketNotifyData::Parse(const std::string &text)
         LOG_ERROR("Failed to cJSON_Parse( [%s] ). Error info: [%s].", text.c_str(), errorAt);
         return false;
     }
-    if (const cJSON *member = fieldrules::findMember(root.get(), "guid"))
+    if (const cJSON *member = fieldrules::findMember(root.get(), kGuid))
         guid = fieldrules::readString(member);
-    if (const cJSON *member = fieldrules::findMember(root.get(), "type"))
+    if (const cJSON *member = fieldrules::findMember(root.get(), kType))
         type = fieldrules::readString(member);
-    if (const cJSON *member = fieldrules::findMember(root.get(), "data")) {
+    if (const cJSON *member = fieldrules::findMember(root.get(), kData)) {
         if (!data && !type.empty())
             data = RecordFactory::instance().createShared<IWebsocketData>(type, RecordFactory::Notification);
         if (data)
@@ -40,10 +43,10 @@ bool WebSocketNotifyData::Parse(const std::string &text)
 std::string WebSocketNotifyData::toString() const
 {
     JSONNodePtr root(cJSON_CreateObject());
-    if (!root || !addMember(root.get(), "guid", fieldrules::writeString(guid))
-        || !addMember(root.get(), "type", fieldrules::writeString(type)))
+    if (!root || !addMember(root.get(), kGuid, fieldrules::writeString(guid)) ||
+        !addMember(root.get(), kType, fieldrules::writeString(type)))
         return std::string();
-    if (data && !addMember(root.get(), "data", data->toJSON()))
+    if (data && !addMember(root.get(), kData, data->toJSON()))
         return std::string();
     return printJSON(root.get());
 }

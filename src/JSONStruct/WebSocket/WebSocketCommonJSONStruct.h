@@ -1,6 +1,8 @@
 #pragma once
 // Envelope of the server notifications that the framework forwards.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IWebsocketData.h>
 
 #include <memory>
@@ -9,7 +11,7 @@
 namespace protocol {
 
 /// {"guid", "type", "data"}. Not a record: no presence tracking, no ignore settings.
-struct WebSocketNotifyData
+struct PROTOCOL_EXPORT WebSocketNotifyData
 {
     /// guid and type start empty.
     explicit WebSocketNotifyData(std::shared_ptr<IWebsocketData> body = nullptr);

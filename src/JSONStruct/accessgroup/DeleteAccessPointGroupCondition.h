@@ -1,6 +1,8 @@
 #pragma once
 // Groups to delete.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -16,7 +18,7 @@ class DeleteAccessPointGroupCondition
 public:
     explicit DeleteAccessPointGroupCondition(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "deleteAccessPointGroupCondition"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<std::string> deleteAccessPointGroupIDList;
 };

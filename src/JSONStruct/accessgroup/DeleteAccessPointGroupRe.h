@@ -1,6 +1,8 @@
 #pragma once
 // Outcome for one group: "0-0" when it was deleted.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -13,7 +15,7 @@ class DeleteAccessPointGroupRe : public JSONRecord<DeleteAccessPointGroupRe, IRe
 {
 public:
     explicit DeleteAccessPointGroupRe(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string code;

@@ -1,6 +1,8 @@
 #pragma once
 // Answer of a group delete, one entry per requested id in request order.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/accessgroup/DeleteAccessPointGroupRe.h>
@@ -16,7 +18,7 @@ class DeleteAccessPointGroupResultData
 {
 public:
     explicit DeleteAccessPointGroupResultData(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<DeleteAccessPointGroupRe> deleteAccessPointGroupResult;
 };

@@ -1,6 +1,8 @@
 #pragma once
 // Body of the "deviceRemoved" notification.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IWebsocketData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class DeviceRemovedNotifyData : public JSONRecord<DeviceRemovedNotifyData, IWebs
 public:
     explicit DeviceRemovedNotifyData(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "deviceRemoved"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
 };

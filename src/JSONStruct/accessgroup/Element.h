@@ -1,6 +1,8 @@
 #pragma once
 // An element (device, channel or door) of a resource group.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/accessgroup/ElementCapData.h>
@@ -14,7 +16,7 @@ class Element : public JSONRecord<Element, IReturnData>
 {
 public:
     explicit Element(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string name;

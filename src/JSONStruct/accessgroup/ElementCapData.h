@@ -1,6 +1,8 @@
 #pragma once
 // Capabilities of an element.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -13,7 +15,7 @@ class ElementCapData : public JSONRecord<ElementCapData, IReturnData>
 {
 public:
     explicit ElementCapData(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     bool supportTextSearch = false;
 };

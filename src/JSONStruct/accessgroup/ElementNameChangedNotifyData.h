@@ -1,6 +1,8 @@
 #pragma once
 // Body of the "elementNameChanged" notification: an element (door) and its new name.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IWebsocketData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class ElementNameChangedNotifyData : public JSONRecord<ElementNameChangedNotifyD
 public:
     explicit ElementNameChangedNotifyData(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "elementNameChanged"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string groupGuid;

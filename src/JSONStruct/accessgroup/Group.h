@@ -1,6 +1,8 @@
 #pragma once
 // A resource group (area); the pages use its name.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/accessgroup/Element.h>
@@ -15,7 +17,7 @@ class Group : public JSONRecord<Group, IReturnData>
 {
 public:
     explicit Group(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::int32_t sequence = 0;

@@ -1,6 +1,8 @@
 #pragma once
 // Body of the "groupNameChanged" notification: a resource group and its new name.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IWebsocketData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class GroupNameChangedNotifyData : public JSONRecord<GroupNameChangedNotifyData,
 public:
     explicit GroupNameChangedNotifyData(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "groupNameChanged"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string name_; // key "name"; name() is the record name

@@ -1,6 +1,8 @@
 #pragma once
 // A door of a changed access-point group.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class ObjectModify : public JSONRecord<ObjectModify, IInboundData>
 public:
     explicit ObjectModify(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "objectModify"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string deviceGuid;
     std::string objectGuid;

@@ -1,6 +1,8 @@
 #pragma once
 // Options of the single resource-group lookup.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -15,7 +17,7 @@ class QueryGroupCondition : public JSONRecord<QueryGroupCondition, IInboundData>
 public:
     explicit QueryGroupCondition(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "queryGroupCondition"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     bool containElements = false;
     std::int32_t elementType = 0;

@@ -1,6 +1,8 @@
 #pragma once
 // Outcome of the rights synchronisation on one device; result 1 is success.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -13,7 +15,7 @@ class RightListResult : public JSONRecord<RightListResult, IReturnData>
 {
 public:
     explicit RightListResult(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string ip;

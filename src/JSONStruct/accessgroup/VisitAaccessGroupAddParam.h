@@ -1,6 +1,8 @@
 #pragma once
 // A new access-point group (the double "a" belongs to the name).
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/accessgroup/VisitObjectAdd.h>
@@ -16,7 +18,7 @@ class VisitAaccessGroupAddParam : public JSONRecord<VisitAaccessGroupAddParam, I
 public:
     explicit VisitAaccessGroupAddParam(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "visitAaccessGroupAddParam"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string name_; // key "name"; name() is the record name
     std::int32_t defaultGroup = 0;

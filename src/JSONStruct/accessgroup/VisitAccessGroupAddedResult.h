@@ -1,6 +1,8 @@
 #pragma once
 // Answer of a group create.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -13,7 +15,7 @@ class VisitAccessGroupAddedResult : public JSONRecord<VisitAccessGroupAddedResul
 {
 public:
     explicit VisitAccessGroupAddedResult(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string name;
     std::string accessGroupGuid;

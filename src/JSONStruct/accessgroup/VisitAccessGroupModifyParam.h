@@ -1,6 +1,8 @@
 #pragma once
 // New state of an existing group; "downLoadIDCard" has a capital L here, unlike the add.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/accessgroup/ObjectModify.h>
@@ -16,7 +18,7 @@ class VisitAccessGroupModifyParam : public JSONRecord<VisitAccessGroupModifyPara
 public:
     explicit VisitAccessGroupModifyParam(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "visitAccessGroupModifyParam"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string name_; // key "name"; name() is the record name
     std::string description;

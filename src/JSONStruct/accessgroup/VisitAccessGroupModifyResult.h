@@ -1,6 +1,8 @@
 #pragma once
 // Answer of a group change; the result key is "code" followed by one space.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -13,7 +15,7 @@ class VisitAccessGroupModifyResult : public JSONRecord<VisitAccessGroupModifyRes
 {
 public:
     explicit VisitAccessGroupModifyResult(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string name;
     std::string accessGroupGuid;

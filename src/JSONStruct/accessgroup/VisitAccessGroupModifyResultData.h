@@ -1,6 +1,8 @@
 #pragma once
 // Wrapper of a group change answer.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/accessgroup/VisitAccessGroupModifyResult.h>
@@ -15,7 +17,7 @@ class VisitAccessGroupModifyResultData
 {
 public:
     explicit VisitAccessGroupModifyResultData(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     VisitAccessGroupModifyResult visitAccessGroupModifyResult;
 };

@@ -1,6 +1,8 @@
 #pragma once
 // One access-point group as the server lists it.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/accessgroup/VistObjectRes.h>
@@ -15,7 +17,7 @@ class VisitAccessGroupQueryResp : public JSONRecord<VisitAccessGroupQueryResp, I
 {
 public:
     explicit VisitAccessGroupQueryResp(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string accessGroupGuid;
     std::string name;

@@ -1,6 +1,8 @@
 #pragma once
 // An access-point group in request form.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/accessgroup/VisitObjectRes.h>
@@ -16,7 +18,7 @@ class VisitAccessGroupQueryResponse : public JSONRecord<VisitAccessGroupQueryRes
 public:
     explicit VisitAccessGroupQueryResponse(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "visitAccessGroupQueryResponse"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string accessGroupGuid;
     std::string name_; // key "name"; name() is the record name

@@ -1,6 +1,8 @@
 #pragma once
 // Answer of the group list.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/accessgroup/VisitAccessGroupQueryResp.h>
@@ -16,7 +18,7 @@ class VisitAccessGroupQueryResponseData
 {
 public:
     explicit VisitAccessGroupQueryResponseData(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<VisitAccessGroupQueryResp> visitAccessGroupQueryResponse;
 };

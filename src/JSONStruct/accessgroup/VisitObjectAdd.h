@@ -1,6 +1,8 @@
 #pragma once
 // A door of a new access-point group.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class VisitObjectAdd : public JSONRecord<VisitObjectAdd, IInboundData>
 public:
     explicit VisitObjectAdd(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "visitObjectAdd"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string deviceGuid;
     std::string objectGuid;

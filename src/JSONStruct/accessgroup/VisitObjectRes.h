@@ -1,6 +1,8 @@
 #pragma once
 // A door of an access-point group in request form.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class VisitObjectRes : public JSONRecord<VisitObjectRes, IInboundData>
 public:
     explicit VisitObjectRes(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "visitObjectRes"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string deviceGuid;
     std::string objectGuid;

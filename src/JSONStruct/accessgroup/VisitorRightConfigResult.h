@@ -1,6 +1,8 @@
 #pragma once
 // Outcome of the rights synchronisation per device.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/accessgroup/RightListResult.h>
@@ -15,7 +17,7 @@ class VisitorRightConfigResult : public JSONRecord<VisitorRightConfigResult, IRe
 {
 public:
     explicit VisitorRightConfigResult(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<RightListResult> rightListResult;
 };

@@ -1,6 +1,8 @@
 #pragma once
 // Wrapper of the rights synchronisation answer.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/accessgroup/VisitorRightConfigResult.h>
@@ -14,7 +16,7 @@ class VisitorRightConfigResultData : public JSONRecord<VisitorRightConfigResultD
 {
 public:
     explicit VisitorRightConfigResultData(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     VisitorRightConfigResult visitorRightConfigResult;
 };

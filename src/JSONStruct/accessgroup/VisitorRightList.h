@@ -1,6 +1,8 @@
 #pragma once
 // A visitor right wrapped under its own name.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/accessgroup/VisitorRight.h>
@@ -15,7 +17,7 @@ class VisitorRightList : public JSONRecord<VisitorRightList, IInboundData>
 public:
     explicit VisitorRightList(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "VisitorRight"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     VisitorRight visitorRight;
 };

@@ -1,6 +1,8 @@
 #pragma once
 // A list of visitor rights.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/accessgroup/VisitorRight.h>
@@ -16,7 +18,7 @@ class VisitorRightListCfg : public JSONRecord<VisitorRightListCfg, IInboundData>
 public:
     explicit VisitorRightListCfg(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "VisitorRightListCfg"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<VisitorRight> visitorRightList;
 };

@@ -1,6 +1,8 @@
 #pragma once
 // A door of an access-point group as the server lists it ("vist" is the wire spelling).
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -13,7 +15,7 @@ class VistObjectRes : public JSONRecord<VistObjectRes, IReturnData>
 {
 public:
     explicit VistObjectRes(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string deviceGuid;
     std::string objectGuid;

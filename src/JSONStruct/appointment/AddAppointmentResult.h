@@ -1,6 +1,8 @@
 #pragma once
 // Outcome of one added appointment: its new id and reservation code.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -13,7 +15,7 @@ class AddAppointmentResult : public JSONRecord<AddAppointmentResult, IReturnData
 {
 public:
     explicit AddAppointmentResult(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string code;

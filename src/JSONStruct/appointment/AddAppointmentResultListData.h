@@ -1,6 +1,8 @@
 #pragma once
 // Answer of an add, one element per submitted appointment in request order.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/appointment/AddAppointmentResult.h>
@@ -15,7 +17,7 @@ class AddAppointmentResultListData : public JSONRecord<AddAppointmentResultListD
 {
 public:
     explicit AddAppointmentResultListData(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<AddAppointmentResult> addAppointmentResultList;
 };

@@ -2,6 +2,8 @@
 // One appointment to add: the visitor, the visit and its receptionist (the server assigns
 // the id).
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -15,7 +17,7 @@ class Appointment : public JSONRecord<Appointment, IInboundData>
 public:
     explicit Appointment(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "appointment"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string name_; // key "name"; name() is the record name
     std::int32_t gender = 0;

@@ -2,6 +2,8 @@
 // Body of the "appointmentDeleted" notification: the reservation code of the removed
 // appointment.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IWebsocketData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -15,7 +17,7 @@ class AppointmentDeleteNotifyData : public JSONRecord<AppointmentDeleteNotifyDat
 public:
     explicit AppointmentDeleteNotifyData(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "appointmentDeleted"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string authCode;
 };

@@ -2,6 +2,8 @@
 // One appointment as the server lists it. receptionistID is written before
 // visitReasonName.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class AppointmentResult : public JSONRecord<AppointmentResult, IReturnData>
 {
 public:
     explicit AppointmentResult(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string appointmentID;
     std::string name;

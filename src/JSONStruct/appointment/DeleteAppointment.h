@@ -1,6 +1,8 @@
 #pragma once
 // Request of a delete: the ids of the appointments to remove.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -15,7 +17,7 @@ class DeleteAppointment : public JSONRecord<DeleteAppointment, IInboundData>
 public:
     explicit DeleteAppointment(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "deleteAppointment"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<std::string> appointmentIDList;
 };

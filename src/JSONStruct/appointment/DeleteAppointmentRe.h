@@ -1,6 +1,8 @@
 #pragma once
 // Outcome of deleting one appointment.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -13,7 +15,7 @@ class DeleteAppointmentRe : public JSONRecord<DeleteAppointmentRe, IReturnData>
 {
 public:
     explicit DeleteAppointmentRe(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::int32_t result = 0;

@@ -1,6 +1,8 @@
 #pragma once
 // Answer of a delete, one element per requested id.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/appointment/DeleteAppointmentRe.h>
@@ -15,7 +17,7 @@ class DeleteAppointmentResultData : public JSONRecord<DeleteAppointmentResultDat
 {
 public:
     explicit DeleteAppointmentResultData(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<DeleteAppointmentRe> deleteAppointmentResult;
 };

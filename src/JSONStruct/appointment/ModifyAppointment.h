@@ -1,6 +1,8 @@
 #pragma once
 // Request of a change: the appointment id followed by the fields of an add.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class ModifyAppointment : public JSONRecord<ModifyAppointment, IInboundData>
 public:
     explicit ModifyAppointment(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "modifyAppointment"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string name_; // key "name"; name() is the record name

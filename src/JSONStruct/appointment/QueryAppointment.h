@@ -1,6 +1,8 @@
 #pragma once
 // One stored appointment as a single-appointment query returns it.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -13,7 +15,7 @@ class QueryAppointment : public JSONRecord<QueryAppointment, IReturnData>
 {
 public:
     explicit QueryAppointment(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string name;

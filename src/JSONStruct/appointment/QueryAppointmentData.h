@@ -1,6 +1,8 @@
 #pragma once
 // Wrapper of a single-appointment answer.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/appointment/QueryAppointment.h>
@@ -14,7 +16,7 @@ class QueryAppointmentData : public JSONRecord<QueryAppointmentData, IReturnData
 {
 public:
     explicit QueryAppointmentData(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     QueryAppointment queryAppointment;
 };

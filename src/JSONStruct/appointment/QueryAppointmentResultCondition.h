@@ -1,6 +1,8 @@
 #pragma once
 // Page request of the appointment list.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -15,7 +17,7 @@ class QueryAppointmentResultCondition
 public:
     explicit QueryAppointmentResultCondition(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "queryAppointmentResultCondition"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::int32_t pageSize = 0;
     std::int32_t pageNo = 0;

@@ -1,6 +1,8 @@
 #pragma once
 // One page of appointments; total counts the matches over all pages.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/appointment/AppointmentResult.h>
@@ -15,7 +17,7 @@ class QueryAppointmentResultList : public JSONRecord<QueryAppointmentResultList,
 {
 public:
     explicit QueryAppointmentResultList(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::int32_t total = 0;
     std::int32_t pageNo = 0;

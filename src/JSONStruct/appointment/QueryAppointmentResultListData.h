@@ -1,6 +1,8 @@
 #pragma once
 // Wrapper of an appointment page.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/appointment/QueryAppointmentResultList.h>
@@ -15,7 +17,7 @@ class QueryAppointmentResultListData
 {
 public:
     explicit QueryAppointmentResultListData(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     QueryAppointmentResultList queryAppointmentResultList;
 };

@@ -4,6 +4,8 @@
 // device accepts a QR-code key), "encryptTypeList" (the encryption types it accepts, e.g.
 // "AES128_CBC").
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -17,7 +19,7 @@ class CommonAcsAbility : public JSONRecord<CommonAcsAbility, IReturnData>
 {
 public:
     explicit CommonAcsAbility(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string deviceGuid;
     bool supportQRCodeEncryption = false;

@@ -1,6 +1,8 @@
 #pragma once
 // Key with which an access device decrypts visitor QR codes.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class QRCodeEncryptionCfg : public JSONRecord<QRCodeEncryptionCfg, IInboundData>
 public:
     explicit QRCodeEncryptionCfg(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "QRCodeEncryption"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string encryptType;
     std::string key;

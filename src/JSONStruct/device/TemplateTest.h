@@ -1,6 +1,8 @@
 #pragma once
 // Request of the template test URL. Keys chosen here: "name" (a text the server echoes).
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class TemplateTest : public JSONRecord<TemplateTest, IInboundData>
 public:
     explicit TemplateTest(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "templateTest"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string name_; // key "name"; name() is the record name
 };

@@ -1,6 +1,8 @@
 #pragma once
 // Names of the access-control capabilities asked of one device.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -15,7 +17,7 @@ class AcsAbilityQuery : public JSONRecord<AcsAbilityQuery, IInboundData>
 public:
     explicit AcsAbilityQuery(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "acsAbilityQuery"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<std::string> abilityList;
 };

@@ -1,6 +1,8 @@
 #pragma once
 // The devices that matched a device query.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/framework_services/DeviceNode.h>
@@ -15,7 +17,7 @@ class DeviceListData : public JSONRecord<DeviceListData, IReturnData>
 {
 public:
     explicit DeviceListData(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<DeviceNode> deviceList;
 };

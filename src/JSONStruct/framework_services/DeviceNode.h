@@ -1,6 +1,8 @@
 #pragma once
 // One device with its type number (e.g. 108, 109, 102 for access controllers) and online state.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class DeviceNode : public JSONRecord<DeviceNode, IReturnData>
 {
 public:
     explicit DeviceNode(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string name;

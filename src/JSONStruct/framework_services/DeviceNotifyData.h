@@ -11,7 +11,7 @@
 
 namespace protocol {
 
-class PROTOCOL_EXPORT DeviceNotifyData : public NamedNotifyRecord<DeviceNotifyData>
+class DeviceNotifyData : public NamedNotifyRecord<DeviceNotifyData>
 {
 public:
     /// notifyType: the notification type this body belongs to (static storage).
@@ -20,7 +20,7 @@ public:
     {
         fromJSON(node);
     }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string name_; // key "name"; name() is the notification type

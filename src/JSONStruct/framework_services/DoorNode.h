@@ -1,6 +1,8 @@
 #pragma once
 // One door (access-control point) of a resource group.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class DoorNode : public JSONRecord<DoorNode, IReturnData>
 {
 public:
     explicit DoorNode(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string name;

@@ -11,7 +11,7 @@
 
 namespace protocol {
 
-class PROTOCOL_EXPORT ElementBatchNotifyData : public NamedNotifyRecord<ElementBatchNotifyData>
+class ElementBatchNotifyData : public NamedNotifyRecord<ElementBatchNotifyData>
 {
 public:
     /// notifyType: the notification type this body belongs to (static storage).
@@ -21,7 +21,7 @@ public:
     {
         fromJSON(node);
     }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<std::string> guidList;
     bool online = false;

@@ -12,7 +12,7 @@
 
 namespace protocol {
 
-class PROTOCOL_EXPORT ElementNotifyData : public NamedNotifyRecord<ElementNotifyData>
+class ElementNotifyData : public NamedNotifyRecord<ElementNotifyData>
 {
 public:
     /// notifyType: the notification type this body belongs to (static storage).
@@ -21,7 +21,7 @@ public:
     {
         fromJSON(node);
     }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string groupGuid;

@@ -1,6 +1,8 @@
 #pragma once
 // The operations an operator may perform on one function number.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class FunctionPermission : public JSONRecord<FunctionPermission, IReturnData>
 {
 public:
     explicit FunctionPermission(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::int32_t function = 0;
     std::vector<std::int32_t> operationList;

@@ -1,6 +1,8 @@
 #pragma once
 // The current operator and their rights; an administrator may do everything.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/framework_services/FunctionPermission.h>
@@ -15,7 +17,7 @@ class OperatorPermissionData : public JSONRecord<OperatorPermissionData, IReturn
 {
 public:
     explicit OperatorPermissionData(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string userGuid;
     std::string userName;

@@ -1,6 +1,8 @@
 #pragma once
 // One organisation of the framework's tree; parentGuid is empty for the root.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class OrganizationNode : public JSONRecord<OrganizationNode, IReturnData>
 {
 public:
     explicit OrganizationNode(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string parentGuid;

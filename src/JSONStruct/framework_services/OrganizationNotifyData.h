@@ -10,7 +10,7 @@
 
 namespace protocol {
 
-class PROTOCOL_EXPORT OrganizationNotifyData : public NamedNotifyRecord<OrganizationNotifyData>
+class OrganizationNotifyData : public NamedNotifyRecord<OrganizationNotifyData>
 {
 public:
     /// notifyType: the notification type this body belongs to (static storage).
@@ -20,7 +20,7 @@ public:
     {
         fromJSON(node);
     }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string parentGuid;

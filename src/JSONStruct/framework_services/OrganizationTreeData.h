@@ -1,6 +1,8 @@
 #pragma once
 // Every organisation, parents before their children.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/framework_services/OrganizationNode.h>
@@ -15,7 +17,7 @@ class OrganizationTreeData : public JSONRecord<OrganizationTreeData, IReturnData
 {
 public:
     explicit OrganizationTreeData(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<OrganizationNode> organizationList;
 };

@@ -1,6 +1,8 @@
 #pragma once
 // One person of the organisation tree.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class PersonNode : public JSONRecord<PersonNode, IReturnData>
 {
 public:
     explicit PersonNode(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string orgGuid;

@@ -12,7 +12,7 @@
 
 namespace protocol {
 
-class PROTOCOL_EXPORT PersonnelNotifyData : public NamedNotifyRecord<PersonnelNotifyData>
+class PersonnelNotifyData : public NamedNotifyRecord<PersonnelNotifyData>
 {
 public:
     /// notifyType: the notification type this body belongs to (static storage).
@@ -22,7 +22,7 @@ public:
     {
         fromJSON(node);
     }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string orgGuid;

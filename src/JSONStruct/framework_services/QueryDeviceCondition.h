@@ -1,6 +1,8 @@
 #pragma once
 // Devices of the listed device types (empty list: every device).
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -15,7 +17,7 @@ class QueryDeviceCondition : public JSONRecord<QueryDeviceCondition, IInboundDat
 public:
     explicit QueryDeviceCondition(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "queryDeviceCondition"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<std::int32_t> deviceTypeList;
 };

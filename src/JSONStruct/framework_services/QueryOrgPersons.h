@@ -2,6 +2,8 @@
 // Persons of an organisation (empty orgGuid: all), optionally with its sub-organisations and a name
 // filter (substring).
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -16,7 +18,7 @@ class QueryOrgPersons : public JSONRecord<QueryOrgPersons, IInboundData>
 public:
     explicit QueryOrgPersons(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "queryOrgPersons"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string orgGuid;
     bool containChildren = false;

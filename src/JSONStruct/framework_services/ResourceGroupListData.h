@@ -1,6 +1,8 @@
 #pragma once
 // Every resource group in display order.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/framework_services/ResourceGroupNode.h>
@@ -15,7 +17,7 @@ class ResourceGroupListData : public JSONRecord<ResourceGroupListData, IReturnDa
 {
 public:
     explicit ResourceGroupListData(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<ResourceGroupNode> resourceGroupList;
 };

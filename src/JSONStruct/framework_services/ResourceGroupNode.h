@@ -1,6 +1,8 @@
 #pragma once
 // One resource group (area) with its doors.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/framework_services/DoorNode.h>
@@ -15,7 +17,7 @@ class ResourceGroupNode : public JSONRecord<ResourceGroupNode, IReturnData>
 {
 public:
     explicit ResourceGroupNode(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string name;

@@ -2,6 +2,8 @@
 // The notification types the framework forwards to this component (replaces earlier subscriptions;
 // repeats are kept as sent).
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -16,7 +18,7 @@ class SubscribeInfo : public JSONRecord<SubscribeInfo, IInboundData>
 public:
     explicit SubscribeInfo(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "subscribeInfo"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<std::string> typeList;
 };

@@ -1,6 +1,8 @@
 #pragma once
 // Basic data of a person; email, phone and remark are left out when empty.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class Basic : public JSONRecord<Basic, IReturnData>
 {
 public:
     explicit Basic(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string orgGUID;

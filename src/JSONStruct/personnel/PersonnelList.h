@@ -1,6 +1,8 @@
 #pragma once
 // GUIDs of the persons a query asks for.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -16,7 +18,7 @@ class PersonnelList : public JSONRecord<PersonnelList, IInboundData>
 public:
     explicit PersonnelList(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "personnelList"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<std::string> guidList;
 };

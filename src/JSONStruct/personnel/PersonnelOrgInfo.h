@@ -1,6 +1,8 @@
 #pragma once
 // The person's organisation as a path text.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class PersonnelOrgInfo : public JSONRecord<PersonnelOrgInfo, IReturnData>
 {
 public:
     explicit PersonnelOrgInfo(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string path;
 };

@@ -3,12 +3,14 @@
 // resident data, ...). It keeps a copy of the object it read so that writing the person
 // again loses nothing; its top-level keys count as present.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 
 namespace protocol {
 namespace personnelcommon {
 
-class PersonnelPart : public IReturnData
+class PROTOCOL_EXPORT PersonnelPart : public IReturnData
 {
 public:
     explicit PersonnelPart(const cJSON *node = nullptr);

@@ -2,6 +2,8 @@
 // One person; only basic and personnelOrgInfo are interpreted, the other parts are kept as
 // received.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/personnel/Basic.h>
@@ -19,7 +21,7 @@ class PersonnelResp : public JSONRecord<PersonnelResp, IReturnData>
 {
 public:
     explicit PersonnelResp(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     Basic basic;
     PersonnelPart accesscontrol;

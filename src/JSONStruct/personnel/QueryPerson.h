@@ -1,6 +1,8 @@
 #pragma once
 // Person query; the appointment pages use it to find a receptionist by GUID or by name.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/personnel/PersonnelList.h>
@@ -16,7 +18,7 @@ class QueryPerson : public JSONRecord<QueryPerson, IInboundData>
 public:
     explicit QueryPerson(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "queryPerson"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string queryType;
     std::string sn;

@@ -1,6 +1,8 @@
 #pragma once
 // Answer of a person query.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/personnel/PersonnelResp.h>
@@ -16,7 +18,7 @@ class TotalData : public JSONRecord<TotalData, IReturnData>
 {
 public:
     explicit TotalData(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::int32_t total = 0;
     std::int32_t pageNo = 0;

@@ -2,6 +2,8 @@
 // Visitor parameters to store: per field [shown, required, locked], booking days and
 // reasons.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/settings/VisitReason.h>
@@ -17,7 +19,7 @@ class BasicSetting : public JSONRecord<BasicSetting, IInboundData>
 public:
     explicit BasicSetting(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "basicSetting"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<std::int32_t> name_; // key "name"; name() is the record name
     std::vector<std::int32_t> gender;

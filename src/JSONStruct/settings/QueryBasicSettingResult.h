@@ -1,6 +1,8 @@
 #pragma once
 // Stored visitor parameters.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/settings/VisitReasonResult.h>
@@ -15,7 +17,7 @@ class QueryBasicSettingResult : public JSONRecord<QueryBasicSettingResult, IRetu
 {
 public:
     explicit QueryBasicSettingResult(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<std::int32_t> name;
     std::vector<std::int32_t> gender;

@@ -1,6 +1,8 @@
 #pragma once
 // Wrapper of the stored visitor parameters.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/settings/QueryBasicSettingResult.h>
@@ -14,7 +16,7 @@ class QueryBasicSettingResultData : public JSONRecord<QueryBasicSettingResultDat
 {
 public:
     explicit QueryBasicSettingResultData(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     QueryBasicSettingResult queryBasicSettingResult;
 };

@@ -1,6 +1,8 @@
 #pragma once
 // A visit reason to store.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class VisitReason : public JSONRecord<VisitReason, IInboundData>
 public:
     explicit VisitReason(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "visitReason"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string visitReasonGuid;
     std::string Name;

@@ -1,6 +1,8 @@
 #pragma once
 // A stored visit reason.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -13,7 +15,7 @@ class VisitReasonResult : public JSONRecord<VisitReasonResult, IReturnData>
 {
 public:
     explicit VisitReasonResult(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string visitReasonGuid;
     std::string Name;

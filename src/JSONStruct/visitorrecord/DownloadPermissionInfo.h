@@ -1,6 +1,8 @@
 #pragma once
 // Records whose permissions are downloaded to the devices again.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -15,7 +17,7 @@ class DownloadPermissionInfo : public JSONRecord<DownloadPermissionInfo, IInboun
 public:
     explicit DownloadPermissionInfo(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "downloadPermissionInfo"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<std::string> visitorRecordList;
 };

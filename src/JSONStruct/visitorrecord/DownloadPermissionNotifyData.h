@@ -1,6 +1,8 @@
 #pragma once
 // Body of the "downloadPermission" notification: how the download of one record ended.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IWebsocketData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class DownloadPermissionNotifyData : public JSONRecord<DownloadPermissionNotifyD
 public:
     explicit DownloadPermissionNotifyData(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "downloadPermission"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string accessgroup;

@@ -1,6 +1,8 @@
 #pragma once
 // Outcome of the download request of one record.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -13,7 +15,7 @@ class DownloadPermissionResult : public JSONRecord<DownloadPermissionResult, IRe
 {
 public:
     explicit DownloadPermissionResult(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string code;

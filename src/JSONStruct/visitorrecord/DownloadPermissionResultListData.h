@@ -1,6 +1,8 @@
 #pragma once
 // Answer of a download request.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/visitorrecord/DownloadPermissionResult.h>
@@ -16,7 +18,7 @@ class DownloadPermissionResultListData
 {
 public:
     explicit DownloadPermissionResultListData(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<DownloadPermissionResult> downloadPermissionResultList;
 };

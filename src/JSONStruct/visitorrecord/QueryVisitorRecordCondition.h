@@ -1,6 +1,8 @@
 #pragma once
 // Filter and page of a visitor-record query; empty texts mean no filter.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class QueryVisitorRecordCondition : public JSONRecord<QueryVisitorRecordConditio
 public:
     explicit QueryVisitorRecordCondition(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "queryVisitorRecordCondition"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string name_; // key "name"; name() is the record name
     std::string State;

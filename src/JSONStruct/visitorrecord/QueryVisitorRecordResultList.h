@@ -1,6 +1,8 @@
 #pragma once
 // One page of visitor records.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/visitorrecord/VisitorRecordResult.h>
@@ -15,7 +17,7 @@ class QueryVisitorRecordResultList : public JSONRecord<QueryVisitorRecordResultL
 {
 public:
     explicit QueryVisitorRecordResultList(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::int32_t total = 0;
     std::int32_t pageNo = 0;

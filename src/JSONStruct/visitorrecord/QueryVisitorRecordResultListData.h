@@ -1,6 +1,8 @@
 #pragma once
 // Wrapper of a record page and of the failed-download list.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/visitorrecord/QueryVisitorRecordResultList.h>
@@ -15,7 +17,7 @@ class QueryVisitorRecordResultListData
 {
 public:
     explicit QueryVisitorRecordResultListData(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     QueryVisitorRecordResultList queryVisitorRecordResultList;
 };

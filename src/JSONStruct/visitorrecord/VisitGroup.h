@@ -1,6 +1,8 @@
 #pragma once
 // An access-point group granted to a visitor.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -13,7 +15,7 @@ class VisitGroup : public JSONRecord<VisitGroup, IReturnData>
 {
 public:
     explicit VisitGroup(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string visitGroupGuid;
     std::string visitGroupName;

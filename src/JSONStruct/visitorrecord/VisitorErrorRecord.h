@@ -1,6 +1,8 @@
 #pragma once
 // A failed permission download of one record on one device; ErrorCode is "module-code".
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -13,7 +15,7 @@ class VisitorErrorRecord : public JSONRecord<VisitorErrorRecord, IReturnData>
 {
 public:
     explicit VisitorErrorRecord(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string VisitorRecordID;
     std::string DeviceGuid;

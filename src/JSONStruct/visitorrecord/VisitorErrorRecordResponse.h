@@ -1,6 +1,8 @@
 #pragma once
 // The failed downloads of one record.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/visitorrecord/VisitorErrorRecord.h>
@@ -15,7 +17,7 @@ class VisitorErrorRecordResponse : public JSONRecord<VisitorErrorRecordResponse,
 {
 public:
     explicit VisitorErrorRecordResponse(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::vector<VisitorErrorRecord> VisitorErrorRecordList;
 };

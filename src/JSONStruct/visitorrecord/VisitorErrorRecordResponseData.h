@@ -1,6 +1,8 @@
 #pragma once
 // Wrapper of the failed downloads of one record.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/visitorrecord/VisitorErrorRecordResponse.h>
@@ -15,7 +17,7 @@ class VisitorErrorRecordResponseData
 {
 public:
     explicit VisitorErrorRecordResponseData(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     VisitorErrorRecordResponse visitorErrorRecordResponse;
 };

@@ -1,6 +1,8 @@
 #pragma once
 // A picture carried inside visitor messages.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IInboundData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 
@@ -14,7 +16,7 @@ class VisitorImage : public JSONRecord<VisitorImage, IInboundData>
 public:
     explicit VisitorImage(const cJSON *node = nullptr) { fromJSON(node); }
     const char *name() const override { return "VisitorImage"; }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string resourcesContentType;
     std::string resourcesContent;

@@ -1,6 +1,8 @@
 #pragma once
 // One visitor record. "ORCodeEnabled" is spelled with the letter O on the wire.
 
+#include <JSONStruct/ProtocolExport.h>
+
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/JSONRecord.h>
 #include <JSONStruct/visitorrecord/VisitGroup.h>
@@ -15,7 +17,7 @@ class VisitorRecordResult : public JSONRecord<VisitorRecordResult, IReturnData>
 {
 public:
     explicit VisitorRecordResult(const cJSON *node = nullptr) { fromJSON(node); }
-    static const FieldList &fields();
+    PROTOCOL_EXPORT static const FieldList &fields();
 
     std::string guid;
     std::string name;

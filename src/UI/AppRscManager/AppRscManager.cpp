@@ -4,6 +4,10 @@
 #include <UI/Window/Maintain/CMaintain.h>
 #include <UI/Window/ToolMenu/CToolMenu.h>
 
+#include <Logical/Communication/Cmd/LpcCmd/LpcCmd.h>
+
+#include <JSONStruct/Routes/WireNames.h>
+
 #include <UiDataController/LocalLogManager.h>
 #include <UiDataController/PermissionManager.h>
 
@@ -48,6 +52,7 @@ void CAppRscManager::init()
     QorvaGUIToolkit::CObjectSingleton<UiDataController::CPermissionManager>::Instance(this)->init(userConfig);
     auto localLog = std::make_shared<clientcommonlogical::CLocalLogDelegate>();
     UiDataController::CLocalLogManager::Instance().init(localLog);
+    CLpcCmd::setWindowResourceManager(this);
 }
 
 void CAppRscManager::unInit()
@@ -88,11 +93,12 @@ void CAppRscManager::onGetWndHandle(std::string strID, int iType)
     // During shutdown a late request only gets -1: no window is created any more.
     if (m_closing)
         return;
-    if (strID == "VisitorApplication")
+    using namespace protocol::wire;
+    if (strID == kWindowVisitorApplication)
         m_iLastWID = getAppWndWID();
-    else if (strID == "TemplateToolMenu")
+    else if (strID == kWindowTemplateToolMenu)
         m_iLastWID = getToolWndWID();
-    else if (strID == "TemplateMaintain")
+    else if (strID == kWindowTemplateMaintain)
         m_iLastWID = getMaintainWndWID();
     else
         LOG_INFO("CAppRscManager::getWIDbyMethod, strId[%s] not match", strID.c_str());

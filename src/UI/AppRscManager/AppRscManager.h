@@ -3,6 +3,8 @@
 // thread when the framework first asks, remembers its native id under (name, type) and
 // shows it on request. Also sets up the session services the pages share.
 
+#include <Logical/Communication/Cmd/LpcCmd/IWindowResourceManager.h>
+
 #include <Base/Singleton.h>
 
 #include <QObject>
@@ -27,13 +29,16 @@ class CToolMenu;
 class CMaintain;
 class MainWindow;
 
-class CAppRscManager : public QObject, public Base::CSingleton<CAppRscManager>
+class CAppRscManager : public QObject,
+                       public Base::CSingleton<CAppRscManager>,
+                       public IWindowResourceManager
 {
     Q_OBJECT
     friend class Base::CSingleton<CAppRscManager>;
 
 public:
-    /// Connects the window signals and sets up permission and local-log managers. GUI thread.
+    /// Connects the window signals, sets up permission and local-log managers and
+    /// registers itself with the window commands. GUI thread.
     void init();
     /// Refuses further window requests and destroys the windows, so that none outlives
     /// the application. GUI thread; safe twice.
@@ -42,9 +47,9 @@ public:
     /// Native id of the named window (created on first use), -1 for an unknown name; the
     /// answer is remembered under (strID, iType). Pool threads: blocks until the GUI
     /// thread has answered. -1 once unInit() ran.
-    int getWIDbyMethod(const std::string &strID, int iType);
+    int getWIDbyMethod(const std::string &strID, int iType) override;
     /// Asks the GUI thread to show the window remembered under (strID, iType); returns at once.
-    void ShowWndbyWID(const std::string &strID, int iType);
+    void ShowWndbyWID(const std::string &strID, int iType) override;
 
     /// Create the window when needed and return its native id. GUI thread.
     int getAppWndWID();

@@ -14,6 +14,7 @@
 #include <UI/Window/Common/ErrorTexts.h>
 
 #include <JSONStruct/LPC/LPCCommonJSONStruct.h>
+#include <JSONStruct/Routes/WireNames.h>
 
 #include <Common/CommonMethod/InitDBLogical.h>
 #include <Common/CommonMethod/ThreadPoolForInnerTask.h>
@@ -253,7 +254,7 @@ bool CQorvaApplication::initComponentDB()
 bool CQorvaApplication::sendInitFinish()
 {
     protocol::LPCRequestData request;
-    request.method = "initFinish";
+    request.method = protocol::wire::kMethodInitFinish;
     lpcclient::tag_LPCNotifyData notify;
     notify.address = "0";
     notify.body = request.toString();

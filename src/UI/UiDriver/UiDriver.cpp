@@ -4,6 +4,8 @@
 
 #include <Logical/Communication/Cmd/CmdManager/CmdManager.h>
 
+#include <JSONStruct/Routes/WireNames.h>
+
 #include <QorvaGUIToolkit/TestHooks.h>
 
 #include <Base/Log.h>
@@ -36,11 +38,13 @@ std::string reply(int errorCode, bool ok, const QString &message)
     QJsonObject data;
     data.insert(QStringLiteral("ok"), ok);
     data.insert(QStringLiteral("message"), message);
+    // An LPC response envelope.
+    using namespace protocol::wire::key;
     QJsonObject envelope;
-    envelope.insert(QStringLiteral("errorCode"), errorCode);
-    envelope.insert(QStringLiteral("errorModule"), errorCode == 0 ? 0 : CUiDriver::kErrorModule);
-    envelope.insert(QStringLiteral("method"), QString::fromLatin1(CUiDriver::kMethod));
-    envelope.insert(QStringLiteral("data"), data);
+    envelope.insert(QLatin1String(kErrorCode), errorCode);
+    envelope.insert(QLatin1String(kErrorModule), errorCode == 0 ? 0 : CUiDriver::kErrorModule);
+    envelope.insert(QLatin1String(kMethod), QString::fromLatin1(CUiDriver::kMethod));
+    envelope.insert(QLatin1String(kData), data);
     return QJsonDocument(envelope).toJson(QJsonDocument::Compact).toStdString();
 }
 

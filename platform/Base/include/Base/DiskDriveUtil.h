@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Base/BaseExport.h>
+
 #include <string>
 
 namespace Base {
@@ -11,7 +13,8 @@ namespace DiskDriveUtil {
 /// measured at its nearest existing ancestor. freeMiB is the space available to the
 /// calling user (statvfs f_bavail), which can be less than what root could use.
 /// Returns false (outputs set to 0) when no existing directory is found or statvfs fails.
-bool GetLocalDriveSpace(const std::string &drive, unsigned long long &totalMiB, unsigned long long &freeMiB);
+BASE_EXPORT bool GetLocalDriveSpace(const std::string &drive, unsigned long long &totalMiB,
+                                    unsigned long long &freeMiB);
 
 /// The same for callers holding other 64-bit types (std::uint64_t, qint64).
 inline bool GetLocalDriveSpace(const std::string &drive, unsigned long &totalMiB, unsigned long &freeMiB)

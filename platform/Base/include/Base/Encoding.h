@@ -4,13 +4,15 @@
 // Characters the target cannot represent are replaced by '?', so byte lengths stay
 // meaningful; invalid input bytes are skipped.
 
+#include <Base/BaseExport.h>
+
 #include <string>
 
 namespace Base {
 
-std::string UTF8ToLocal(const std::string &utf8);
-std::string LocalToUTF8(const std::string &local);
+BASE_EXPORT std::string UTF8ToLocal(const std::string &utf8);
+BASE_EXPORT std::string LocalToUTF8(const std::string &local);
 /// The iconv name of the local code page in effect.
-std::string LocalCodePage();
+BASE_EXPORT std::string LocalCodePage();
 
 } // namespace Base

@@ -2,13 +2,15 @@
 // Error codes: a module number and a code number. Text form "<module>-<code>", "0-0"
 // is success. Each thread keeps its own last error.
 
+#include <Base/BaseExport.h>
+
 #include <cstdint>
 #include <string>
 
 namespace Base {
 namespace Error {
 
-struct ErrorCode
+struct BASE_EXPORT ErrorCode
 {
     std::uint32_t module = 0;
     std::uint32_t code = 0;
@@ -27,9 +29,9 @@ struct ErrorCode
 };
 
 /// Per-thread last error; a fresh thread starts with 0-0.
-void SetLastError(const ErrorCode &error);
-void SetLastError(std::uint32_t module, std::uint32_t code);
-ErrorCode GetLastError();
+BASE_EXPORT void SetLastError(const ErrorCode &error);
+BASE_EXPORT void SetLastError(std::uint32_t module, std::uint32_t code);
+BASE_EXPORT ErrorCode GetLastError();
 
 } // namespace Error
 } // namespace Base

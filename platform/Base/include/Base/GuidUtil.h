@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Base/BaseExport.h>
+
 #include <string>
 
 namespace Base {
@@ -8,7 +10,7 @@ namespace GuidUtil {
 /// A new random identifier: 32 lowercase hexadecimal characters (a version-4 UUID without
 /// dashes; 122 random bits from OpenSSL's RAND_bytes, or std::random_device should
 /// RAND_bytes ever fail). Safe from any thread.
-std::string CreateGuid();
+BASE_EXPORT std::string CreateGuid();
 
 } // namespace GuidUtil
 } // namespace Base

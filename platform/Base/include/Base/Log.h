@@ -3,6 +3,8 @@
 // file, function signature and line. Safe from any thread, before InitLog (messages
 // at warn level and above go to stderr) and after UninitLog (likewise).
 
+#include <Base/BaseExport.h>
+
 #include <Base/Singleton.h>
 
 #include <cstdarg>
@@ -14,7 +16,7 @@ namespace details {
 
 /// Where a log line comes from. The pointers must outlive the call (use literals:
 /// __FILE__, __PRETTY_FUNCTION__); the logger keeps them, as log4cxx does.
-struct SourceLocation
+struct BASE_EXPORT SourceLocation
 {
     const char *file;
     const char *function;
@@ -29,7 +31,7 @@ enum class LogLevel
     Fatal
 };
 
-class CLog
+class BASE_EXPORT CLog
 {
 public:
     CLog();

@@ -2,6 +2,8 @@
 // In-memory log capture for tests: while an instance lives, every line that reaches
 // the logger is also recorded here (level, message, short file name, function, line).
 
+#include <Base/BaseExport.h>
+
 #include <Base/Log.h>
 
 #include <memory>
@@ -11,7 +13,7 @@
 namespace Base {
 namespace details {
 
-struct CapturedLogLine
+struct BASE_EXPORT CapturedLogLine
 {
     LogLevel level;
     std::string message;
@@ -20,7 +22,7 @@ struct CapturedLogLine
     int line;
 };
 
-class CLogCapture
+class BASE_EXPORT CLogCapture
 {
 public:
     CLogCapture();

@@ -2,6 +2,8 @@
 // One process-wide worker thread with a task queue: functions posted to it run on that
 // thread, one at a time, in the order they were posted.
 
+#include <Base/BaseExport.h>
+
 #include <Base/Singleton.h>
 
 #include <functional>
@@ -10,7 +12,7 @@
 
 namespace Base {
 
-class CMessageLoopWorkThread : public CSingleton<CMessageLoopWorkThread>
+class BASE_EXPORT CMessageLoopWorkThread : public CSingleton<CMessageLoopWorkThread>
 {
 public:
     using Task = std::function<void()>;
@@ -45,3 +47,6 @@ private:
 };
 
 } // namespace Base
+
+// Instantiated in its own library only: one instance per process.
+extern template class Base::CSingleton<Base::CMessageLoopWorkThread>;

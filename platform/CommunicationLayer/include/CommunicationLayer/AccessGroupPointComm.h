@@ -1,5 +1,7 @@
 #pragma once
 
+#include <CommunicationLayer/CommunicationLayerExport.h>
+
 #include <string>
 
 namespace protocol {
@@ -15,7 +17,7 @@ class DeleteAccessPointGroupCondition;
 namespace commlayer {
 
 /// Visitor access-point groups. Blocking; see CommunicationLayerInit.h.
-class AccessGroupPointComm
+class COMMUNICATIONLAYER_EXPORT AccessGroupPointComm
 {
 public:
     static bool getAccessGroups(protocol::VisitAccessGroupQueryResponseData &result);

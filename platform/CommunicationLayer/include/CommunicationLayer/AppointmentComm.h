@@ -1,5 +1,7 @@
 #pragma once
 
+#include <CommunicationLayer/CommunicationLayerExport.h>
+
 #include <string>
 
 namespace protocol {
@@ -15,7 +17,7 @@ namespace commlayer {
 
 /// Appointments on the server. Blocking; results and failures as described in
 /// CommunicationLayerInit.h.
-class AppointmentComm
+class COMMUNICATIONLAYER_EXPORT AppointmentComm
 {
 public:
     /// One page of appointments.

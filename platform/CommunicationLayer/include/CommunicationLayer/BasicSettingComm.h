@@ -1,5 +1,7 @@
 #pragma once
 
+#include <CommunicationLayer/CommunicationLayerExport.h>
+
 namespace protocol {
 class QueryBasicSettingResult;
 class BasicSetting;
@@ -8,7 +10,7 @@ class BasicSetting;
 namespace commlayer {
 
 /// The visitor parameters stored on the server. Blocking; see CommunicationLayerInit.h.
-class BasicSettingComm
+class COMMUNICATIONLAYER_EXPORT BasicSettingComm
 {
 public:
     static bool getConfig(protocol::QueryBasicSettingResult &result);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <CommunicationLayer/CommunicationLayerExport.h>
+
 namespace protocol {
 class ComponentRegisterInfo;
 } // namespace protocol
@@ -8,7 +10,7 @@ namespace commlayer {
 
 /// Announces the URLs and LPC methods the component serves; answered by the host.
 /// Blocking; see CommunicationLayerInit.h.
-class CComponentRegisterComm
+class COMMUNICATIONLAYER_EXPORT CComponentRegisterComm
 {
 public:
     static bool request(const protocol::ComponentRegisterInfo &info);

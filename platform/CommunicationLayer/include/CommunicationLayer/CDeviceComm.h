@@ -1,5 +1,7 @@
 #pragma once
 
+#include <CommunicationLayer/CommunicationLayerExport.h>
+
 namespace protocol {
 class DeviceListData;
 class QueryDeviceCondition;
@@ -9,7 +11,7 @@ namespace commlayer {
 
 /// The framework's devices with type and online state. Blocking; see
 /// CommunicationLayerInit.h.
-class CDeviceComm
+class COMMUNICATIONLAYER_EXPORT CDeviceComm
 {
 public:
     static bool getDevices(protocol::DeviceListData &devices,

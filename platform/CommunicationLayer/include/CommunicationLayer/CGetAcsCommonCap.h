@@ -1,5 +1,7 @@
 #pragma once
 
+#include <CommunicationLayer/CommunicationLayerExport.h>
+
 #include <string>
 #include <vector>
 
@@ -10,7 +12,7 @@ class CommonAcsAbility;
 namespace commlayer {
 
 /// Access-control capabilities of one device. Blocking; see CommunicationLayerInit.h.
-class CGetAcsCommonCap
+class COMMUNICATIONLAYER_EXPORT CGetAcsCommonCap
 {
 public:
     /// deviceId: the device's 32-digit GUID (or decimal number); abilities: the

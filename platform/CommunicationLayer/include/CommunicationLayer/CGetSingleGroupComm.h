@@ -1,5 +1,7 @@
 #pragma once
 
+#include <CommunicationLayer/CommunicationLayerExport.h>
+
 #include <string>
 
 namespace protocol {
@@ -10,7 +12,7 @@ class QueryGroupCondition;
 namespace commlayer {
 
 /// One resource group (area) by identifier. Blocking; see CommunicationLayerInit.h.
-class CGetSingleGroupComm
+class COMMUNICATIONLAYER_EXPORT CGetSingleGroupComm
 {
 public:
     /// groupId: the resource group's 32-digit GUID (or decimal number).

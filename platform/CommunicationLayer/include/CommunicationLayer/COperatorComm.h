@@ -1,5 +1,7 @@
 #pragma once
 
+#include <CommunicationLayer/CommunicationLayerExport.h>
+
 namespace protocol {
 class OperatorPermissionData;
 } // namespace protocol
@@ -8,7 +10,7 @@ namespace commlayer {
 
 /// The current operator and their function permissions; answered by the host.
 /// Blocking; see CommunicationLayerInit.h.
-class COperatorComm
+class COMMUNICATIONLAYER_EXPORT COperatorComm
 {
 public:
     static bool getPermissions(protocol::OperatorPermissionData &permissions);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <CommunicationLayer/CommunicationLayerExport.h>
+
 namespace protocol {
 class OrganizationTreeData;
 class PersonListData;
@@ -9,7 +11,7 @@ class QueryOrgPersons;
 namespace commlayer {
 
 /// The framework's organisation and person tree. Blocking; see CommunicationLayerInit.h.
-class COrganizationComm
+class COMMUNICATIONLAYER_EXPORT COrganizationComm
 {
 public:
     static bool getOrganizationTree(protocol::OrganizationTreeData &tree);

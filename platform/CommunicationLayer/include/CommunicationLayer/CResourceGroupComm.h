@@ -1,5 +1,7 @@
 #pragma once
 
+#include <CommunicationLayer/CommunicationLayerExport.h>
+
 namespace protocol {
 class ResourceGroupListData;
 } // namespace protocol
@@ -8,7 +10,7 @@ namespace commlayer {
 
 /// The framework's resource groups (areas) with their doors. Blocking; see
 /// CommunicationLayerInit.h.
-class CResourceGroupComm
+class COMMUNICATIONLAYER_EXPORT CResourceGroupComm
 {
 public:
     static bool getResourceGroups(protocol::ResourceGroupListData &groups);

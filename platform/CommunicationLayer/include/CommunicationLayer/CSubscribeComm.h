@@ -1,5 +1,7 @@
 #pragma once
 
+#include <CommunicationLayer/CommunicationLayerExport.h>
+
 namespace protocol {
 class SubscribeInfo;
 } // namespace protocol
@@ -8,7 +10,7 @@ namespace commlayer {
 
 /// Tells the host which notification types to forward to this component (the list
 /// replaces earlier ones). Blocking; see CommunicationLayerInit.h.
-class CSubscribeComm
+class COMMUNICATIONLAYER_EXPORT CSubscribeComm
 {
 public:
     static bool subscribe(const protocol::SubscribeInfo &info);

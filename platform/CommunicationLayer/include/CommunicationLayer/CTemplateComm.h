@@ -1,5 +1,7 @@
 #pragma once
 
+#include <CommunicationLayer/CommunicationLayerExport.h>
+
 namespace protocol {
 class TemplateTestRspData;
 class TemplateTest;
@@ -8,7 +10,7 @@ class TemplateTest;
 namespace commlayer {
 
 /// The server's template test (an echo). Blocking; see CommunicationLayerInit.h.
-class CTemplateComm
+class COMMUNICATIONLAYER_EXPORT CTemplateComm
 {
 public:
     static bool request(protocol::TemplateTestRspData &result, const protocol::TemplateTest &param);

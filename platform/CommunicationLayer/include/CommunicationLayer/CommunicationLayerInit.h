@@ -8,6 +8,8 @@
 // answer). On false the answer record is left untouched, so a default-constructed one
 // stays default. No exception leaves the library.
 
+#include <CommunicationLayer/CommunicationLayerExport.h>
+
 #include <CommunicationLayer/IHTTPClient.h>
 
 #include <cstdint>
@@ -17,7 +19,7 @@
 
 namespace commlayer {
 
-struct CommunicationLayerInitParams
+struct COMMUNICATIONLAYER_EXPORT CommunicationLayerInitParams
 {
     /// The transport; the library keeps it until CommunicationLayerUnInit (and calls
     /// already running keep it alive until they return).
@@ -32,11 +34,11 @@ struct CommunicationLayerInitParams
 
 /// Stores the transport; a second call replaces it. False (last error 68-1) without a
 /// transport. Any thread.
-bool CommunicationLayerInit(const CommunicationLayerInitParams &params);
+COMMUNICATIONLAYER_EXPORT bool CommunicationLayerInit(const CommunicationLayerInitParams &params);
 /// Forgets the transport; later operations fail with last error 68-1. Safe to call
 /// more than once.
-void CommunicationLayerUnInit();
+COMMUNICATIONLAYER_EXPORT void CommunicationLayerUnInit();
 /// Whether a transport is stored.
-bool CommunicationLayerIsInit();
+COMMUNICATIONLAYER_EXPORT bool CommunicationLayerIsInit();
 
 } // namespace commlayer

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <CommunicationLayer/CommunicationLayerExport.h>
+
 namespace protocol {
 class DownloadPermissionInfo;
 } // namespace protocol
@@ -9,7 +11,7 @@ namespace commlayer {
 /// Asks the server to download the listed records' permissions again; the outcome
 /// arrives later as "downloadPermission" notifications. Blocking; see
 /// CommunicationLayerInit.h.
-class DownloadPermissionComm
+class COMMUNICATIONLAYER_EXPORT DownloadPermissionComm
 {
 public:
     static bool downloadPermission(const protocol::DownloadPermissionInfo &info);

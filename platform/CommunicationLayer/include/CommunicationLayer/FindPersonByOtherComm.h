@@ -1,5 +1,7 @@
 #pragma once
 
+#include <CommunicationLayer/CommunicationLayerExport.h>
+
 #include <string>
 
 namespace protocol {
@@ -12,7 +14,7 @@ class QueryPerson;
 namespace commlayer {
 
 /// Person search by GUID list or name. Blocking; see CommunicationLayerInit.h.
-class FindPersonByOtherComm
+class COMMUNICATIONLAYER_EXPORT FindPersonByOtherComm
 {
 public:
     /// query: extra URL query text ("key=value&..."), appended after "?" when not

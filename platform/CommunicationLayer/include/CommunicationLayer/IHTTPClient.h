@@ -1,5 +1,7 @@
 #pragma once
 
+#include <CommunicationLayer/CommunicationLayerExport.h>
+
 #include <CommunicationLayer/RequestParams.h>
 #include <CommunicationLayer/RspInfos.h>
 
@@ -8,10 +10,10 @@ namespace commlayer {
 /// Transport of the library's requests, provided by the application
 /// (CommunicationLayerInit). request runs on the thread that called the backend
 /// operation and blocks it; it must be safe to call from several threads at once.
-class IHTTPClient
+class COMMUNICATIONLAYER_EXPORT IHTTPClient
 {
 public:
-    virtual ~IHTTPClient() = default;
+    virtual ~IHTTPClient(); // out of line, in CommunicationLayerInit.cpp
 
     /// Sends params and fills rsp. True when the call reached its peer and, for JSON
     /// answers, the answer's return code is success; otherwise false with the reason in

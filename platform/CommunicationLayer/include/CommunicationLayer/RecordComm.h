@@ -1,5 +1,7 @@
 #pragma once
 
+#include <CommunicationLayer/CommunicationLayerExport.h>
+
 #include <string>
 
 namespace protocol {
@@ -11,7 +13,7 @@ class VisitorErrorRecordResponseData;
 namespace commlayer {
 
 /// Visitor records. Blocking; see CommunicationLayerInit.h.
-class RecordComm
+class COMMUNICATIONLAYER_EXPORT RecordComm
 {
 public:
     static bool getRecord(protocol::QueryVisitorRecordResultListData &result,

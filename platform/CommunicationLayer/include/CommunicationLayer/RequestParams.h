@@ -1,5 +1,7 @@
 #pragma once
 
+#include <CommunicationLayer/CommunicationLayerExport.h>
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -7,7 +9,7 @@
 namespace commlayer {
 
 /// One HTTP-shaped request as the library hands it to its IHTTPClient.
-struct RequestParams
+struct COMMUNICATIONLAYER_EXPORT RequestParams
 {
     /// Absolute path, e.g. "/7310/v1/appointments"; becomes the "url" header.
     std::string url;

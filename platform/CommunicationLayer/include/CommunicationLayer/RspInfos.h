@@ -1,12 +1,14 @@
 #pragma once
 
+#include <CommunicationLayer/CommunicationLayerExport.h>
+
 #include <map>
 #include <string>
 
 namespace commlayer {
 
 /// The answer to a request, filled by the IHTTPClient.
-struct RspInfos
+struct COMMUNICATIONLAYER_EXPORT RspInfos
 {
     /// "Content-Type", "Range" and "Content-Range" when the answer carries them.
     std::map<std::string, std::string> headers;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <CommunicationLayer/CommunicationLayerExport.h>
+
 namespace protocol {
 class VisitorRightConfigResultData;
 class VisitorRightConfig;
@@ -9,7 +11,7 @@ namespace commlayer {
 
 /// Synchronisation of the visitor rights to the devices. Blocking; see
 /// CommunicationLayerInit.h.
-class VisitorConfigComm
+class COMMUNICATIONLAYER_EXPORT VisitorConfigComm
 {
 public:
     /// Per-device outcome in result.

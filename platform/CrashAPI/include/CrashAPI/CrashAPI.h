@@ -32,6 +32,8 @@
  *
  * The setters may be called before or after CrashAPI_Init, from any thread. */
 
+#include <CrashAPI/CrashAPIExport.h>
+
 #ifndef __cplusplus
 #include <stdbool.h>
 #endif
@@ -43,30 +45,30 @@ extern "C" {
 /* Installs the handlers (once; a second call only adds the alternate stack for the
  * calling thread) and loads what backtrace() needs, so that its first use is not in
  * the handler. Returns false when the handlers cannot be installed. */
-bool CrashAPI_Init(void);
+CRASHAPI_EXPORT bool CrashAPI_Init(void);
 
 /* Sets the dump directory; creates it (with parents) when missing. Returns false for
  * a null or empty path, a path longer than 3900 bytes, or a directory that cannot be
  * created or written (the previous directory stays in effect). Until a directory is
  * set, crashes write no dump (the process still dies of its signal). */
-bool CrashAPI_SetDumpPath(const char *path);
+CRASHAPI_EXPORT bool CrashAPI_SetDumpPath(const char *path);
 
 /* Records the dump type (the Windows MINIDUMP_TYPE flags, e.g. 0x9B67). Dumps here are
  * always the text dump described above; the type is written into the dump header.
  * Always returns true. */
-bool CrashAPI_SetDumpType(unsigned int type);
+CRASHAPI_EXPORT bool CrashAPI_SetDumpType(unsigned int type);
 
 /* Sets how many dump files are kept (default 10), and removes the oldest ones now if
  * more exist in the current directory. Returns false for a count below 1. */
-bool CrashAPI_SetDumpMaxCount(int count);
+CRASHAPI_EXPORT bool CrashAPI_SetDumpMaxCount(int count);
 
 /* Restores the signal actions that were in effect before CrashAPI_Init. Returns false
  * when the handlers were not installed. Alternate stacks stay until their threads end. */
-bool CrashAPI_Uninit(void);
+CRASHAPI_EXPORT bool CrashAPI_Uninit(void);
 
 /* Installs an alternate signal stack (64 KiB plus a guard page) for the calling thread,
  * unless it already has one. Returns false when it cannot be allocated. */
-bool CrashAPI_InstallThreadAltStack(void);
+CRASHAPI_EXPORT bool CrashAPI_InstallThreadAltStack(void);
 
 #ifdef __cplusplus
 }

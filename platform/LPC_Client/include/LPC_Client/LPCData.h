@@ -12,6 +12,8 @@
 // request identity is chosen by this library, starts at 1, is never 0 and is unique
 // within the process for the life of the library (it keeps counting across reconnects).
 
+#include <LPC_Client/LPC_ClientExport.h>
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -19,7 +21,7 @@
 namespace lpcclient {
 
 /// A call from the server, handed to the invoke callback.
-struct tag_LPCCallBackData
+struct LPC_CLIENT_EXPORT tag_LPCCallBackData
 {
     /// Call identity; copy it into tag_LPCReplyData::callId to answer this call.
     std::uint64_t callId = 0;
@@ -42,7 +44,7 @@ struct tag_LPCCallBackData
 };
 
 /// Answer to a call (see Reply).
-struct tag_LPCReplyData
+struct LPC_CLIENT_EXPORT tag_LPCReplyData
 {
     /// The callId of the call being answered.
     std::uint64_t callId = 0;
@@ -53,7 +55,7 @@ struct tag_LPCReplyData
 };
 
 /// A one-way message to the host (see Notify).
-struct tag_LPCNotifyData
+struct LPC_CLIENT_EXPORT tag_LPCNotifyData
 {
     /// "0" addresses the host itself.
     std::string address = "0";
@@ -63,7 +65,7 @@ struct tag_LPCNotifyData
 
 /// A request to the host (see Send, SendEx). HTTP-shaped requests carry the headers
 /// "url", "method", "protocol" ("http") and "timeout" (milliseconds, as decimal text).
-struct tag_LPCRequestData
+struct LPC_CLIENT_EXPORT tag_LPCRequestData
 {
     /// "0" addresses the host itself.
     std::string address = "0";
@@ -72,7 +74,7 @@ struct tag_LPCRequestData
 };
 
 /// The host's answer to a request (filled by SendEx).
-struct tag_LPCResponseData
+struct LPC_CLIENT_EXPORT tag_LPCResponseData
 {
     /// Who answered ("0" for the host); left as the caller set it until a response arrives.
     std::string address;

@@ -8,6 +8,8 @@
 // worker threads, connection events in order on a thread of their own, never on the
 // network thread. All public functions are thread-safe unless noted.
 
+#include <LPC_Server/LPC_ServerExport.h>
+
 #include <LPC_Server/LPCServerTypes.h>
 
 #include <functional>
@@ -21,7 +23,7 @@ namespace details {
 class CServerCore;
 }
 
-class CLpcServer
+class LPC_SERVER_EXPORT CLpcServer
 {
 public:
     /// Runs on a worker thread; the returned message is the response (ignored for Send).

@@ -1,6 +1,10 @@
 #pragma once
 // Records of the framework side of the LPC link.
 
+#include <LPC_Server/LPC_ServerExport.h>
+
+#include <lpc_status/LPCStatus.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -9,15 +13,15 @@
 namespace lpcserver {
 
 /// Error number sent in a response when the request queue is full ("server busy").
-constexpr std::uint32_t kErrorServerBusy = 1015;
+constexpr std::uint32_t kErrorServerBusy = lpcstatus::ServerBusy;
 /// Error number sent when the handler's answer exceeds the frame limit.
-constexpr std::uint32_t kErrorResponseTooLarge = 1010;
+constexpr std::uint32_t kErrorResponseTooLarge = lpcstatus::FrameTooLarge;
 /// Error number sent when the request handler threw instead of answering.
-constexpr std::uint32_t kErrorHandlerFailed = 1016;
+constexpr std::uint32_t kErrorHandlerFailed = lpcstatus::HandlerFailed;
 
 /// Address, headers and body: the common shape of requests, responses, replies and
 /// notifications. address "0" is the host itself (see lpcclient's LPCData.h).
-struct Message
+struct LPC_SERVER_EXPORT Message
 {
     std::string address = "0";
     std::map<std::string, std::string> headers;
@@ -25,7 +29,7 @@ struct Message
 };
 
 /// A request of a client (lpcclient::Send or SendEx).
-struct ClientRequest
+struct LPC_SERVER_EXPORT ClientRequest
 {
     std::string clientIdentity;
     /// The client's request identity (unique within that client process).
@@ -36,14 +40,14 @@ struct ClientRequest
 };
 
 /// A notification of a client (lpcclient::Notify).
-struct ClientNotification
+struct LPC_SERVER_EXPORT ClientNotification
 {
     std::string clientIdentity;
     Message message;
 };
 
 /// A call from the host to a client; arrives there as tag_LPCCallBackData.
-struct OutgoingCall
+struct LPC_SERVER_EXPORT OutgoingCall
 {
     /// Who makes the call: "0" for the host, else the identity of a relayed component.
     std::string source = "0";
@@ -63,9 +67,9 @@ enum class CallResult {
     WrongThread,    // a waiting call from the network thread (would never complete)
 };
 
-const char *toString(CallResult result);
+LPC_SERVER_EXPORT const char *toString(CallResult result);
 
-struct ServerOptions
+struct LPC_SERVER_EXPORT ServerOptions
 {
     /// Threads that run request and notification handlers.
     std::size_t workerThreads = 4;

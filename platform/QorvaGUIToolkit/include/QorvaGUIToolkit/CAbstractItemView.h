@@ -1,6 +1,8 @@
 #pragma once
 // Base of the toolkit's tables: clickable icons, check-box header, empty-table text.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QorvaGUIToolkit/ItemDataRole.h>
 
 #include <QColor>
@@ -17,7 +19,7 @@ class CTableDelegate;
 /// for sections with role 386) and column widths given as header data under role 388 are
 /// applied when the model is set. An empty table shows a centred "No data" text.
 /// Rows are selected whole, one at a time; cells are not edited in place.
-class CAbstractItemView : public QTableView
+class QORVAGUITOOLKIT_EXPORT CAbstractItemView : public QTableView
 {
     Q_OBJECT
     /// Colour of the empty-table text; style sheets set it with qproperty-emptyTextColor.

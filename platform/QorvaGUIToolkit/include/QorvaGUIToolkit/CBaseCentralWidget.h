@@ -4,6 +4,8 @@
 // that shows the page of the selected entry. A group may also be a page of its own.
 // GUI thread only.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QList>
 #include <QPair>
 #include <QWidget>
@@ -15,7 +17,7 @@ class QVBoxLayout;
 
 namespace QorvaGUIToolkit {
 
-class CBaseCentralWidget : public QWidget
+class QORVAGUITOOLKIT_EXPORT CBaseCentralWidget : public QWidget
 {
     Q_OBJECT
 public:

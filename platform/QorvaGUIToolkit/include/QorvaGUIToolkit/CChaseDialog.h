@@ -5,6 +5,8 @@
 // QFutureWatcher's finished(). A stop that arrives before exec() makes exec()
 // return at once, so a fast worker cannot leave the dialog open. GUI thread only.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QDialog>
 
 class QLabel;
@@ -13,7 +15,7 @@ class QPushButton;
 
 namespace QorvaGUIToolkit {
 
-class CChaseDialog : public QDialog
+class QORVAGUITOOLKIT_EXPORT CChaseDialog : public QDialog
 {
     Q_OBJECT
 public:

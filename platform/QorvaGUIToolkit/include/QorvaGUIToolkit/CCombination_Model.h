@@ -1,6 +1,8 @@
 #pragma once
 // Model of a multi-choice combo box: checkable items whose ticked texts are combined.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QStandardItemModel>
 #include <QStringList>
 
@@ -9,7 +11,7 @@ namespace QorvaGUIToolkit {
 /// QStandardItemModel of checkable items (one column). Whenever a check state changes,
 /// SignalCombinationChanged carries the texts of the ticked items joined with the
 /// separator (default ","), in row order.
-class CCombination_Model : public QStandardItemModel
+class QORVAGUITOOLKIT_EXPORT CCombination_Model : public QStandardItemModel
 {
     Q_OBJECT
 public:

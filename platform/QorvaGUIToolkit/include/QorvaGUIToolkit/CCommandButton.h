@@ -2,11 +2,13 @@
 // Toolbar command of a page (icon and text, e.g. Add, Delete, Export above a table):
 // flat until hovered. setDestructive(true) gives the error colour on hover.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QPushButton>
 
 namespace QorvaGUIToolkit {
 
-class CCommandButton : public QPushButton
+class QORVAGUITOOLKIT_EXPORT CCommandButton : public QPushButton
 {
     Q_OBJECT
     Q_PROPERTY(bool destructive READ isDestructive WRITE setDestructive)

@@ -1,12 +1,14 @@
 #pragma once
 // The toolkit's date-time edit.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QDateTimeEdit>
 
 namespace QorvaGUIToolkit {
 
 /// QDateTimeEdit with a calendar popup and the display format "yyyy-MM-dd hh:mm:ss".
-class CDateTimeEdit : public QDateTimeEdit
+class QORVAGUITOOLKIT_EXPORT CDateTimeEdit : public QDateTimeEdit
 {
     Q_OBJECT
 public:

@@ -1,6 +1,8 @@
 #pragma once
 // Line edit with optional buttons inside its left and right ends.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QLineEdit>
 
 class QAction;
@@ -9,7 +11,7 @@ namespace QorvaGUIToolkit {
 
 /// QLineEdit with a button at each end (hidden until given an icon); a click emits
 /// SignalButtonClicked with the side.
-class CFancyLineEdit : public QLineEdit
+class QORVAGUITOOLKIT_EXPORT CFancyLineEdit : public QLineEdit
 {
     Q_OBJECT
 public:

@@ -1,12 +1,14 @@
 #pragma once
 // Reads style-sheet files and joins them into one text.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QString>
 #include <QStringList>
 
 namespace QorvaGUIToolkit {
 
-class CFile
+class QORVAGUITOOLKIT_EXPORT CFile
 {
 public:
     /// Concatenates the files (names relative to dir, which may be a resource

@@ -1,6 +1,8 @@
 #pragma once
 // Header of the toolkit's tables and trees, with an optional check box per section.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QHeaderView>
 #include <QList>
 #include <QMetaObject>
@@ -12,7 +14,7 @@ namespace QorvaGUIToolkit {
 /// ticks (or, when all are ticked, unticks) the checkable items of its column in every
 /// row; ticking rows one by one updates the header box (partly ticked when some are)
 /// at once, inserting or removing rows updates it when the event loop next runs.
-class CHeaderView : public QHeaderView
+class QORVAGUITOOLKIT_EXPORT CHeaderView : public QHeaderView
 {
     Q_OBJECT
 public:

@@ -2,11 +2,13 @@
 // A text link that behaves as a button ("DownloadTheTemplate"): accent text, underlined
 // on hover, pointer cursor, no frame.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QPushButton>
 
 namespace QorvaGUIToolkit {
 
-class CHyperlinkButton : public QPushButton
+class QORVAGUITOOLKIT_EXPORT CHyperlinkButton : public QPushButton
 {
     Q_OBJECT
 public:

@@ -3,6 +3,8 @@
 // the text, fades out after 3 s. Error notices have an error-coloured left edge.
 // GUI thread only.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QFrame>
 
 class QLabel;
@@ -10,7 +12,7 @@ class QPropertyAnimation;
 
 namespace QorvaGUIToolkit {
 
-class CInformationDlg : public QFrame
+class QORVAGUITOOLKIT_EXPORT CInformationDlg : public QFrame
 {
     Q_OBJECT
 public:

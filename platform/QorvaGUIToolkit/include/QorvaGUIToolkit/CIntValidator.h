@@ -1,6 +1,8 @@
 #pragma once
 // Integer validator for plain decimal input.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QIntValidator>
 
 namespace QorvaGUIToolkit {
@@ -9,7 +11,7 @@ namespace QorvaGUIToolkit {
 /// group separators or spaces. Empty or "-" is Intermediate; a value in range is
 /// Acceptable; a value above the top (or below a negative bottom) is Invalid, so the
 /// operator cannot type past the range; a value below a positive bottom is Intermediate.
-class CIntValidator : public QIntValidator
+class QORVAGUITOOLKIT_EXPORT CIntValidator : public QIntValidator
 {
     Q_OBJECT
 public:

@@ -1,11 +1,13 @@
 #pragma once
 // A label that can elide its text to its width; the full text is then its tool tip.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QLabel>
 
 namespace QorvaGUIToolkit {
 
-class CLabel : public QLabel
+class QORVAGUITOOLKIT_EXPORT CLabel : public QLabel
 {
     Q_OBJECT
 public:

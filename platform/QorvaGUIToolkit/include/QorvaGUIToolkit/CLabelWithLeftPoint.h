@@ -3,11 +3,13 @@
 // colour) marks a required field. The space of the point is kept when it is hidden,
 // so captions of a form stay aligned.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QLabel>
 
 namespace QorvaGUIToolkit {
 
-class CLabelWithLeftPoint : public QLabel
+class QORVAGUITOOLKIT_EXPORT CLabelWithLeftPoint : public QLabel
 {
     Q_OBJECT
     Q_PROPERTY(bool leftPointVisible READ isLeftPointVisible WRITE setLeftPointVisible)

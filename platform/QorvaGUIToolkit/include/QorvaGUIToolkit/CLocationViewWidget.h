@@ -4,6 +4,8 @@
 // search text (case-insensitive) and keeps their parents; signals and currentIndex()
 // always speak of the caller's model. GUI thread only.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QorvaGUIToolkit/ItemDataRole.h>
 
 #include <QModelIndex>
@@ -18,7 +20,7 @@ namespace QorvaGUIToolkit {
 
 class CTreeView;
 
-class CLocationViewWidget : public QWidget
+class QORVAGUITOOLKIT_EXPORT CLocationViewWidget : public QWidget
 {
     Q_OBJECT
 public:

@@ -2,6 +2,8 @@
 // A segmented switch: two or more options side by side, exactly one selected (for
 // example "Appointments | Records"). GUI thread only.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QStringList>
 #include <QWidget>
 
@@ -10,7 +12,7 @@ class QHBoxLayout;
 
 namespace QorvaGUIToolkit {
 
-class CMiddleSwitchBox : public QWidget
+class QORVAGUITOOLKIT_EXPORT CMiddleSwitchBox : public QWidget
 {
     Q_OBJECT
 public:

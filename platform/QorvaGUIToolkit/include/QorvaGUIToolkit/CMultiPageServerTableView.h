@@ -1,6 +1,8 @@
 #pragma once
 // Table of one server page with a pager bar under it.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QList>
 #include <QMutex>
 #include <QWidget>
@@ -21,7 +23,7 @@ class CTableView;
 /// and reports the answer with SetFilterCondition. Pages are numbered from 1; page 0
 /// means "none yet". SetFilterCondition, GetFilterCondition and getTotalPage may be
 /// called from any thread (pages load on workers); everything else on the GUI thread.
-class CMultiPageServerTableView : public QWidget
+class QORVAGUITOOLKIT_EXPORT CMultiPageServerTableView : public QWidget
 {
     Q_OBJECT
 public:

@@ -1,6 +1,8 @@
 #pragma once
 // Combo box whose popup is a tree (organisations and persons, groups).
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QComboBox>
 #include <QPersistentModelIndex>
 
@@ -14,7 +16,7 @@ namespace QorvaGUIToolkit {
 /// press to refuse some items (call the base to accept) or to keep the popup open for
 /// several choices (SetMultiSelect). The field is a read-only line edit showing the
 /// current item's text, or any text set with SetText. GUI thread only.
-class CMultilevelComboBox : public QComboBox
+class QORVAGUITOOLKIT_EXPORT CMultilevelComboBox : public QComboBox
 {
     Q_OBJECT
 public:

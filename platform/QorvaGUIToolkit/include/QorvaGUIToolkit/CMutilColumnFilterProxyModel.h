@@ -1,6 +1,8 @@
 #pragma once
 // Filter proxy that matches a text in any column of a row.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QRegExp>
 #include <QSortFilterProxyModel>
 
@@ -11,7 +13,7 @@ namespace QorvaGUIToolkit {
 /// and the ordinary filter of QSortFilterProxyModel accepts it too. An empty custom
 /// filter accepts every row. Pages search literally with
 /// QRegExp(text, Qt::CaseInsensitive, QRegExp::FixedString).
-class CMutilColumnFilterProxyModel : public QSortFilterProxyModel
+class QORVAGUITOOLKIT_EXPORT CMutilColumnFilterProxyModel : public QSortFilterProxyModel
 {
     Q_OBJECT
 public:

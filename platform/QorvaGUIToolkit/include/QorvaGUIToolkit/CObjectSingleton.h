@@ -1,14 +1,17 @@
 #pragma once
 // A QObject singleton owned by a parent: created on first Instance() with the parent
 // given then, gone when the parent deletes it (the next Instance() creates a new one).
-// GUI thread only.
+// GUI thread only. A shared library instantiates it for its own classes (extern
+// template in the header, explicit instantiation in a source), as Base::CSingleton.
+
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
 
 #include <QObject>
 #include <QPointer>
 
 namespace QorvaGUIToolkit {
 
-template <typename T> class CObjectSingleton
+template <typename T> class QORVAGUITOOLKIT_EXPORT CObjectSingleton
 {
 public:
     /// The instance; created with `new T(parent)` the first time (parent may be null).

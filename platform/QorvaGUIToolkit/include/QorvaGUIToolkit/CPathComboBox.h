@@ -1,6 +1,8 @@
 #pragma once
 // Path field with a browse button that opens a file dialog.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QComboBox>
 #include <QFileDialog>
 
@@ -9,7 +11,7 @@ namespace QorvaGUIToolkit {
 /// Editable combo box holding a file or folder path; the folder button at its right end
 /// opens a QFileDialog in the configured mode and puts the chosen path in the field
 /// (recent choices stay in the list). SignalPathChanged reports every new path.
-class CPathComboBox : public QComboBox
+class QORVAGUITOOLKIT_EXPORT CPathComboBox : public QComboBox
 {
     Q_OBJECT
 public:

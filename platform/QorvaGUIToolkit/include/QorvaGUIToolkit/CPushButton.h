@@ -2,11 +2,13 @@
 // Primary button (Save, Confirm, Search): filled with the accent colour. Styled by the
 // skin as "QorvaGUIToolkit--CPushButton".
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QPushButton>
 
 namespace QorvaGUIToolkit {
 
-class CPushButton : public QPushButton
+class QORVAGUITOOLKIT_EXPORT CPushButton : public QPushButton
 {
     Q_OBJECT
 public:

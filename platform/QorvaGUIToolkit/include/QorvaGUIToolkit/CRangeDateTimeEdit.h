@@ -1,6 +1,8 @@
 #pragma once
 // Field holding a begin-end date-time range, or nothing.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QDateTime>
 #include <QLineEdit>
 
@@ -17,7 +19,7 @@ namespace QorvaGUIToolkit {
 /// and GetEndDateTime then give invalid date-times. QLineEdit::clear() empties the range
 /// too, and setText() of a "begin - end" text in the display format sets it (other text
 /// is refused). GUI thread only.
-class CRangeDateTimeEdit : public QLineEdit
+class QORVAGUITOOLKIT_EXPORT CRangeDateTimeEdit : public QLineEdit
 {
     Q_OBJECT
 public:

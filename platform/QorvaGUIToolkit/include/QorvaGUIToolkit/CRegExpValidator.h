@@ -2,6 +2,8 @@
 // Validator of free-text fields: bounded length, no characters that are invalid in
 // file names, optionally a pattern.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QRegExpValidator>
 
 namespace QorvaGUIToolkit {
@@ -10,7 +12,7 @@ namespace QorvaGUIToolkit {
 /// any of / \ : * ? " < > |. With a pattern, the remaining input is judged by
 /// QRegExpValidator; without one it is Acceptable (also when empty: whether a field may
 /// stay empty is the page's check). Never fails on empty or huge input.
-class CRegExpValidator : public QRegExpValidator
+class QORVAGUITOOLKIT_EXPORT CRegExpValidator : public QRegExpValidator
 {
     Q_OBJECT
 public:

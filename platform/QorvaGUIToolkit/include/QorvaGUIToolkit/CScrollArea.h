@@ -2,13 +2,15 @@
 // Frameless scroll area with the toolkit's vertical scroll bar; the content widget
 // follows the area's width (no horizontal scrolling by default).
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QScrollArea>
 
 namespace QorvaGUIToolkit {
 
 class CVerScrollBar;
 
-class CScrollArea : public QScrollArea
+class QORVAGUITOOLKIT_EXPORT CScrollArea : public QScrollArea
 {
     Q_OBJECT
 public:

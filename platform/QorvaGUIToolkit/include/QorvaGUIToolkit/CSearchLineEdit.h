@@ -1,6 +1,8 @@
 #pragma once
 // Search box of the list pages.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QLineEdit>
 
 namespace QorvaGUIToolkit {
@@ -8,7 +10,7 @@ namespace QorvaGUIToolkit {
 /// QLineEdit with a search icon, a clear button and a "Search" placeholder. Every text
 /// change emits SignalFilterChanged with the new text (pages search locally, so no
 /// delay is added).
-class CSearchLineEdit : public QLineEdit
+class QORVAGUITOOLKIT_EXPORT CSearchLineEdit : public QLineEdit
 {
     Q_OBJECT
 public:

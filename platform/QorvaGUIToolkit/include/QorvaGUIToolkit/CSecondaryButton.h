@@ -2,11 +2,13 @@
 // Secondary button (Cancel, Reset, Import, Export): outlined. With setDestructive(true)
 // (Delete) the outline turns the error colour on hover.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QPushButton>
 
 namespace QorvaGUIToolkit {
 
-class CSecondaryButton : public QPushButton
+class QORVAGUITOOLKIT_EXPORT CSecondaryButton : public QPushButton
 {
     Q_OBJECT
     Q_PROPERTY(bool destructive READ isDestructive WRITE setDestructive)

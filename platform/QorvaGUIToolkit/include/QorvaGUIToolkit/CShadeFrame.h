@@ -2,11 +2,13 @@
 // A shade over its parent: black at 50% opacity, covering the parent and following its
 // size, so that a drawer or a wait dialog above it reads as modal. GUI thread only.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QFrame>
 
 namespace QorvaGUIToolkit {
 
-class CShadeFrame : public QFrame
+class QORVAGUITOOLKIT_EXPORT CShadeFrame : public QFrame
 {
     Q_OBJECT
 public:

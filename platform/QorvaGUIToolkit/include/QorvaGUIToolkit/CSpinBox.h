@@ -1,12 +1,14 @@
 #pragma once
 // The toolkit's spin box.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QSpinBox>
 
 namespace QorvaGUIToolkit {
 
 /// QSpinBox with object name "CSpinBox" that ignores the wheel unless focused.
-class CSpinBox : public QSpinBox
+class QORVAGUITOOLKIT_EXPORT CSpinBox : public QSpinBox
 {
     Q_OBJECT
 public:

@@ -1,13 +1,15 @@
 #pragma once
 // Item of the toolkit's list models.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QStandardItem>
 
 namespace QorvaGUIToolkit {
 
 /// A QStandardItem that is not editable in place (pages change rows through their
 /// models, never by typing into a cell); everything else as QStandardItem.
-class CStandardItem : public QStandardItem
+class QORVAGUITOOLKIT_EXPORT CStandardItem : public QStandardItem
 {
 public:
     CStandardItem();

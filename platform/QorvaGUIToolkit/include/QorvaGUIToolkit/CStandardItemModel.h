@@ -1,13 +1,15 @@
 #pragma once
 // Base of the pages' list models.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QStandardItemModel>
 
 namespace QorvaGUIToolkit {
 
 /// QStandardItemModel whose new items are CStandardItem; header data accepts the
 /// toolkit's roles (HeaderCheckBoxRole, HeaderColumnWidthRole) like any other role.
-class CStandardItemModel : public QStandardItemModel
+class QORVAGUITOOLKIT_EXPORT CStandardItemModel : public QStandardItemModel
 {
     Q_OBJECT
 public:

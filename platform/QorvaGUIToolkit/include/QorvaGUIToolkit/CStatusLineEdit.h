@@ -1,6 +1,8 @@
 #pragma once
 // Line edit with a display status (normal, warning, error).
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QLineEdit>
 
 namespace QorvaGUIToolkit {
@@ -8,7 +10,7 @@ namespace QorvaGUIToolkit {
 /// QLineEdit whose status is the dynamic property "status" (0 normal, 1 warning,
 /// 2 error), so style sheets can match QLineEdit[status="2"]. Typing returns an error
 /// or warning status to normal.
-class CStatusLineEdit : public QLineEdit
+class QORVAGUITOOLKIT_EXPORT CStatusLineEdit : public QLineEdit
 {
     Q_OBJECT
 public:

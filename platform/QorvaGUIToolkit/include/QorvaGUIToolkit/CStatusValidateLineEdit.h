@@ -1,13 +1,15 @@
 #pragma once
 // Validating line edit with a display status.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QorvaGUIToolkit/CValidateLineEditEx.h>
 
 namespace QorvaGUIToolkit {
 
 /// CValidateLineEditEx with the status of CStatusLineEdit: dynamic property "status"
 /// (0 normal, 1 warning, 2 error = error look); typing returns it to normal.
-class CStatusValidateLineEdit : public CValidateLineEditEx
+class QORVAGUITOOLKIT_EXPORT CStatusValidateLineEdit : public CValidateLineEditEx
 {
     Q_OBJECT
 public:

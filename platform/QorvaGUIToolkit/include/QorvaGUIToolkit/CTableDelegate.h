@@ -1,6 +1,8 @@
 #pragma once
 // Item delegate of the toolkit's views: draws the clickable icon of role 436.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QorvaGUIToolkit/ItemDataRole.h>
 
 #include <QMouseEvent>
@@ -16,7 +18,7 @@ namespace QorvaGUIToolkit {
 /// ItemClickableIconRole (436), 16 px, left-aligned after the pixmap spacing and
 /// vertically centred. A left click on the icon emits SignalClicked(index, 436); a tool
 /// tip over it shows ItemIconToolTipRole (466). GUI thread only.
-class CTableDelegate : public QStyledItemDelegate
+class QORVAGUITOOLKIT_EXPORT CTableDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
 public:

@@ -1,13 +1,15 @@
 #pragma once
 // The toolkit's table view.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QorvaGUIToolkit/CAbstractItemView.h>
 
 namespace QorvaGUIToolkit {
 
 /// Table view used by pages and by CMultiPageServerTableView; behaviour of
 /// CAbstractItemView, object name "CTableView".
-class CTableView : public CAbstractItemView
+class QORVAGUITOOLKIT_EXPORT CTableView : public CAbstractItemView
 {
     Q_OBJECT
 public:

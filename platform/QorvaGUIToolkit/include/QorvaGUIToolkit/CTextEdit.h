@@ -1,13 +1,15 @@
 #pragma once
 // Plain multi-line text field with a length limit.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QTextEdit>
 
 namespace QorvaGUIToolkit {
 
 /// QTextEdit for plain text (rich text is pasted as plain) with an optional maximum
 /// length in characters; longer input, typed or pasted, is cut at the limit.
-class CTextEdit : public QTextEdit
+class QORVAGUITOOLKIT_EXPORT CTextEdit : public QTextEdit
 {
     Q_OBJECT
 public:

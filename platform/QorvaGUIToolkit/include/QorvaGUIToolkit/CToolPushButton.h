@@ -2,11 +2,13 @@
 // Icon-only button (close, clear, fold) with separate normal, hover and pressed icons
 // (resource paths); 16 px icon, pointer cursor, no frame.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QPushButton>
 
 namespace QorvaGUIToolkit {
 
-class CToolPushButton : public QPushButton
+class QORVAGUITOOLKIT_EXPORT CToolPushButton : public QPushButton
 {
     Q_OBJECT
 public:

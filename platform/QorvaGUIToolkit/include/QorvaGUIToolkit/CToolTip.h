@@ -1,6 +1,8 @@
 #pragma once
 // Tool tips that point at an input field (input errors are shown this way).
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QPoint>
 #include <QString>
 
@@ -8,7 +10,7 @@ class QWidget;
 
 namespace QorvaGUIToolkit {
 
-class CToolTip
+class QORVAGUITOOLKIT_EXPORT CToolTip
 {
 public:
     /// Shows the text as a tool tip at the global position, belonging to the widget

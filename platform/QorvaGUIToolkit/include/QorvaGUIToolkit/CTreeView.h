@@ -1,6 +1,8 @@
 #pragma once
 // The toolkit's tree view.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QorvaGUIToolkit/ItemDataRole.h>
 
 #include <QTreeView>
@@ -13,7 +15,7 @@ class CTableDelegate;
 /// Tree view with the conventions of CAbstractItemView: CTableDelegate icons of role
 /// 436 (a click emits SignalClicked), cursor of role 426, CHeaderView header, column
 /// widths from header data role 388. Not editable in place. GUI thread only.
-class CTreeView : public QTreeView
+class QORVAGUITOOLKIT_EXPORT CTreeView : public QTreeView
 {
     Q_OBJECT
 public:

@@ -1,12 +1,14 @@
 #pragma once
 // Item of CTreeViewModel.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QStandardItem>
 
 namespace QorvaGUIToolkit {
 
 /// A non-editable QStandardItem for tree and list models shown in CTreeView.
-class CTreeViewItem : public QStandardItem
+class QORVAGUITOOLKIT_EXPORT CTreeViewItem : public QStandardItem
 {
 public:
     CTreeViewItem();

@@ -1,6 +1,8 @@
 #pragma once
 // Model of the toolkit's trees and short lists.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QStandardItemModel>
 
 namespace QorvaGUIToolkit {
@@ -8,7 +10,7 @@ namespace QorvaGUIToolkit {
 class CTreeViewItem;
 
 /// QStandardItemModel whose new items are CTreeViewItem.
-class CTreeViewModel : public QStandardItemModel
+class QORVAGUITOOLKIT_EXPORT CTreeViewModel : public QStandardItemModel
 {
     Q_OBJECT
 public:

@@ -1,13 +1,15 @@
 #pragma once
 // Line edit that tells the operator when a keystroke was refused by its validator.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QLineEdit>
 
 namespace QorvaGUIToolkit {
 
 /// QLineEdit that shows a tool tip at the field (and emits SignalInputRefused) when a
 /// typed character is refused by the validator, instead of ignoring it silently.
-class CValidateLineEditEx : public QLineEdit
+class QORVAGUITOOLKIT_EXPORT CValidateLineEditEx : public QLineEdit
 {
     Q_OBJECT
 public:

@@ -3,6 +3,8 @@
 // while a future runs; returns when the future finished or the operator stopped
 // waiting. The GUI thread keeps processing events throughout. GUI thread only.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QFuture>
 #include <QObject>
 #include <QString>
@@ -11,7 +13,7 @@ class QWidget;
 
 namespace QorvaGUIToolkit {
 
-class CWaitWatcher : public QObject
+class QORVAGUITOOLKIT_EXPORT CWaitWatcher : public QObject
 {
     Q_OBJECT
 public:

@@ -1,6 +1,8 @@
 #pragma once
 // Modal warning dialog with an optional picture and one OK button. GUI thread only.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QDialog>
 #include <QPixmap>
 
@@ -8,7 +10,7 @@ class QLabel;
 
 namespace QorvaGUIToolkit {
 
-class CWarningDlg : public QDialog
+class QORVAGUITOOLKIT_EXPORT CWarningDlg : public QDialog
 {
     Q_OBJECT
 public:

@@ -3,6 +3,8 @@
 
 #include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QList>
 #include <QString>
 #include <QStringList>

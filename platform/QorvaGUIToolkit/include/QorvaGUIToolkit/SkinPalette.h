@@ -3,12 +3,14 @@
 // point, notices, the shade). Everything else is coloured by the skin style sheets,
 // which use the same values.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QColor>
 #include <QString>
 
 namespace QorvaGUIToolkit {
 
-struct SkinPalette
+struct QORVAGUITOOLKIT_EXPORT SkinPalette
 {
     QColor window;
     QColor panel;

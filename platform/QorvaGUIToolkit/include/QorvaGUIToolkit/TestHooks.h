@@ -13,6 +13,8 @@
 // empty the default answer applies (setDefaultAnswer; Show = a real modal dialog).
 // Chase (wait) dialogs follow the chase policy. All functions are thread-safe.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -21,7 +23,7 @@
 
 namespace QorvaGUIToolkit {
 
-class TestHooks
+class QORVAGUITOOLKIT_EXPORT TestHooks
 {
 public:
     enum class Answer {

@@ -2,13 +2,15 @@
 // The toolkit's modal message dialog: a title bar, a picture, a text and Confirm /
 // Cancel buttons (only OK for warnings). GUI thread only.
 
+#include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
+
 #include <QDialog>
 
 class QLabel;
 
 namespace QorvaGUIToolkit {
 
-class TipDialog : public QDialog
+class QORVAGUITOOLKIT_EXPORT TipDialog : public QDialog
 {
     Q_OBJECT
 public:

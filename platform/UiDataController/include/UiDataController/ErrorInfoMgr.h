@@ -1,17 +1,22 @@
 #pragma once
 // Readable texts of error-code pairs (module, code), as kept by Base::Error.
-// Built in: module 67 (LPC link: 1 not connected, 2 time-out, 3 connection lost,
-// 4 frame too large, 1015 server busy) and module 1 (JSON, codes 1-7). Other libraries
-// add theirs with registerErrorText. All functions are thread-safe.
+// Built in: module 67 (the LPC link's status numbers, lpc_status/LPCStatus.h: not
+// connected, time-out, connection lost, frame too large, server busy, ...) and module 1
+// (JSON, codes 1-7). Other libraries add theirs with registerErrorText. All functions
+// are thread-safe.
+
+#include <UiDataController/UiDataControllerExport.h>
+
+#include <lpc_status/LPCStatus.h>
 
 #include <QString>
 
 namespace UiDataController {
 
-class CErrorInfoMgr
+class UIDATACONTROLLER_EXPORT CErrorInfoMgr
 {
 public:
-    enum Module { JsonModule = 1, LpcModule = 67 };
+    enum Module { JsonModule = 1, LpcModule = lpcstatus::kErrorModule };
 
     /// The text of the pair followed by the pair, e.g. "The server is busy. (67-1015)".
     /// Unknown pairs give the generic text of GetErrorMessageByCode.

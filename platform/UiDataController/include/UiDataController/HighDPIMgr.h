@@ -1,13 +1,15 @@
 #pragma once
 // High-DPI settings of the process; must run before the QApplication is constructed.
 
+#include <UiDataController/UiDataControllerExport.h>
+
 #include <Base/Singleton.h>
 
 #include <QString>
 
 namespace UiDataController {
 
-class CHighDPIMgr : public Base::CSingleton<CHighDPIMgr>
+class UIDATACONTROLLER_EXPORT CHighDPIMgr : public Base::CSingleton<CHighDPIMgr>
 {
     friend class Base::CSingleton<CHighDPIMgr>;
 
@@ -26,3 +28,6 @@ private:
 };
 
 } // namespace UiDataController
+
+// Instantiated in its own library only: one instance per process.
+extern template class Base::CSingleton<UiDataController::CHighDPIMgr>;

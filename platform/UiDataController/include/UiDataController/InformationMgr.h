@@ -1,13 +1,15 @@
 #pragma once
 // Transient notices of the pages ("Saved", "SaveFailed ...").
 
+#include <UiDataController/UiDataControllerExport.h>
+
 #include <QString>
 
 class QWidget;
 
 namespace UiDataController {
 
-class CInformationMgr
+class UIDATACONTROLLER_EXPORT CInformationMgr
 {
 public:
     /// Shows the text as a notice at the lower right of the screen that holds the

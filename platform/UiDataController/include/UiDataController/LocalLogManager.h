@@ -3,6 +3,8 @@
 // entries, types 9000..9008) and other events, with time, operator and type, kept in
 // the component's data directory across restarts.
 
+#include <UiDataController/UiDataControllerExport.h>
+
 #include <clientcommonlogical/LocalLogRecord.h>
 
 #include <Base/Singleton.h>
@@ -20,7 +22,7 @@ class CUserConfigDelegate;
 
 namespace UiDataController {
 
-class CLocalLogManager : public Base::CSingleton<CLocalLogManager>
+class UIDATACONTROLLER_EXPORT CLocalLogManager : public Base::CSingleton<CLocalLogManager>
 {
     friend class Base::CSingleton<CLocalLogManager>;
 
@@ -50,3 +52,6 @@ private:
 };
 
 } // namespace UiDataController
+
+// Instantiated in its own library only: one instance per process.
+extern template class Base::CSingleton<UiDataController::CLocalLogManager>;

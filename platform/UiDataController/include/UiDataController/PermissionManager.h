@@ -3,7 +3,11 @@
 // rights that the user-configuration delegate reports. Created once as
 // QorvaGUIToolkit::CObjectSingleton<CPermissionManager> (see instance()). GUI thread.
 
+#include <UiDataController/UiDataControllerExport.h>
+
 #include <UiDataController/ShowNoPrivilegeWay.h>
+
+#include <QorvaGUIToolkit/CObjectSingleton.h>
 
 #include <QObject>
 
@@ -17,7 +21,7 @@ class CUserConfigDelegate;
 
 namespace UiDataController {
 
-class CPermissionManager : public QObject
+class UIDATACONTROLLER_EXPORT CPermissionManager : public QObject
 {
     Q_OBJECT
 public:
@@ -42,3 +46,6 @@ private:
 };
 
 } // namespace UiDataController
+
+// Instantiated in its own library only: one instance per process.
+extern template class QorvaGUIToolkit::CObjectSingleton<UiDataController::CPermissionManager>;

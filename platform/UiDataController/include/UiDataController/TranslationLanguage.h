@@ -3,9 +3,11 @@
 // and stored in the client configuration). Arabic (13) and Hebrew (34) are written
 // right to left; every other language left to right.
 
+#include <UiDataController/UiDataControllerExport.h>
+
 namespace qorva7310 {
 
-struct TranslationLanguage
+struct UIDATACONTROLLER_EXPORT TranslationLanguage
 {
     enum LanguageType {
         English = 0,

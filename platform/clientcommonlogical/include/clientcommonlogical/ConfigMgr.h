@@ -1,6 +1,8 @@
 #pragma once
 // Process-wide start configuration (language, skin) of the component.
 
+#include <clientcommonlogical/clientcommonlogicalExport.h>
+
 #include <clientcommonlogical/ConfigParams.h>
 
 #include <Base/Singleton.h>
@@ -10,7 +12,7 @@
 
 namespace clientcommonlogical {
 
-class CConfigMgr : public Base::CSingleton<CConfigMgr>
+class CLIENTCOMMONLOGICAL_EXPORT CConfigMgr : public Base::CSingleton<CConfigMgr>
 {
     friend class Base::CSingleton<CConfigMgr>;
 
@@ -44,3 +46,6 @@ private:
 };
 
 } // namespace clientcommonlogical
+
+// Instantiated in its own library only: one instance per process.
+extern template class Base::CSingleton<clientcommonlogical::CConfigMgr>;

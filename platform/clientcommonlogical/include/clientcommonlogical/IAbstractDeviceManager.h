@@ -21,6 +21,7 @@ struct DeviceInfo
 class CLIENTCOMMONLOGICAL_EXPORT IAbstractDeviceManager : public IDataSource
 {
 public:
+    ~IAbstractDeviceManager() override; // out of line: Interfaces.cpp
     /// Identifiers of the known devices of the given type numbers (all types when
     /// empty), in server order. Any thread.
     virtual std::vector<std::string> deviceIds(const std::vector<int> &types) const = 0;

@@ -28,7 +28,7 @@ enum class LoadState {
 class CLIENTCOMMONLOGICAL_EXPORT IDataChangeListener
 {
 public:
-    virtual ~IDataChangeListener() = default;
+    virtual ~IDataChangeListener(); // out of line: Interfaces.cpp
     /// The item appeared, changed or vanished: read it again. Called on the manager's
     /// loading thread or on the notify center's delivery thread; must not block or call
     /// back into the manager's listener operations.
@@ -40,7 +40,7 @@ public:
 class CLIENTCOMMONLOGICAL_EXPORT IDataSource
 {
 public:
-    virtual ~IDataSource() = default;
+    virtual ~IDataSource(); // out of line: Interfaces.cpp
     virtual LoadState loadState() const = 0;
     /// Loads everything again, off the calling thread; listeners get onReset when it
     /// ends. A request during a load runs one more load after it. Any thread.

@@ -13,7 +13,7 @@ namespace qorva7310 {
 class CLIENTCOMMONLOGICAL_EXPORT IGroupElement
 {
 public:
-    virtual ~IGroupElement() = default;
+    virtual ~IGroupElement(); // out of line: Interfaces.cpp
     virtual std::string id() const = 0;
     virtual std::string name() const = 0;
     virtual std::string areaId() const = 0;
@@ -45,6 +45,7 @@ struct GroupAreaInfo
 class CLIENTCOMMONLOGICAL_EXPORT IGroupManager : public IDataSource
 {
 public:
+    ~IGroupManager() override; // out of line: Interfaces.cpp
     /// The element doorId of the area areaId, or null when it is unknown or belongs to
     /// another area. Any thread.
     virtual std::shared_ptr<IGroupElement> getElement(const std::string &areaId,

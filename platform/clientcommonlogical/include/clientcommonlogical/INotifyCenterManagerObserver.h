@@ -1,6 +1,8 @@
 #pragma once
 // Observer of the server notifications that the framework forwards.
 
+#include <clientcommonlogical/clientcommonlogicalExport.h>
+
 #include <memory>
 
 namespace protocol {
@@ -9,10 +11,10 @@ class IWebsocketData;
 
 namespace clientcommonlogical {
 
-class INotifyCenterManagerObserver
+class CLIENTCOMMONLOGICAL_EXPORT INotifyCenterManagerObserver
 {
 public:
-    virtual ~INotifyCenterManagerObserver() = default;
+    virtual ~INotifyCenterManagerObserver(); // out of line: Interfaces.cpp
     /// Called on the notify center's delivery thread, one notification at a time in
     /// arrival order; data->name() is the notification type. Must not wait for the GUI
     /// thread (a GUI thread that unregisters this observer waits for the call to end):

@@ -2,6 +2,8 @@
 // Stores the local operation log: an append-only text file in the component's data
 // directory, one entry per line, kept across restarts.
 
+#include <clientcommonlogical/clientcommonlogicalExport.h>
+
 #include <clientcommonlogical/LocalLogRecord.h>
 
 #include <QList>
@@ -11,7 +13,7 @@
 
 namespace clientcommonlogical {
 
-class CLocalLogDelegate
+class CLIENTCOMMONLOGICAL_EXPORT CLocalLogDelegate
 {
 public:
     /// Writes into defaultDirectory() until setDirectory() is called.

@@ -1,12 +1,14 @@
 #pragma once
 // One entry of the local operation log.
 
+#include <clientcommonlogical/clientcommonlogicalExport.h>
+
 #include <QDateTime>
 #include <QString>
 
 namespace clientcommonlogical {
 
-struct LocalLogRecord
+struct CLIENTCOMMONLOGICAL_EXPORT LocalLogRecord
 {
     enum Category
     {

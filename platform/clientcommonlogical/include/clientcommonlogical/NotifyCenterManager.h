@@ -2,6 +2,8 @@
 // Delivers the server notifications that the framework forwards to every registered
 // observer, on a delivery thread of its own, in arrival order.
 
+#include <clientcommonlogical/clientcommonlogicalExport.h>
+
 #include <clientcommonlogical/INotifyCenterManagerObserver.h>
 
 #include <Base/Singleton.h>
@@ -17,7 +19,8 @@
 
 namespace clientcommonlogical {
 
-class CNotifyCenterManager : public Base::CSingleton<CNotifyCenterManager>
+class CLIENTCOMMONLOGICAL_EXPORT CNotifyCenterManager
+    : public Base::CSingleton<CNotifyCenterManager>
 {
     friend class Base::CSingleton<CNotifyCenterManager>;
 
@@ -75,3 +78,6 @@ private:
 };
 
 } // namespace clientcommonlogical
+
+// Instantiated in its own library only: one instance per process.
+extern template class Base::CSingleton<clientcommonlogical::CNotifyCenterManager>;

@@ -1,6 +1,8 @@
 #pragma once
 // Fans out the framework's operator-switch notifications to registered observers.
 
+#include <clientcommonlogical/clientcommonlogicalExport.h>
+
 #include <clientcommonlogical/ISwitchUserNotifyMgrObserver.h>
 
 #include <Base/Singleton.h>
@@ -12,7 +14,8 @@
 
 namespace clientcommonlogical {
 
-class CSwitchUserNotifyMgr : public Base::CSingleton<CSwitchUserNotifyMgr>
+class CLIENTCOMMONLOGICAL_EXPORT CSwitchUserNotifyMgr
+    : public Base::CSingleton<CSwitchUserNotifyMgr>
 {
     friend class Base::CSingleton<CSwitchUserNotifyMgr>;
 
@@ -53,3 +56,6 @@ private:
 };
 
 } // namespace clientcommonlogical
+
+// Instantiated in its own library only: one instance per process.
+extern template class Base::CSingleton<clientcommonlogical::CSwitchUserNotifyMgr>;

@@ -1,6 +1,8 @@
 #pragma once
 // The current operator and his function rights, as the framework reports them.
 
+#include <clientcommonlogical/clientcommonlogicalExport.h>
+
 #include <QString>
 
 #include <memory>
@@ -9,7 +11,7 @@
 
 namespace clientcommonlogical {
 
-class CUserConfigDelegate
+class CLIENTCOMMONLOGICAL_EXPORT CUserConfigDelegate
 {
 public:
     /// Every right is granted until the framework's answer arrives (setPermissions).

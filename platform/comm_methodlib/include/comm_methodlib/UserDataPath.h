@@ -15,6 +15,8 @@
 // getOSUserPath(true) the user's documents directory (XDG_DOCUMENTS_DIR from the
 // environment or ~/.config/user-dirs.dirs, else <home>/Documents/).
 
+#include <comm_methodlib/comm_methodlibExport.h>
+
 #include <Base/Singleton.h>
 
 #include <memory>
@@ -22,7 +24,7 @@
 
 namespace comm_methodlib {
 
-class CUserDataPath : public Base::CSingleton<CUserDataPath>
+class COMM_METHODLIB_EXPORT CUserDataPath : public Base::CSingleton<CUserDataPath>
 {
 public:
     /// Sets the root and component name and creates the missing directories (root,
@@ -63,3 +65,6 @@ private:
 };
 
 } // namespace comm_methodlib
+
+// Instantiated in its own library only: one instance per process.
+extern template class Base::CSingleton<comm_methodlib::CUserDataPath>;

@@ -1,5 +1,6 @@
 #include "LpcInterface.h"
 
+#include <Logical/Communication/Cmd/CmdManager/CmdManager.h>
 #include <Logical/Communication/NetTask/NetTask/HttpTask.h>
 #include <Logical/Communication/NetTask/NetTask/LpcTask.h>
 #include <Logical/Communication/NetTask/NetTask/NotifyTask.h>
@@ -9,15 +10,14 @@
 #include <Common/CommonMethod/ThreadPoolForInnerTask.h>
 #include <Common/CommonMethod/ThreadPoolForNetTask.h>
 
+#include <JSONStruct/Routes/WireNames.h>
+
 #include <CommunicationLayer/CommunicationLayerInit.h>
 #include <LPC_Client/LPCClient.h>
 
 #include <Base/Log.h>
 
 namespace visitorclient {
-
-const char kLpcClientIdentity[] = "VisitorManagement.C_50476d36394c4e098ce21c4a4610e8b5";
-const char kLpcServerName[] = "Qorva-7310_ClientFramework_LPCServer_7F0AA04D76F64B58AB20037B4D99073F";
 
 namespace {
 
@@ -39,6 +39,10 @@ bool CLpcInterface::lpcInit()
         LOG_ERROR("Failed to lpcclient::connectToServer. LastError: [%d].", lpcclient::GetLPCLastError());
         return false;
     }
+    // Replies to the calls that the callback brings in go out through this link.
+    CCmdManager::Instance().setReplySender([](const lpcclient::tag_LPCReplyData &reply) {
+        return CLpcInterface::Instance().lpcReply(reply);
+    });
     if (!lpcclient::SetInvokeCallBack(&invokeCallBack, nullptr)) {
         LOG_ERROR("Failed to lpcclient::SetInvokeCallBack. LastError: [%d].", lpcclient::GetLPCLastError());
         return false;
@@ -99,9 +103,10 @@ bool CLpcInterface::lPCSend(const lpcclient::tag_LPCRequestData &request)
 
 bool invokeCallBack(const lpcclient::tag_LPCCallBackData &data, void *)
 {
-    const std::string url = header(data, "url");
-    const std::string method = header(data, "method");
-    const std::string protocolName = header(data, "protocol");
+    using namespace protocol::wire;
+    const std::string url = header(data, kHeaderUrl);
+    const std::string method = header(data, kHeaderMethod);
+    const std::string protocolName = header(data, kHeaderProtocol);
     LOG_INFO("Recevice Callback Data.Url:[%s],Method:[%s],Protocol:[%s]", url.c_str(), method.c_str(),
              protocolName.c_str());
 
@@ -109,7 +114,7 @@ bool invokeCallBack(const lpcclient::tag_LPCCallBackData &data, void *)
     if (!url.empty()) {
         if (!comm_method::CThreadPoolForNetTask::instance().post(std::make_unique<CHttpTask>(url, method, data)))
             LOG_ERROR("Failed To Post Net Task.Url:[%s],Method:[%s].", url.c_str(), method.c_str());
-    } else if (protocolName == "websocket") {
+    } else if (protocolName == kProtocolWebsocket) {
         // Normal priority (0) keeps notifications in arrival order.
         comm_method::CThreadPoolForInnerTask::instance().post(std::make_unique<CNotifyTask>(data));
     } else {

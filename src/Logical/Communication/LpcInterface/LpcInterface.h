@@ -2,6 +2,8 @@
 // The component's only connection to the framework: the LPC client, the callback through
 // which every call arrives, and the backend library's HTTP-over-LPC transport.
 
+#include <JSONStruct/Routes/WireNames.h>
+
 #include <LPC_Client/LPCData.h>
 
 #include <Base/Singleton.h>
@@ -11,8 +13,8 @@
 namespace visitorclient {
 
 /// LPC client identity and the framework's LPC server name.
-extern const char kLpcClientIdentity[];
-extern const char kLpcServerName[];
+constexpr const char *kLpcClientIdentity = protocol::wire::kComponentIdentity;
+constexpr const char *kLpcServerName = protocol::wire::kFrameworkServerName;
 
 class CLpcInterface : public Base::CSingleton<CLpcInterface>
 {

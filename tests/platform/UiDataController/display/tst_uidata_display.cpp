@@ -48,10 +48,12 @@ private slots:
         QTest::addColumn<int>("module");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("fragment");
-        QTest::newRow("lpc not connected") << 67 << 1 << "Not connected";
-        QTest::newRow("lpc time-out") << 67 << 2 << "timed out";
-        QTest::newRow("lpc lost") << 67 << 3 << "lost";
-        QTest::newRow("lpc frame") << 67 << 4 << "too large";
+        // The pairs the HTTP-over-LPC client reports: 67 and the LPC link's own number.
+        QTest::newRow("lpc not connected") << 67 << 1003 << "Not connected";
+        QTest::newRow("lpc no server") << 67 << 1006 << "Not connected";
+        QTest::newRow("lpc time-out") << 67 << 1008 << "timed out";
+        QTest::newRow("lpc lost") << 67 << 1009 << "lost";
+        QTest::newRow("lpc frame") << 67 << 1010 << "too large";
         QTest::newRow("lpc busy") << 67 << 1015 << "busy";
         for (int code = 1; code <= 7; ++code)
             QTest::newRow(qPrintable(QStringLiteral("json %1").arg(code))) << 1 << code << "";

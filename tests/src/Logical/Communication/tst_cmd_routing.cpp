@@ -19,7 +19,10 @@
 
 #include <atomic>
 #include <chrono>
+#include <mutex>
 #include <thread>
+#include <utility>
+#include <vector>
 
 using visitorclient::CCmdManager;
 using visitorclient::CLpcCmd;
@@ -42,6 +45,7 @@ struct ParsedReply
     int errorCode = -1;
     int errorModule = -1;
     std::string method;
+    int wndId = -2; // -2: no "data" with a "wndId"
 };
 
 ParsedReply parseReply(const std::string &body)
@@ -54,9 +58,61 @@ ParsedReply parseReply(const std::string &body)
     out.errorCode = cJSON_GetObjectItem(root, "errorCode")->valueint;
     out.errorModule = cJSON_GetObjectItem(root, "errorModule")->valueint;
     out.method = cJSON_GetObjectItem(root, "method")->valuestring;
+    if (const cJSON *wndId = cJSON_GetObjectItem(cJSON_GetObjectItem(root, "data"), "wndId"))
+        out.wndId = wndId->valueint;
     cJSON_Delete(root);
     return out;
 }
+
+// Stands in for the link: keeps what would have been sent.
+struct RepliesSent
+{
+    static bool send(const lpcclient::tag_LPCReplyData &reply)
+    {
+        std::lock_guard<std::mutex> lock(mutex());
+        if (failing)
+            return false;
+        list().push_back(reply);
+        return true;
+    }
+    static std::vector<lpcclient::tag_LPCReplyData> all()
+    {
+        std::lock_guard<std::mutex> lock(mutex());
+        return list();
+    }
+    static void clear()
+    {
+        std::lock_guard<std::mutex> lock(mutex());
+        list().clear();
+    }
+    static std::mutex &mutex()
+    {
+        static std::mutex m;
+        return m;
+    }
+    static std::vector<lpcclient::tag_LPCReplyData> &list()
+    {
+        static std::vector<lpcclient::tag_LPCReplyData> l;
+        return l;
+    }
+    static inline std::atomic<bool> failing{false};
+};
+
+class FakeWindows : public visitorclient::IWindowResourceManager
+{
+public:
+    int getWIDbyMethod(const std::string &strID, int iType) override
+    {
+        asked.emplace_back(strID, iType);
+        return 4711;
+    }
+    void ShowWndbyWID(const std::string &strID, int iType) override
+    {
+        shown.emplace_back(strID, iType);
+    }
+    std::vector<std::pair<std::string, int>> asked;
+    std::vector<std::pair<std::string, int>> shown;
+};
 
 class SwitchObserver : public clientcommonlogical::ISwitchUserNotifyMgrObserver
 {
@@ -135,14 +191,64 @@ TEST(CmdRouting, ReplyOnlyWhenTheCallerWaits)
     manager.initLpcMap();
     testsupport::LogWatch capture;
     const std::string body = R"({"method":"switchUserUpdateFrame","data":{"updateFrame":true}})";
-    // Without a link a reply can only fail: its failure shows that one was attempted.
+    // No link yet: a reply that is due can only fail.
+    manager.setReplySender(nullptr);
     EXPECT_TRUE(manager.dispatchLpc("switchUserUpdateFrame", call(body, 0)));
-    EXPECT_FALSE(capture.hasPart("Failed to lpcserver::Reply."));
     EXPECT_FALSE(manager.dispatchLpc("switchUserUpdateFrame", call(body, 1)));
-    EXPECT_TRUE(capture.hasPart("Failed to lpcserver::Reply."));
-    lpcclient::tag_LPCCallBackData http = call("{}", 0);
-    EXPECT_TRUE(manager.dispatchHttp("/7310/v1/internal/template/tests", http));
+    EXPECT_TRUE(capture.contains("No LPC link to reply through. CallId[77]."));
+
+    manager.setReplySender(&RepliesSent::send);
+    RepliesSent::clear();
+    EXPECT_TRUE(manager.dispatchLpc("switchUserUpdateFrame", call(body, 0)));
+    EXPECT_TRUE(RepliesSent::all().empty());
+    EXPECT_TRUE(manager.dispatchLpc("switchUserUpdateFrame", call(body, 1)));
+    lpcclient::tag_LPCCallBackData http = call("{}", 1);
+    EXPECT_TRUE(manager.dispatchHttp("/7310/v1/internal/template/tests/", http));
+    const std::vector<lpcclient::tag_LPCReplyData> replies = RepliesSent::all();
+    ASSERT_EQ(replies.size(), 2u);
+    EXPECT_EQ(parseReply(replies[0].body).method, "switchUserUpdateFrame");
+    // The template test sets no body; the empty reply still reaches the caller.
+    EXPECT_EQ(replies[1].callId, 77u);
+    EXPECT_EQ(replies[1].address, "0");
+    EXPECT_TRUE(replies[1].body.empty());
+
+    RepliesSent::failing = true;
+    EXPECT_FALSE(manager.dispatchLpc("switchUserUpdateFrame", call(body, 1)));
+    RepliesSent::failing = false;
+    manager.setReplySender(nullptr);
     manager.unInit();
+}
+
+TEST(CmdRouting, WindowCommandsReachTheRegisteredManager)
+{
+    testsupport::LogWatch capture;
+    const auto getWndHandle = [](const std::string &body) {
+        lpcclient::tag_LPCReplyData reply;
+        lpcclient::tag_LPCCallBackData data = call(body);
+        CLpcCmd(reply, data).getWndId();
+        return parseReply(reply.body).wndId;
+    };
+    const std::string ask =
+        R"({"method":"getWndHandle","data":{"type":2,"id":"VisitorApplication"}})";
+
+    // Before the UI layer registers its manager nothing is created: -1.
+    CLpcCmd::setWindowResourceManager(nullptr);
+    EXPECT_EQ(getWndHandle(ask), -1);
+    EXPECT_TRUE(capture.contains("No window resource manager. strId[VisitorApplication]."));
+
+    FakeWindows windows;
+    CLpcCmd::setWindowResourceManager(&windows);
+    EXPECT_EQ(getWndHandle(ask), 4711);
+    EXPECT_EQ(getWndHandle(ask), 4711);
+    lpcclient::tag_LPCReplyData reply;
+    lpcclient::tag_LPCCallBackData show =
+        call(R"({"method":"showWnd","data":{"type":2,"id":"TemplateMaintain"}})");
+    CLpcCmd(reply, show).showWnd();
+    CLpcCmd::setWindowResourceManager(nullptr);
+    EXPECT_EQ(windows.asked, (std::vector<std::pair<std::string, int>>{{"VisitorApplication", 2},
+                                                                       {"VisitorApplication", 2}}));
+    EXPECT_EQ(windows.shown, (std::vector<std::pair<std::string, int>>{{"TemplateMaintain", 2}}));
+    EXPECT_EQ(parseReply(reply.body).errorCode, 0);
 }
 
 TEST(CmdRouting, BrokenBodiesAnswerTheirErrorPairs)

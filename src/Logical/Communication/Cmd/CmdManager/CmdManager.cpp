@@ -1,9 +1,9 @@
 #include "CmdManager.h"
 
 #include <Logical/Communication/Cmd/LpcCmd/LpcCmd.h>
-#include <Logical/Communication/LpcInterface/LpcInterface.h>
 
 #include <JSONStruct/Framework/ComponentRegisterInfo.h>
+#include <JSONStruct/Routes/WireNames.h>
 #include <JSONStruct/framework_services/SubscribeInfo.h>
 
 #include <CommunicationLayer/CComponentRegisterComm.h>
@@ -55,7 +55,9 @@ std::vector<std::string> CCmdManager::supportUrls()
 std::vector<std::string> CCmdManager::supportMethods()
 {
     // "componentUninit" is served but not announced.
-    return {"getWndHandle", "showWnd", "switchUserUpdateFrame", "clientDisconnected"};
+    using namespace protocol::wire;
+    return {kMethodGetWndHandle, kMethodShowWnd, kMethodSwitchUserUpdateFrame,
+            kMethodClientDisconnected};
 }
 
 std::vector<std::string> CCmdManager::websocketTypes()
@@ -120,11 +122,12 @@ void CCmdManager::initHttpMap()
 void CCmdManager::initLpcMap()
 {
     std::unique_lock<std::shared_mutex> lock(m_mapMutex);
-    m_lpcMap["getWndHandle"] = &CLpcCmd::getWndId;
-    m_lpcMap["showWnd"] = &CLpcCmd::showWnd;
-    m_lpcMap["switchUserUpdateFrame"] = &CLpcCmd::switchUserUpdateFrame;
-    m_lpcMap["clientDisconnected"] = &CLpcCmd::exitProcess;
-    m_lpcMap["componentUninit"] = &CLpcCmd::exitProcess;
+    using namespace protocol::wire;
+    m_lpcMap[kMethodGetWndHandle] = &CLpcCmd::getWndId;
+    m_lpcMap[kMethodShowWnd] = &CLpcCmd::showWnd;
+    m_lpcMap[kMethodSwitchUserUpdateFrame] = &CLpcCmd::switchUserUpdateFrame;
+    m_lpcMap[kMethodClientDisconnected] = &CLpcCmd::exitProcess;
+    m_lpcMap[kMethodComponentUninit] = &CLpcCmd::exitProcess;
 }
 
 bool CCmdManager::registerSupport()
@@ -213,6 +216,22 @@ bool CCmdManager::isValidMethod(const std::string &method) const
     return false;
 }
 
+void CCmdManager::setReplySender(ReplySender sender)
+{
+    m_replySender = sender;
+}
+
+bool CCmdManager::sendReply(const lpcclient::tag_LPCReplyData &reply) const
+{
+    const ReplySender sender = m_replySender;
+    if (sender == nullptr) {
+        LOG_ERROR("No LPC link to reply through. CallId[%llu].",
+                  static_cast<unsigned long long>(reply.callId));
+        return false;
+    }
+    return sender(reply);
+}
+
 bool CCmdManager::dispatchHttp(const std::string &url, const lpcclient::tag_LPCCallBackData &data)
 {
     std::string normalised;
@@ -230,7 +249,7 @@ bool CCmdManager::dispatchHttp(const std::string &url, const lpcclient::tag_LPCC
     CLpcCmd cmd(reply, data);
     handler(cmd, reply, data);
     addressReply(reply, data);
-    if (data.needReply && !CLpcInterface::Instance().lpcReply(reply))
+    if (data.needReply && !sendReply(reply))
         return false;
     return true;
 }
@@ -260,7 +279,7 @@ bool CCmdManager::dispatchLpc(const std::string &method, const lpcclient::tag_LP
     else
         cmd.setReply(extra(data.body));
     addressReply(reply, data);
-    if (data.needReply && !CLpcInterface::Instance().lpcReply(reply))
+    if (data.needReply && !sendReply(reply))
         return false;
     return true;
 }

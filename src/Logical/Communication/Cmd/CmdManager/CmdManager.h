@@ -6,6 +6,7 @@
 
 #include <Base/Singleton.h>
 
+#include <atomic>
 #include <functional>
 #include <map>
 #include <shared_mutex>
@@ -24,6 +25,8 @@ public:
     using HttpHandler = std::function<void(CLpcCmd &cmd, lpcclient::tag_LPCReplyData &reply,
                                            const lpcclient::tag_LPCCallBackData &data)>;
     using LpcHandler = void (CLpcCmd::*)();
+    /// Sends a reply to the framework; false when it could not be sent.
+    using ReplySender = bool (*)(const lpcclient::tag_LPCReplyData &reply);
     /// A method outside the framework's table (test tools): the call's body in, the
     /// reply's body out. Pool threads.
     using ExtraHandler = std::function<std::string(const std::string &body)>;
@@ -39,6 +42,10 @@ public:
     bool registerSupport();
     bool registerPermission();
     bool subscribeWebsocket();
+
+    /// How replies leave the component: set by the LPC link when it comes up
+    /// (CLpcInterface::lpcInit). Without one a reply that is due fails (logged).
+    void setReplySender(ReplySender sender);
 
     /// Pool threads. False for an unknown URL or method, or a reply that failed.
     bool dispatchHttp(const std::string &url, const lpcclient::tag_LPCCallBackData &data);
@@ -60,6 +67,9 @@ public:
 
 private:
     CCmdManager() = default;
+    bool sendReply(const lpcclient::tag_LPCReplyData &reply) const;
+
+    std::atomic<ReplySender> m_replySender{nullptr};
 
     // Filled on the GUI thread while pool threads may already read (calls arriving
     // before the maps are filled): readers share, writers exclude.

@@ -1,10 +1,10 @@
 #include "LpcCmd.h"
 
 #include <Logical/Communication/Cmd/LpcCmdHandler.h>
-#include <UI/AppRscManager/AppRscManager.h>
 
 #include <JSONStruct/LPC/LPCCommonJSONStruct.h>
 #include <JSONStruct/LPC/WindowCommandData.h>
+#include <JSONStruct/Routes/WireNames.h>
 #include <JSONStruct/framework_services/OperatorPermissionData.h>
 
 #include <CommunicationLayer/COperatorComm.h>
@@ -16,9 +16,26 @@
 
 #include <Base/Log.h>
 
+#include <atomic>
 #include <memory>
 
 namespace visitorclient {
+
+namespace {
+
+std::atomic<IWindowResourceManager *> g_windowResourceManager{nullptr};
+
+} // namespace
+
+void CLpcCmd::setWindowResourceManager(IWindowResourceManager *manager)
+{
+    g_windowResourceManager = manager;
+}
+
+IWindowResourceManager *CLpcCmd::windowResourceManager()
+{
+    return g_windowResourceManager;
+}
 
 CLpcCmd::CLpcCmd(lpcclient::tag_LPCReplyData &reply, const lpcclient::tag_LPCCallBackData &data)
     : m_reply(reply), m_data(data)
@@ -37,12 +54,16 @@ void CLpcCmd::getWndId()
 {
     LOG_INFO("void CLpcCmd::getWndId()");
     protocol::LPCResponseData response;
-    response.method = "getWndHandle";
+    response.method = protocol::wire::kMethodGetWndHandle;
     auto request = std::make_shared<protocol::GetWndHandleRequestData>();
     protocol::LPCRequestData envelope(request);
     if (envelope.Parse(m_data.body)) {
         auto answer = std::make_shared<protocol::GetWndHandleResponseData>();
-        answer->wndId = CAppRscManager::Instance().getWIDbyMethod(request->id, request->type);
+        IWindowResourceManager *windows = windowResourceManager();
+        answer->wndId =
+            windows != nullptr ? windows->getWIDbyMethod(request->id, request->type) : -1;
+        if (windows == nullptr)
+            LOG_ERROR("No window resource manager. strId[%s].", request->id.c_str());
         response.data = answer;
     } else {
         LOG_ERROR("Parsing JSON Failed. Body[%s].", m_data.body.c_str());
@@ -56,11 +77,14 @@ void CLpcCmd::showWnd()
 {
     LOG_INFO("void CLpcCmd::showWnd()");
     protocol::LPCResponseData response;
-    response.method = "showWnd";
+    response.method = protocol::wire::kMethodShowWnd;
     auto request = std::make_shared<protocol::ShowWndRequestData>();
     protocol::LPCRequestData envelope(request);
     if (envelope.Parse(m_data.body)) {
-        CAppRscManager::Instance().ShowWndbyWID(request->id, request->type);
+        if (IWindowResourceManager *windows = windowResourceManager())
+            windows->ShowWndbyWID(request->id, request->type);
+        else
+            LOG_ERROR("No window resource manager. strId[%s].", request->id.c_str());
     } else {
         LOG_ERROR("Parsing JSON Failed. Body[%s].", m_data.body.c_str());
         response.errorCode = 12;
@@ -72,7 +96,7 @@ void CLpcCmd::showWnd()
 void CLpcCmd::switchUserUpdateFrame()
 {
     protocol::LPCResponseData response;
-    response.method = "switchUserUpdateFrame";
+    response.method = protocol::wire::kMethodSwitchUserUpdateFrame;
     auto request = std::make_shared<protocol::SwitchUserUpdateFrameRequestData>();
     protocol::LPCRequestData envelope(request);
     if (envelope.Parse(m_data.body)) {

@@ -2,6 +2,8 @@
 // One window command of the framework: parses the call's envelope, carries the command
 // out and fills the reply record.
 
+#include <Logical/Communication/Cmd/LpcCmd/IWindowResourceManager.h>
+
 #include <LPC_Client/LPCData.h>
 
 #include <QObject>
@@ -34,6 +36,11 @@ public:
 
     /// Copies the call identity, source and headers into the reply and sets its body.
     void setReply(const std::string &json);
+
+    /// The manager the window commands ask; null until the UI layer registers one
+    /// (without it "getWndHandle" answers -1 and "showWnd" shows nothing). Any thread.
+    static void setWindowResourceManager(IWindowResourceManager *manager);
+    static IWindowResourceManager *windowResourceManager();
 
 private:
     lpcclient::tag_LPCReplyData &m_reply;

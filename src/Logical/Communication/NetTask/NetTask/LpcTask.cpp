@@ -2,6 +2,8 @@
 
 #include <Logical/Communication/Cmd/CmdManager/CmdManager.h>
 
+#include <JSONStruct/Routes/WireNames.h>
+
 #include <Base/Log.h>
 
 #include <cjson/cJSON.h>
@@ -22,7 +24,8 @@ std::string CLpcTask::bodyMethod(const std::string &body)
     std::unique_ptr<cJSON, void (*)(cJSON *)> root(cJSON_ParseWithOpts(body.c_str(), &end, 0), cJSON_Delete);
     if (!root)
         return std::string();
-    const cJSON *method = cJSON_GetObjectItemCaseSensitive(root.get(), "method");
+    const cJSON *method =
+        cJSON_GetObjectItemCaseSensitive(root.get(), protocol::wire::key::kMethod);
     return cJSON_IsString(method) && method->valuestring ? std::string(method->valuestring) : std::string();
 }
 

@@ -1,5 +1,6 @@
 #include "NotifyTask.h"
 
+#include <JSONStruct/Routes/WireNames.h>
 #include <JSONStruct/WebSocket/WebSocketCommonJSONStruct.h>
 
 #include <clientcommonlogical/NotifyCenterManager.h>
@@ -15,9 +16,9 @@ CNotifyTask::CNotifyTask(const lpcclient::tag_LPCCallBackData &data)
 
 void CNotifyTask::Exec()
 {
-    const auto it = m_data.headers.find("protocol");
+    const auto it = m_data.headers.find(protocol::wire::kHeaderProtocol);
     const std::string protocolName = it == m_data.headers.end() ? std::string() : it->second;
-    if (protocolName == "websocket") {
+    if (protocolName == protocol::wire::kProtocolWebsocket) {
         protocol::WebSocketNotifyData notify;
         if (notify.Parse(m_data.body)) {
             clientcommonlogical::CNotifyCenterManager::Instance().addNotify(notify.data);
