@@ -87,6 +87,8 @@ CSQlite3Error::CSQlite3Error(int code, const std::string &message)
     : std::runtime_error(message), m_code(code)
 {}
 
+CSQlite3Error::~CSQlite3Error() = default;
+
 struct CSQLite3Conn::Impl
 {
     std::mutex mutex;

@@ -27,6 +27,8 @@ class SQLITE3DO_EXPORT CSQlite3Error : public std::runtime_error
 {
 public:
     CSQlite3Error(int code, const std::string &message);
+    // Out of line so that its typeinfo lives in this library alone.
+    ~CSQlite3Error() override;
     int code() const noexcept { return m_code; }
 
 private:
