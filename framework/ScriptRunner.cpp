@@ -326,6 +326,9 @@ int ScriptRunner::execute(const Step &step)
             m_lastControl = server->setDeviceFailing(resolveGuid("devices", a.value(1)).toStdString(), true);
         else if (op == QLatin1String("offline-device"))
             m_lastControl = server->setDeviceOnline(resolveGuid("devices", a.value(1)).toStdString(), false);
+        else if (op == QLatin1String("online-device"))
+            m_lastControl =
+                server->setDeviceOnline(resolveGuid("devices", a.value(1)).toStdString(), true);
         else {
             m_error = QStringLiteral("line %1: unknown control operation \"%2\"").arg(step.line).arg(op);
             return -1;

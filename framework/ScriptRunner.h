@@ -11,6 +11,7 @@
 //   notify TYPE [JSON]              server notification (forwarded only when subscribed)
 //   control checkin CODE | checkout CODE | remove-device GUID|first | rename-group GUID|first NAME
 //           | rename-door GUID|first NAME | fail-device GUID|first | offline-device GUID|first
+//           | online-device GUID|first
 //   switch-user INDEX               0 "admin", 1 "guard" (no function 9)
 //   expect reply-ok | reply-contains TEXT | forwarded yes|no | control-ok | subscriptions N
 //          | registered-url URL | registered-method NAME

@@ -187,6 +187,13 @@ void ShellWindow::buildMenus()
         if (!guid.isEmpty())
             runControl(QStringLiteral("Device offline"), [this, guid]() { return m_host.server()->setDeviceOnline(guid.toStdString(), false); });
     });
+    server->addAction(QStringLiteral("Bring device online…"), this, [this]() {
+        const QString guid = pick(QStringLiteral("devices"), QStringLiteral("Bring device online"));
+        if (!guid.isEmpty())
+            runControl(QStringLiteral("Device online"), [this, guid]() {
+                return m_host.server()->setDeviceOnline(guid.toStdString(), true);
+            });
+    });
 
     QMenu *component = menuBar()->addMenu(QStringLiteral("&Component"));
     component->addAction(QStringLiteral("Send template test request"), this, [this]() {

@@ -13,6 +13,8 @@
 #include <JSONStruct/accessgroup/DeviceRemovedNotifyData.h>
 #include <JSONStruct/accessgroup/ElementNameChangedNotifyData.h>
 #include <JSONStruct/accessgroup/GroupNameChangedNotifyData.h>
+#include <JSONStruct/framework_services/DeviceNotifyData.h>
+#include <JSONStruct/framework_services/ElementNotifyData.h>
 
 #include <Base/Log.h>
 
@@ -437,12 +439,41 @@ std::uint32_t CManagementServer::setDeviceFailing(const std::string &deviceGuid,
 
 std::uint32_t CManagementServer::setDeviceOnline(const std::string &deviceGuid, bool online)
 {
-    return m_impl->control([&](Outbox &) -> std::uint32_t {
-        auto st = m_impl->db.prepare("UPDATE devices SET online = ? WHERE guid = ?");
+    return m_impl->control([&](Outbox &out) -> std::uint32_t {
+        CDatabase &db = m_impl->db;
+        {
+            auto find = db.prepare("SELECT online FROM devices WHERE guid = ?");
+            find->bind(1, deviceGuid);
+            if (!find->step())
+                return ErrNotFound;
+            if ((find->int32(0) != 0) == online)
+                return 0; // no change, nothing to announce
+        }
+        auto st = db.prepare("UPDATE devices SET online = ? WHERE guid = ?");
         st->bind(1, online ? 1 : 0).bind(2, deviceGuid);
         if (!st->run())
             return ErrStorageFailed;
-        return m_impl->db.changes() == 0 ? static_cast<std::uint32_t>(ErrNotFound) : 0u;
+        // The device view hears of the device, the resource view of each of its doors.
+        protocol::DeviceNotifyData device(online ? "deviceLogin" : "deviceLogout");
+        device.guid = deviceGuid;
+        device.online = online;
+        device.ignoreMode = 1;
+        device.ignoreItems = {"guid", "online"};
+        out.notify(device);
+        auto doors =
+            db.prepare("SELECT guid, group_guid FROM doors WHERE device_guid = ? ORDER BY rowid");
+        doors->bind(1, deviceGuid);
+        while (doors->step()) {
+            protocol::ElementNotifyData door("doorOnlineState");
+            door.guid = doors->text(0);
+            door.groupGuid = doors->text(1);
+            door.deviceGuid = deviceGuid;
+            door.online = online;
+            door.ignoreMode = 1;
+            door.ignoreItems = {"guid", "groupGuid", "deviceGuid", "online"};
+            out.notify(door);
+        }
+        return 0;
     });
 }
 

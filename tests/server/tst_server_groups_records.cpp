@@ -15,6 +15,7 @@
 #include <CommunicationLayer/QRCodeCfgInterface.h>
 #include <CommunicationLayer/RecordComm.h>
 #include <CommunicationLayer/VisitorConfigComm.h>
+#include <JSONStruct/Core/JSONText.h>
 #include <JSONStruct/accessgroup/DeleteAccessPointGroupCondition.h>
 #include <JSONStruct/accessgroup/DeleteAccessPointGroupResultData.h>
 #include <JSONStruct/accessgroup/Group.h>
@@ -33,6 +34,7 @@
 #include <JSONStruct/device/TemplateTest.h>
 #include <JSONStruct/device/TemplateTestRspData.h>
 #include <JSONStruct/framework_services/DeviceListData.h>
+#include <JSONStruct/framework_services/ElementNotifyData.h>
 #include <JSONStruct/framework_services/OrganizationTreeData.h>
 #include <JSONStruct/framework_services/PersonListData.h>
 #include <JSONStruct/framework_services/QueryDeviceCondition.h>
@@ -483,8 +485,34 @@ TEST_F(ServerTest, ControlOperationsNotifyAndDropDoorsOfRemovedDevices)
 TEST_F(ServerTest, OfflineDeviceComesOnline)
 {
     const auto warehouse = deviceOfType(102);
+    const auto doors = doorsOf(warehouse.guid);
+    ASSERT_EQ(doors.size(), 2u);
     ASSERT_EQ(server->setDeviceOnline(warehouse.guid, true), 0u);
     EXPECT_TRUE(deviceOfType(102).online);
     protocol::CommonAcsAbility ability;
     EXPECT_TRUE(commlayer::CGetAcsCommonCap::request(ability, warehouse.guid, {}));
+
+    // The device view hears of the device, the resource view of each of its doors.
+    const auto login = waitFor("deviceLogin", 1);
+    ASSERT_EQ(login.size(), 1u);
+    EXPECT_NE(login[0].body.find(warehouse.guid), std::string::npos);
+    const auto doorStates = waitFor("doorOnlineState", doors.size());
+    ASSERT_EQ(doorStates.size(), doors.size());
+    for (std::size_t i = 0; i < doors.size(); ++i) {
+        const char *errorAt = nullptr;
+        const protocol::JSONNodePtr body = protocol::parseJSONText(doorStates[i].body, errorAt);
+        const protocol::ElementNotifyData state("doorOnlineState", body.get());
+        EXPECT_EQ(state.guid, doors[i].guid);
+        EXPECT_EQ(state.groupGuid, doors[i].groupGuid);
+        EXPECT_TRUE(state.online);
+        EXPECT_FALSE(state.hasKey("name")) << doorStates[i].body;
+    }
+    EXPECT_TRUE(doorsOf(warehouse.guid)[0].online);
+
+    // No change, no news; going offline again is news.
+    ASSERT_EQ(server->setDeviceOnline(warehouse.guid, true), 0u);
+    ASSERT_EQ(server->setDeviceOnline(warehouse.guid, false), 0u);
+    EXPECT_EQ(waitFor("doorOnlineState", 2 * doors.size()).size(), 2 * doors.size());
+    EXPECT_EQ(notificationCount("deviceLogin"), 1u);
+    EXPECT_EQ(notificationCount("deviceLogout"), 1u);
 }

@@ -3,12 +3,25 @@
 #include <Base/Log.h>
 
 #include <algorithm>
+#include <atomic>
 
 namespace clientcommonlogical {
+namespace {
+
+// Constant-initialised, so it is readable during the whole static destruction.
+std::atomic<bool> g_destroyed{false};
+
+} // namespace
 
 CNotifyCenterManager::~CNotifyCenterManager()
 {
     stop();
+    g_destroyed = true;
+}
+
+bool CNotifyCenterManager::destroyed()
+{
+    return g_destroyed;
 }
 
 void CNotifyCenterManager::setSubscribeFunction(SubscribeFunction function)

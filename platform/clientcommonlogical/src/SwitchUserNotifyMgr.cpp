@@ -3,8 +3,25 @@
 #include <Base/Log.h>
 
 #include <algorithm>
+#include <atomic>
 
 namespace clientcommonlogical {
+namespace {
+
+// Constant-initialised, so it is readable during the whole static destruction.
+std::atomic<bool> g_destroyed{false};
+
+} // namespace
+
+CSwitchUserNotifyMgr::~CSwitchUserNotifyMgr()
+{
+    g_destroyed = true;
+}
+
+bool CSwitchUserNotifyMgr::destroyed()
+{
+    return g_destroyed;
+}
 
 void CSwitchUserNotifyMgr::registerObserver(ISwitchUserNotifyMgrObserver *observer)
 {

@@ -25,7 +25,8 @@ struct ServerAnswer
 };
 
 /// A change notification: type is the record name ("appointmentDeleted",
-/// "downloadPermission", "deviceRemoved", "groupNameChanged", "elementNameChanged"), body
+/// "downloadPermission", "deviceRemoved", "groupNameChanged", "elementNameChanged",
+/// "deviceLogin", "deviceLogout", "doorOnlineState"), body
 /// the record's JSON object text, ready for a protocol::WebSocketNotifyData "data".
 struct ServerNotification
 {
@@ -81,6 +82,8 @@ public:
     std::uint32_t renameDoor(const std::string &doorGuid, const std::string &name);
     /// A failing device rejects permission downloads, right syncs and QR-code settings.
     std::uint32_t setDeviceFailing(const std::string &deviceGuid, bool failing);
+    /// A change emits "deviceLogin" or "deviceLogout" and one "doorOnlineState" per door of
+    /// the device; setting the state the device already has emits nothing.
     std::uint32_t setDeviceOnline(const std::string &deviceGuid, bool online);
     /// Deletes every row and seeds the site again.
     std::uint32_t reset();

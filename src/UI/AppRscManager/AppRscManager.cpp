@@ -67,6 +67,10 @@ void CAppRscManager::unInit()
     delete m_pMainWindow.data();
     delete m_pToolMenu.data();
     delete m_pMaintain.data();
+    // The managers observe the notify center, which static destruction may end first.
+    std::lock_guard<std::mutex> lock(m_managerMutex);
+    m_pGroupManager.reset();
+    m_pDeviceManager.reset();
 }
 
 int CAppRscManager::getWIDbyMethod(const std::string &strID, int iType)

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <atomic>
+#include <chrono>
 #include <thread>
 #include <vector>
 
@@ -152,7 +153,10 @@ TEST(SwitchUserNotifyMgr, UnregisterWaitsForACallRunningOnAnotherThread)
         observer.unregistered = true;
     });
     // Give a wrong implementation every chance to return early, then let the call end.
-    for (int i = 0; i < 100000 && !observer.unregistered; ++i)
+    // Bounded by time, not by a count of yields: on a busy machine each yield may give
+    // the processor away for a whole time slice.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
+    while (!observer.unregistered && std::chrono::steady_clock::now() < until)
         std::this_thread::yield();
     observer.release = true;
     remover.join();

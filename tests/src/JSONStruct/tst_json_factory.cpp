@@ -1,6 +1,12 @@
 #include <JSONStruct/Core/GenericRecord.h>
 #include <JSONStruct/Core/RecordFactory.h>
 #include <JSONStruct/LPC/WindowCommandData.h>
+#include <JSONStruct/WebSocket/WebSocketCommonJSONStruct.h>
+#include <JSONStruct/accessgroup/DeviceRemovedNotifyData.h>
+#include <JSONStruct/accessgroup/ElementNameChangedNotifyData.h>
+#include <JSONStruct/framework_services/DeviceNotifyData.h>
+#include <JSONStruct/framework_services/ElementNotifyData.h>
+#include <JSONStruct/framework_services/PersonnelNotifyData.h>
 
 #include <gtest/gtest.h>
 
@@ -97,6 +103,33 @@ TEST(RecordFactory, OwnRecordsReplaceGenericOnes)
               nullptr);
     EXPECT_NE(dynamic_cast<GenericLPCData *>(factory.create("loadComponents", 1).get()), nullptr);
     EXPECT_NE(dynamic_cast<GenericWebsocketData *>(factory.create("taskAdded", 2).get()), nullptr);
+    // One record class serves several framework-data types; the first family to
+    // register a type keeps it.
+    EXPECT_NE(dynamic_cast<ElementNotifyData *>(factory.create("doorOnlineState", 2).get()),
+              nullptr);
+    EXPECT_NE(dynamic_cast<ElementNotifyData *>(factory.create("elementAdded", 2).get()), nullptr);
+    EXPECT_NE(dynamic_cast<PersonnelNotifyData *>(factory.create("parentModified", 2).get()),
+              nullptr);
+    EXPECT_NE(dynamic_cast<DeviceNotifyData *>(factory.create("deviceLogout", 2).get()), nullptr);
+    EXPECT_NE(dynamic_cast<DeviceRemovedNotifyData *>(factory.create("deviceRemoved", 2).get()),
+              nullptr);
+    EXPECT_NE(
+        dynamic_cast<ElementNameChangedNotifyData *>(factory.create("elementNameChanged", 2).get()),
+        nullptr);
+}
+
+TEST(RecordFactory, SharedNotificationRecordsKeepTheirTypeAndTheKeysSent)
+{
+    WebSocketNotifyData envelope(nullptr);
+    ASSERT_TRUE(envelope.Parse(R"({"guid":"n1","type":"personnelNameModified",
+                                   "data":{"guid":"p1","name":"Li Na"}})"));
+    ASSERT_NE(envelope.data, nullptr);
+    EXPECT_STREQ(envelope.data->name(), "personnelNameModified");
+    const auto *person = dynamic_cast<const PersonnelNotifyData *>(envelope.data.get());
+    ASSERT_NE(person, nullptr);
+    EXPECT_EQ(person->name_, "Li Na");
+    EXPECT_TRUE(person->hasKey("name"));
+    EXPECT_FALSE(person->hasKey("orgGuid")); // a partial change leaves the rest alone
 }
 
 TEST(RecordFactory, SharedRecordsOfTheWrongInterfaceAreReleased)

@@ -28,6 +28,8 @@
 
 #include <QorvaGUIToolkit/TestHooks.h>
 
+#include <clientcommonlogical/IAbstractDeviceManager.h>
+#include <clientcommonlogical/IGroupManager.h>
 #include <clientcommonlogical/LocalLogDelegate.h>
 #include <clientcommonlogical/NotifyCenterManager.h>
 
@@ -253,6 +255,25 @@ void PageBench::stop()
     d->root.reset();
 }
 
+bool PageBench::reloadSharedManagers()
+{
+    // The window resource manager's group and device managers live as long as the
+    // process; each test's new site must reach them before the test starts. After
+    // refresh() they report "loaded" only once a load that began after it has ended.
+    visitorclient::CAppRscManager &rsc = visitorclient::CAppRscManager::Instance();
+    const std::shared_ptr<qorva7310::IDataSource> managers[] = {rsc.getIGroupManager(),
+                                                                rsc.getIDeviceManager()};
+    for (const auto &manager : managers)
+        manager->refresh();
+    return waitUntil([&] {
+        for (const auto &manager : managers) {
+            if (manager->loadState() != qorva7310::LoadState::Loaded)
+                return false;
+        }
+        return true;
+    });
+}
+
 bool PageBench::beginTest(Site site)
 {
     m_error.clear();
@@ -275,6 +296,10 @@ bool PageBench::beginTest(Site site)
     d->server->setNotificationSink(
         [this](const qorvaserver::ServerNotification &n) { d->forward(n); });
     d->router->setServer(d->server.get());
+    if (!reloadSharedManagers()) {
+        m_error = QStringLiteral("the shared group and device managers did not load the new site");
+        return false;
+    }
 
     UiDataController::CLocalLogManager::Instance().delegate()->setDirectory(
         d->testDir->filePath(QStringLiteral("oplog")));

@@ -27,8 +27,9 @@
 //       void deletesAfterConfirmation();
 //   };
 //
-// Every test starts on a freshly seeded demo site, no operation log, no recorded notices
-// and the administrator; endTest() checks that the test left no window or dialog open and
+// Every test starts on a freshly seeded demo site (which the shared group and device
+// managers of CAppRscManager have read), no operation log, no recorded notices and the
+// administrator; endTest() checks that the test left no window or dialog open and
 // no notification undelivered. GUI thread only, unless a function says otherwise.
 
 #include "testsupport/LogWatch.h"
@@ -93,6 +94,9 @@ public:
     /// either way.
     bool endTest();
     QString error() const { return m_error; }
+    /// Makes the window resource manager's shared group and device managers read the
+    /// current site again and waits until they did (beginTest does it).
+    bool reloadSharedManagers();
 
     // --- the server ---------------------------------------------------------------------
 

@@ -29,6 +29,10 @@ public:
 
     ~CNotifyCenterManager();
 
+    /// True once the instance was destroyed (at process exit): observers that outlive
+    /// it must not unregister any more.
+    static bool destroyed();
+
     void setSubscribeFunction(SubscribeFunction function);
     /// The types to subscribe, kept as given (repeats included). Any thread.
     void initWebsocketTypes(const std::vector<std::string> &types);

@@ -20,6 +20,9 @@ public:
     /// Adds an observer (a second registration of the same observer is ignored). Any
     /// thread. The observer must unregister before it is destroyed.
     void registerObserver(ISwitchUserNotifyMgrObserver *observer);
+    /// True once the instance was destroyed (at process exit): observers that outlive
+    /// it must not unregister any more.
+    static bool destroyed();
     /// On return the observer is never called again and no call to it is running on
     /// another thread, so it may be destroyed. Called from inside its own call, it does
     /// not wait for that call.
@@ -34,6 +37,7 @@ public:
 
 private:
     CSwitchUserNotifyMgr() = default;
+    ~CSwitchUserNotifyMgr();
 
     struct Delivery
     {
