@@ -68,7 +68,6 @@ lpcserver::OutgoingCall ComponentHost::methodCall(const QString &method, const Q
 ComponentHost::ComponentHost(const HostConfig &config, QObject *parent)
     : QObject(parent), m_config(config), m_dataRoot(config.dataRoot)
 {
-    m_pool.setMaxThreadCount(4);
     m_uptime.start();
     m_initTimer.setSingleShot(true);
     m_killTimer.setSingleShot(true);
@@ -113,7 +112,7 @@ ComponentHost::~ComponentHost()
     }
     if (m_lpc)
         m_lpc->stop();
-    m_pool.waitForDone();
+    m_calls.waitForIdle();
     if (m_server) {
         m_server->setNotificationSink(nullptr);
         // Joins the server's worker, which may be inside the sink: before our members go.
@@ -482,8 +481,8 @@ int ComponentHost::startCall(const QString &method,
     lpcserver::CLpcServer *lpc = m_lpc.get();
     const std::string identity = m_config.componentIdentity.toStdString();
     const int timeout = timeoutMs > 0 ? timeoutMs : m_config.callTimeoutMs;
-    // The destructor waits for the pool before anything of this object goes.
-    m_pool.start([this, lpc, identity, timeout, headers, body, ticket, method, done]() {
+    // The destructor waits for the calls before anything of this object goes.
+    m_calls.post([this, lpc, identity, timeout, headers, body, ticket, method, done]() {
         lpcserver::OutgoingCall call;
         call.headers = headers;
         call.body = body;

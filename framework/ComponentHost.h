@@ -10,12 +10,12 @@
 #include "RequestRouter.h"
 #include "RestartPolicy.h"
 
+#include <Base/WorkQueue.h>
 #include <JSONStruct/Routes/WireNames.h>
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QProcess>
-#include <QThreadPool>
 #include <QTimer>
 
 #include <atomic>
@@ -159,7 +159,8 @@ private:
     RequestRouter m_router;
     std::unique_ptr<qorvaserver::CManagementServer> m_server;
     std::unique_ptr<lpcserver::CLpcServer> m_lpc;
-    QThreadPool m_pool;
+    // Calls to the component block until their answer: up to four run at once.
+    Base::CWorkQueue m_calls{4};
     QProcess *m_process = nullptr;
     qint64 m_pid = 0;
     QTimer m_initTimer;

@@ -53,8 +53,10 @@ RequestRouter::RequestRouter(qorvaserver::CManagementServer *server) : m_server(
 
 void RequestRouter::setServer(qorvaserver::CManagementServer *server)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::unique_lock<std::mutex> lock(m_mutex);
     m_server = server;
+    // Calls already forwarded may still be inside the previous server.
+    m_serverIdle.wait(lock, [this] { return m_serverCalls == 0; });
 }
 
 void RequestRouter::setOperator(const DemoOperator &op)
@@ -126,6 +128,8 @@ lpcserver::Message RequestRouter::route(const lpcserver::ClientRequest &request)
             {
                 std::lock_guard<std::mutex> lock(m_mutex);
                 server = m_server;
+                if (server != nullptr)
+                    ++m_serverCalls;
             }
             if (server == nullptr) {
                 answer = json(protocol::routeAnswer(ErrInternal));
@@ -133,6 +137,11 @@ lpcserver::Message RequestRouter::route(const lpcserver::ClientRequest &request)
                 // The server's answer travels back unchanged, headers and body.
                 const qorvaserver::ServerAnswer reply =
                     server->handle(static_cast<std::int32_t>(method), url, headers, request.message.body);
+                {
+                    std::lock_guard<std::mutex> lock(m_mutex);
+                    if (--m_serverCalls == 0)
+                        m_serverIdle.notify_all();
+                }
                 answer.headers[kHeaderContentType] = reply.contentType;
                 answer.body = reply.body;
             }

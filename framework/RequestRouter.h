@@ -7,6 +7,7 @@
 
 #include <LPC_Server/LPCServerTypes.h>
 
+#include <condition_variable>
 #include <functional>
 #include <mutex>
 #include <set>
@@ -30,6 +31,8 @@ public:
     /// server may be null: forwarded requests are then answered with an internal error.
     explicit RequestRouter(qorvaserver::CManagementServer *server = nullptr);
 
+    /// Returns once no call into the previous server is running, so the caller may destroy
+    /// it. Not from inside a call the router forwarded.
     void setServer(qorvaserver::CManagementServer *server);
     void setOperator(const DemoOperator &op);
     DemoOperator currentOperator() const;
@@ -63,6 +66,8 @@ private:
 
     mutable std::mutex m_mutex;
     qorvaserver::CManagementServer *m_server = nullptr;
+    int m_serverCalls = 0; // forwarded calls still running in m_server
+    std::condition_variable m_serverIdle;
     DemoOperator m_operator;
     std::vector<std::string> m_urls;
     std::vector<std::string> m_methods;

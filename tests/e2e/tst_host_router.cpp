@@ -8,12 +8,15 @@
 #include <JSONStruct/HTTP/HTTPCommonJSONStruct.h>
 #include <JSONStruct/framework_services/OperatorPermissionData.h>
 #include <testsupport/TempDir.h>
+#include <testsupport/Wait.h>
 
 #include <cjson/cJSON.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <future>
 #include <memory>
 #include <string>
 #include <unistd.h>
@@ -203,6 +206,34 @@ TEST_F(RouterTest, WithoutServerForwardedRequestsGetAnInternalError)
     lpcserver::ClientRequest request;
     request.message.headers = {{"url", "/7310/v1/settings/basic"}, {"method", "0"}};
     EXPECT_EQ(code(lonely.route(request)), "20-18");
+}
+
+TEST_F(RouterTest, ReplacingTheServerWaitsForTheCallsStillInsideIt)
+{
+    ASSERT_EQ(m_server.seedAppointments(1), 0u);
+    const std::string guid = m_server.list("appointments").at(1).at(0);
+    // The deletion's notice holds the forwarded call inside the server until released.
+    testsupport::Gate entered;
+    testsupport::Gate release;
+    m_server.setNotificationSink([&](const qorvaserver::ServerNotification &) {
+        entered.open();
+        release.wait();
+    });
+    auto call = std::async(std::launch::async, [&] {
+        return send("/7310/v1/appointments", "3",
+                    R"({"deleteAppointment":{"appointmentIDList":[")" + guid + R"("]}})");
+    });
+    ASSERT_TRUE(entered.wait());
+
+    auto replaced = std::async(std::launch::async, [&] { m_router.setServer(nullptr); });
+    EXPECT_EQ(replaced.wait_for(std::chrono::milliseconds(200)), std::future_status::timeout)
+        << "the server could be destroyed under a running call";
+    release.open();
+    EXPECT_EQ(replaced.wait_for(testsupport::kBound), std::future_status::ready);
+    EXPECT_EQ(code(call.get()), "0-0");
+    m_server.setNotificationSink(nullptr);
+    // Later requests no longer reach the old server.
+    EXPECT_EQ(code(send("/framework/v1/organizations", "0")), "20-18");
 }
 
 } // namespace

@@ -1,13 +1,13 @@
 #include <clientcommonlogical/LocalLogDelegate.h>
 
 #include <Base/Log.h>
+#include <Base/WorkQueue.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QThreadPool>
 
 #include <mutex>
 
@@ -63,24 +63,37 @@ QString unescape(const QString &text)
 
 struct CLocalLogDelegate::Impl
 {
-    // std::mutex rather than QMutex: race checkers see its hand-over to the writer thread.
-    mutable std::mutex mutex;
+    mutable std::mutex mutex; // guards directory and reportedFailures
     QString directory = CLocalLogDelegate::defaultDirectory();
     QSet<QString> reportedFailures;
-    QThreadPool writer;
+    // One thread keeps the records in call order. Declared last: it finishes the queued
+    // writes before the fields above go.
+    Base::CWorkQueue writer{1};
+
+    static bool writeLine(const QString &path, const QString &line)
+    {
+        if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+            return false;
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+            return false;
+        const QByteArray bytes = line.toUtf8() + '\n';
+        return file.write(bytes) == bytes.size();
+    }
+
+    void reportFailure(const QString &path)
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (reportedFailures.contains(path))
+            return;
+        reportedFailures.insert(path);
+        LOG_ERROR("Failed to write the local operation log [%s].", qUtf8Printable(path));
+    }
 };
 
-CLocalLogDelegate::CLocalLogDelegate() : d(new Impl)
-{
-    // One writer thread keeps the records in call order.
-    d->writer.setMaxThreadCount(1);
-    d->writer.setExpiryTimeout(5000);
-}
+CLocalLogDelegate::CLocalLogDelegate() : d(new Impl) {}
 
-CLocalLogDelegate::~CLocalLogDelegate()
-{
-    d->writer.waitForDone();
-}
+CLocalLogDelegate::~CLocalLogDelegate() = default;
 
 QString CLocalLogDelegate::defaultDirectory()
 {
@@ -113,25 +126,20 @@ void CLocalLogDelegate::append(const LocalLogRecord &record)
     const QString path = filePath();
     const QString line = formatLine(record);
     Impl *impl = d.get();
-    d->writer.start([impl, path, line] {
-        const bool dirOk = QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile file(path);
-        if (dirOk && file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
-            const QByteArray bytes = line.toUtf8() + '\n';
-            if (file.write(bytes) == bytes.size())
-                return;
-        }
-        std::lock_guard<std::mutex> lock(impl->mutex);
-        if (!impl->reportedFailures.contains(path)) {
-            impl->reportedFailures.insert(path);
-            LOG_ERROR("Failed to write the local operation log [%s].", qUtf8Printable(path));
-        }
+    // The record travels through the queue's std::mutex, which race checkers can see,
+    // unlike the futex locking of a QThreadPool.
+    const bool queued = d->writer.post([impl, path, line] {
+        if (!Impl::writeLine(path, line))
+            impl->reportFailure(path);
     });
+    // Without a writer thread the record is written here rather than lost.
+    if (!queued && !Impl::writeLine(path, line))
+        d->reportFailure(path);
 }
 
 void CLocalLogDelegate::flush()
 {
-    d->writer.waitForDone();
+    d->writer.waitForIdle();
 }
 
 QList<LocalLogRecord> CLocalLogDelegate::readAll() const

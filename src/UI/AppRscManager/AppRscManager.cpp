@@ -20,8 +20,7 @@
 
 #include <Base/Log.h>
 
-#include <QCoreApplication>
-#include <QEvent>
+#include <QMetaObject>
 #include <QMetaType>
 #include <QThread>
 #include <QWidget>
@@ -30,6 +29,14 @@
 #include <future>
 
 namespace visitorclient {
+
+struct CAppRscManager::WindowRequest
+{
+    std::string strID;
+    int iType = 0;
+    bool show = false; // a show request has no answer
+    std::promise<int> answer;
+};
 
 CAppRscManager::CAppRscManager() = default;
 
@@ -43,10 +50,12 @@ void CAppRscManager::init()
     m_initialised = true;
     m_closing = false;
     qRegisterMetaType<std::string>("std::string");
-    // The requester waits until the GUI thread has produced the id.
+    // Both signals are emitted on the GUI thread by serveRequests(); a requester on another
+    // thread waits for its request's promise instead of inside a blocking emit.
     connect(this, &CAppRscManager::signalGetWndHandle, this, &CAppRscManager::onGetWndHandle,
-            Qt::BlockingQueuedConnection);
-    connect(this, &CAppRscManager::signalShowWnd, this, &CAppRscManager::onShowWnd, Qt::AutoConnection);
+            Qt::DirectConnection);
+    connect(this, &CAppRscManager::signalShowWnd, this, &CAppRscManager::onShowWnd,
+            Qt::DirectConnection);
 
     auto userConfig = clientcommonlogical::CUserConfigDelegate::shared();
     QorvaGUIToolkit::CObjectSingleton<UiDataController::CPermissionManager>::Instance(this)->init(userConfig);
@@ -72,19 +81,60 @@ void CAppRscManager::unInit()
 int CAppRscManager::getWIDbyMethod(const std::string &strID, int iType)
 {
     LOG_INFO("CAppRscManager::getWIDbyMethod");
-    std::lock_guard<std::mutex> request(m_requestMutex);
     int wid = -1;
-    if (!m_closing) {
-        m_iLastWID = -1;
-        if (QThread::currentThread() == thread())
-            onGetWndHandle(strID, iType); // a blocking emit to our own thread would never return
-        else
-            emit signalGetWndHandle(strID, iType);
-        wid = m_iLastWID;
+    if (QThread::currentThread() == thread()) {
+        wid = answerWindowRequest(strID, iType); // waiting for our own thread would never end
+    } else if (!m_closing) {
+        auto request = std::make_shared<WindowRequest>();
+        request->strID = strID;
+        request->iType = iType;
+        std::future<int> answer = request->answer.get_future();
+        enqueue(std::move(request));
+        try {
+            wid = answer.get();
+        } catch (const std::future_error &) {
+            wid = -1; // the manager went away with the request unanswered
+        }
     }
     std::lock_guard<std::mutex> map(m_mapMutex);
     m_mapWID[{strID, iType}] = wid;
     return wid;
+}
+
+void CAppRscManager::enqueue(std::shared_ptr<WindowRequest> request)
+{
+    bool wake = false;
+    {
+        std::lock_guard<std::mutex> lock(m_requestsMutex);
+        wake = m_requests.empty();
+        m_requests.push_back(std::move(request));
+    }
+    // The wake-up names a method and carries no data; a queue that was not empty already
+    // has one on its way.
+    if (wake)
+        QMetaObject::invokeMethod(this, "serveRequests", Qt::QueuedConnection);
+}
+
+void CAppRscManager::serveRequests()
+{
+    std::deque<std::shared_ptr<WindowRequest>> batch;
+    {
+        std::lock_guard<std::mutex> lock(m_requestsMutex);
+        batch.swap(m_requests);
+    }
+    for (const auto &request : batch) {
+        if (request->show)
+            emit signalShowWnd(request->strID, request->iType);
+        else
+            request->answer.set_value(answerWindowRequest(request->strID, request->iType));
+    }
+}
+
+int CAppRscManager::answerWindowRequest(const std::string &strID, int iType)
+{
+    m_iLastWID = -1;
+    emit signalGetWndHandle(strID, iType);
+    return m_iLastWID;
 }
 
 void CAppRscManager::onGetWndHandle(std::string strID, int iType)
@@ -140,7 +190,15 @@ int CAppRscManager::getMaintainWndWID()
 void CAppRscManager::ShowWndbyWID(const std::string &strID, int iType)
 {
     LOG_INFO("CAppRscManager::ShowWndbyWID strID:[%s],iType:[%d]", strID.c_str(), iType);
-    emit signalShowWnd(strID, iType);
+    if (QThread::currentThread() == thread()) {
+        emit signalShowWnd(strID, iType);
+        return;
+    }
+    auto request = std::make_shared<WindowRequest>();
+    request->strID = strID;
+    request->iType = iType;
+    request->show = true;
+    enqueue(std::move(request));
 }
 
 bool CAppRscManager::storedWID(const std::string &strID, int iType, int &wid) const
@@ -189,13 +247,12 @@ std::shared_ptr<qorva7310::IAbstractDeviceManager> CAppRscManager::getIDeviceMan
 
 void CAppRscManager::runServingWindowRequests(const std::function<void()> &step)
 {
-    // A pool worker may sit in the blocking emit of getWIDbyMethod; the step (a pool
-    // stop) waits for that worker, and the worker waits for this thread. Keep
-    // delivering this object's queued calls until the step is done.
+    // A pool worker may wait in getWIDbyMethod for this thread; the step (a pool stop)
+    // waits for that worker. Keep answering requests until the step is done.
     std::future<void> done = std::async(std::launch::async, step);
     while (done.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
-        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+        serveRequests();
+    serveRequests();
     done.get();
 }
 

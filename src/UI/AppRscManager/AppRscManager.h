@@ -11,6 +11,7 @@
 #include <QPointer>
 
 #include <atomic>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -46,7 +47,7 @@ public:
 
     /// Native id of the named window (created on first use), -1 for an unknown name; the
     /// answer is remembered under (strID, iType). Pool threads: blocks until the GUI
-    /// thread has answered. -1 once unInit() ran.
+    /// thread has answered. -1 once unInit() ran. On the GUI thread it answers directly.
     int getWIDbyMethod(const std::string &strID, int iType) override;
     /// Asks the GUI thread to show the window remembered under (strID, iType); returns at once.
     void ShowWndbyWID(const std::string &strID, int iType) override;
@@ -76,24 +77,36 @@ public slots:
     void onShowWnd(std::string strID, int iType);
 
 private:
+    struct WindowRequest;
+
     CAppRscManager();
     ~CAppRscManager() override;
+
+    /// Queues a request for the GUI thread and wakes it when the queue was empty.
+    void enqueue(std::shared_ptr<WindowRequest> request);
+    /// Answers every queued request. GUI thread.
+    Q_INVOKABLE void serveRequests();
+    /// Runs onGetWndHandle and returns the identifier it left in m_iLastWID. GUI thread.
+    int answerWindowRequest(const std::string &strID, int iType);
 
     QPointer<CToolMenu> m_pToolMenu;
     QPointer<CMaintain> m_pMaintain;
     QPointer<MainWindow> m_pMainWindow;
     std::map<std::pair<std::string, int>, int> m_mapWID; // guarded by m_mapMutex
-    // Written by the GUI thread while the requester waits in the emit. Atomic because
-    // the emit's own synchronisation lies inside Qt, where race checkers cannot see it.
-    std::atomic<int> m_iLastWID{-1};
+    // Written by onGetWndHandle, read right after it by the serving code. GUI thread only:
+    // the requester gets the value through its request's promise.
+    int m_iLastWID = -1;
 
     std::shared_ptr<qorva7310::IGroupManager> m_pGroupManager;
     std::shared_ptr<qorva7310::IAbstractDeviceManager> m_pDeviceManager;
 
-    // Serialises identifier requests across the blocking emit (they share m_iLastWID).
-    std::mutex m_requestMutex;
-    // Guards the map only; never held across the emit, since the GUI thread reads the
-    // map in onShowWnd while a requester waits for it.
+    // Requests travel to the GUI thread through this queue rather than as arguments of a
+    // queued or blocking signal: Qt's event queue locks with futexes that race checkers
+    // cannot see, while a std::mutex and the request's promise are visible to them.
+    std::mutex m_requestsMutex;
+    std::deque<std::shared_ptr<WindowRequest>> m_requests;
+    // Guards the map only; never held while waiting for the GUI thread, which reads the
+    // map in onShowWnd.
     mutable std::mutex m_mapMutex;
     std::mutex m_managerMutex;
     std::atomic<bool> m_closing{false};

@@ -244,6 +244,42 @@ TEST(LocalLogDelegate, UnwritableDirectoryIsLoggedOnceAndDropsRecords)
     EXPECT_TRUE(delegate.readAll().isEmpty());
 }
 
+TEST(LocalLogDelegate, RecordsFromManyThreadsAreAllWrittenInEachThreadsOrder)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    CLocalLogDelegate delegate;
+    delegate.setDirectory(dir.path());
+    constexpr int kThreads = 4;
+    constexpr int kPerThread = 50;
+    std::vector<std::thread> writers;
+    for (int t = 0; t < kThreads; ++t) {
+        writers.emplace_back([&delegate, t] {
+            LocalLogRecord record;
+            // UTC: local time would have every thread race into the C library's time-zone set-up.
+            record.time = QDateTime(QDate(2026, 3, 1), QTime(8, 0), Qt::UTC);
+            record.user = QStringLiteral("writer %1").arg(t);
+            for (int i = 0; i < kPerThread; ++i) {
+                record.type = i;
+                delegate.append(record);
+            }
+        });
+    }
+    for (std::thread &writer : writers)
+        writer.join();
+    delegate.flush();
+
+    std::vector<int> next(kThreads, 0);
+    for (const LocalLogRecord &record : delegate.readAll()) {
+        const int t = record.user.mid(7).toInt();
+        ASSERT_GE(t, 0);
+        ASSERT_LT(t, kThreads);
+        EXPECT_EQ(record.type, next[t]) << "writer " << t;
+        ++next[t];
+    }
+    EXPECT_EQ(next, std::vector<int>(kThreads, kPerThread));
+}
+
 TEST(LocalLogDelegate, MalformedLinesAreSkipped)
 {
     LocalLogRecord record;

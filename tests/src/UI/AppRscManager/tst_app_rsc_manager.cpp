@@ -63,6 +63,7 @@ private slots:
     void windowsCreatedOnceOnTheGuiThread();
     void showUsesNameAndType();
     void concurrentRequestsGetTheirOwnWindows();
+    void guiThreadRequestsAreAnsweredWithoutWaiting();
     void sharedManagersAreCreatedOnce();
     void shutdownWithRequestsInFlight();
 };
@@ -141,6 +142,23 @@ void TestAppRscManager::concurrentRequestsGetTheirOwnWindows()
         QTRY_VERIFY_WITH_TIMEOUT(worker.wait_for(std::chrono::seconds(0)) == std::future_status::ready, 30000);
         QVERIFY(worker.get());
     }
+}
+
+void TestAppRscManager::guiThreadRequestsAreAnsweredWithoutWaiting()
+{
+    // No event loop runs here: a request queued for the GUI thread would never return.
+    auto &manager = CAppRscManager::Instance();
+    const int app = manager.getAppWndWID();
+    QCOMPARE(manager.getWIDbyMethod("VisitorApplication", 7), app);
+    int stored = 0;
+    QVERIFY(manager.storedWID("VisitorApplication", 7, stored));
+    QCOMPARE(stored, app);
+    QWidget *window = QWidget::find(static_cast<WId>(app));
+    QVERIFY(window);
+    window->hide();
+    manager.ShowWndbyWID("VisitorApplication", 7);
+    QVERIFY(window->isVisible());
+    window->hide();
 }
 
 void TestAppRscManager::sharedManagersAreCreatedOnce()
