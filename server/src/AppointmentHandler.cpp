@@ -308,7 +308,7 @@ HandlerResult CAppointmentHandler::getSettings(CDatabase &db)
     return HandlerResult::ok(answer);
 }
 
-HandlerResult CAppointmentHandler::setSettings(CDatabase &db, const cJSON *node)
+HandlerResult CAppointmentHandler::setSettings(CDatabase &db, const cJSON *node, bool keepReasons)
 {
     if (!ServerRules::typesMatch<protocol::BasicSetting>(node))
         return HandlerResult::fail(ErrInvalidParameter);
@@ -318,7 +318,7 @@ HandlerResult CAppointmentHandler::setSettings(CDatabase &db, const cJSON *node)
         if (!ServerRules::typesMatch<protocol::VisitReason>(child))
             return HandlerResult::fail(ErrInvalidParameter);
     }
-    const protocol::BasicSetting setting(node);
+    protocol::BasicSetting setting(node);
     if (setting.appointmentDay < 0 || setting.visitReasonList.size() > 64)
         return HandlerResult::fail(ErrInvalidParameter);
     for (const protocol::VisitReason &r : setting.visitReasonList) {
@@ -327,6 +327,8 @@ HandlerResult CAppointmentHandler::setSettings(CDatabase &db, const cJSON *node)
         if (r.Name.size() > ServerRules::kMaxNameText || r.visitReasonGuid.size() > ServerRules::kMaxText)
             return HandlerResult::fail(ErrTextTooLong);
     }
+    if (!keepReasons)
+        setting.visitReasonList.clear();
     protocol::JSONNodePtr stored(setting.toJSON());
     char *text = stored ? cJSON_PrintUnformatted(stored.get()) : nullptr;
     if (text == nullptr)

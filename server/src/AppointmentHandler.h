@@ -17,7 +17,9 @@ public:
     /// Per id: result 0 deleted, ErrNotFound unknown. Emits "appointmentDeleted".
     static HandlerResult remove(CDatabase &db, const cJSON *node, Outbox &out);
     static HandlerResult getSettings(CDatabase &db);
-    static HandlerResult setSettings(CDatabase &db, const cJSON *node);
+    /// Stores the settings as sent; without keepReasons the visit reasons are dropped (a
+    /// faulty server, see CManagementServer::SettingsFault).
+    static HandlerResult setSettings(CDatabase &db, const cJSON *node, bool keepReasons = true);
     /// Inserts the links of an appointment to its access-point groups; ErrNotFound when
     /// a group does not exist.
     static std::uint32_t linkGroups(CDatabase &db, const std::string &appointmentGuid,

@@ -18,6 +18,7 @@
 
 #include <Base/Log.h>
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <exception>
@@ -53,6 +54,7 @@ struct CManagementServer::Impl
     bool openDamaged = false;
     std::mutex sinkMutex;
     NotificationSink sink;
+    std::atomic<SettingsFault> settingsFault{SettingsFault::None};
 
     std::mutex queueMutex;
     std::condition_variable queueChanged;
@@ -160,7 +162,10 @@ struct CManagementServer::Impl
         case RouteId::GetBasicSetting:
             return CAppointmentHandler::getSettings(db);
         case RouteId::SetBasicSetting:
-            return CAppointmentHandler::setSettings(db, node);
+            if (settingsFault == SettingsFault::RefuseSaves)
+                return HandlerResult::fail(ErrStorageFailed);
+            return CAppointmentHandler::setSettings(db, node,
+                                                    settingsFault != SettingsFault::DropReasons);
         case RouteId::FindPersonByOther:
             return CDirectoryHandler::findPersons(db, node);
         case RouteId::GetAccessGroups:
@@ -475,6 +480,11 @@ std::uint32_t CManagementServer::setDeviceOnline(const std::string &deviceGuid, 
         }
         return 0;
     });
+}
+
+void CManagementServer::setSettingsFault(SettingsFault fault)
+{
+    m_impl->settingsFault = fault;
 }
 
 std::uint32_t CManagementServer::reset()

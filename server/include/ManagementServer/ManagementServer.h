@@ -110,6 +110,15 @@ public:
     /// Waits until queued permission downloads are done; false on time-out.
     bool waitIdle(int timeoutMs);
 
+    /// How the basic settings route misbehaves, to show what a client does with a server
+    /// that will not keep its visit reasons. Kept in memory only (a restart is healthy).
+    enum class SettingsFault {
+        None,
+        RefuseSaves, ///< every save is answered ErrStorageFailed and nothing is stored
+        DropReasons, ///< saves succeed but the visit reasons are not kept
+    };
+    void setSettingsFault(SettingsFault fault);
+
     /// Rows for inspection: what is "appointments", "records", "groups", "devices",
     /// "persons", "doors" or "areas"; the first row holds the column names. Empty for an
     /// unknown name.

@@ -122,7 +122,12 @@ struct PageBench::Impl
     std::atomic<int> forwarded{0};
     int receivedAtBegin = 0;
 
+    // Requests routed to the server, guarded: the router reports on LPC worker threads.
+    mutable std::mutex requestMutex;
+    QStringList requests;
+
     // Marks.
+    int requestMark = 0;
     int recordMark = 0;
     int notificationMark = 0;
     int operationLogMark = 0;
@@ -207,6 +212,12 @@ bool PageBench::start()
     d->lpc = std::make_unique<lpcserver::CLpcServer>();
     d->lpc->setRequestHandler(
         [this](const lpcserver::ClientRequest &request) { return d->router->route(request); });
+    d->router->setObserver([this](const std::string &url, int method, const std::string &code) {
+        std::lock_guard<std::mutex> lock(d->requestMutex);
+        d->requests << QStringLiteral("%1 %2 %3")
+                           .arg(method)
+                           .arg(QString::fromStdString(url), QString::fromStdString(code));
+    });
     if (!d->lpc->start(clientframework::kLpcServerName)) {
         m_error = QStringLiteral("LPC server: %1").arg(QString::fromStdString(d->lpc->lastError()));
         return false;
@@ -500,6 +511,10 @@ void PageBench::answerNextFileDialog(const QString &path)
 
 void PageBench::mark()
 {
+    {
+        std::lock_guard<std::mutex> lock(d->requestMutex);
+        d->requestMark = d->requests.size();
+    }
     d->recordMark = TestHooks::records().size();
     d->notificationMark = d->observer.received().size();
     d->operationLogMark = UiDataController::CLocalLogManager::Instance().readAll().size();
@@ -541,6 +556,21 @@ QStringList PageBench::waitTexts() const
 QList<clientcommonlogical::LocalLogRecord> PageBench::operationLog() const
 {
     return UiDataController::CLocalLogManager::Instance().readAll().mid(d->operationLogMark);
+}
+
+QStringList PageBench::requests() const
+{
+    std::lock_guard<std::mutex> lock(d->requestMutex);
+    return d->requests.mid(d->requestMark);
+}
+
+int PageBench::requestCount(const QString &url, int method) const
+{
+    const QString prefix = QStringLiteral("%1 %2 ").arg(method).arg(url);
+    int count = 0;
+    for (const QString &request : requests())
+        count += request.startsWith(prefix) ? 1 : 0;
+    return count;
 }
 
 testsupport::LogWatch &PageBench::log()

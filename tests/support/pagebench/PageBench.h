@@ -152,6 +152,11 @@ public:
     QStringList waitTexts() const;
     /// Operation-log entries written since the mark (waits until they are stored).
     QList<clientcommonlogical::LocalLogRecord> operationLog() const;
+    /// Requests the component made since the mark, in order, as "METHOD URL CODE" with
+    /// the method code (0 GET, 1 POST, 2 PUT, 3 DELETE) and the answer's code ("0-0").
+    QStringList requests() const;
+    /// How many of them went to url with that method code.
+    int requestCount(const QString &url, int method) const;
     /// The component's log lines of the current test.
     testsupport::LogWatch &log();
 
