@@ -133,8 +133,12 @@ void MainWindow::initUI()
     m_pCentralWidget->setTriggered(0, 0);
     onSelectPage(appointmentText);
 
-    // The settings and access-group pages tell the appointment page about changes
-    // (basic settings, access points); those connections come with the pages' content.
+    // The settings and access-group pages tell the appointment page about renamed visit
+    // reasons and access points. By name, so that each side may arrive on its own.
+    connect(m_pBasicSettingWidget, SIGNAL(signalBasicSettingChanged(BasicSettingData)),
+            m_pAppointmentWidget, SLOT(onBasicSettingChanged(BasicSettingData)));
+    connect(m_pAccessPointGroupWidget, SIGNAL(signalAccessPointDataChanged(QMap<QString, QString>)),
+            m_pAppointmentWidget, SLOT(onAccessPointDataChanged(QMap<QString, QString>)));
 }
 
 void MainWindow::onSelectPage(const QString &strText)
