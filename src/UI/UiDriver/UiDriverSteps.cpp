@@ -9,6 +9,7 @@
 #include <QorvaGUIToolkit/CTableDelegate.h>
 #include <QorvaGUIToolkit/TestHooks.h>
 
+#include <QAbstractAnimation>
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
@@ -332,8 +333,25 @@ StepOutcome pageSize(const QStringList &args)
     return chooseItem(combo, index);
 }
 
+// A drawer still sliding in would be caught half-way.
+bool animationRunning()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget *window : windows) {
+        const QList<QAbstractAnimation *> animations = window->findChildren<QAbstractAnimation *>();
+        for (const QAbstractAnimation *animation : animations) {
+            if (animation->state() == QAbstractAnimation::Running)
+                return true;
+        }
+    }
+    return false;
+}
+
 StepOutcome screenshot(const QStringList &args)
 {
+    if (animationRunning())
+        return StepOutcome::pending(QStringLiteral("the animations to end"),
+                                    [args] { return screenshot(args); });
     const bool ofDialog = args.value(1) == QLatin1String("dialog");
     QImage image;
     if (ofDialog) {
