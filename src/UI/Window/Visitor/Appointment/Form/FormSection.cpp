@@ -64,6 +64,8 @@ QorvaGUIToolkit::CLabelWithLeftPoint *FormSection::newLabel(const QString &text,
     auto *label = new QorvaGUIToolkit::CLabelWithLeftPoint(text);
     label->setObjectName(field->objectName() + QStringLiteral("Label"));
     label->setBuddy(field);
+    // One caption width in every section keeps the fields of the form in one column.
+    label->setFixedWidth(kLabelWidth);
     return label;
 }
 

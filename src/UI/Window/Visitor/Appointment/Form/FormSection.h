@@ -31,6 +31,7 @@ class FormSection : public QWidget
 public:
     /// How long a failed check waits before its tip, so the focus change settles first.
     static constexpr int kErrorDelayMs = 300;
+    static constexpr int kLabelWidth = 140;
 
     explicit FormSection(QWidget *parent = nullptr);
 
