@@ -265,6 +265,12 @@ void AppointmentWidget::reloadPage(int requestedPage, int requestedPageSize)
     emit signalAddImportData();
 }
 
+bool AppointmentWidget::hasPendingRows() const
+{
+    std::lock_guard<std::mutex> lock(m_stagingMutex);
+    return m_bStaged;
+}
+
 void AppointmentWidget::onAddImportData()
 {
     QVector<AppointmentInfoData> rows;

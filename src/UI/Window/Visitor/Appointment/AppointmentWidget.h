@@ -83,6 +83,8 @@ public:
     /// Null until first used.
     AddAppointmentInfoWidget *form() const { return m_pForm; }
     ImportWidget *importWidget() const { return m_pImport; }
+    /// A load has staged rows that the GUI thread has not shown yet.
+    bool hasPendingRows() const;
     /// Whether the first page has been asked for.
     bool isInitialised() const { return m_bInitialised; }
 
@@ -131,8 +133,8 @@ private:
     AddAppointmentInfoWidget *m_pForm = nullptr;
     ImportWidget *m_pImport = nullptr;
 
-    std::mutex m_loadMutex;    // one load at a time
-    std::mutex m_stagingMutex; // guards the two below
+    std::mutex m_loadMutex;            // one load at a time
+    mutable std::mutex m_stagingMutex; // guards the two below
     QVector<AppointmentInfoData> m_staging;
     bool m_bStaged = false;
 
