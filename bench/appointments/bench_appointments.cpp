@@ -12,6 +12,7 @@
 // is printed.
 // Usage: bench_appointments [runs=15]
 
+#include "../common/BenchStats.h"
 #include "pagebench/PageBench.h"
 
 #include <UI/Window/Visitor/Appointment/AppointmentModel.h>
@@ -44,19 +45,8 @@ namespace {
 const int kPageSize = 500;
 const int kStored = 10000;
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
-
-QString loadAverage()
-{
-    QFile file(QStringLiteral("/proc/loadavg"));
-    return file.open(QIODevice::ReadOnly)
-               ? QString::fromLatin1(file.readAll()).section(QLatin1Char(' '), 0, 2)
-               : QStringLiteral("?");
-}
+using benchstats::loadAverage;
+using benchstats::median;
 
 double msSince(const QElapsedTimer &timer)
 {
