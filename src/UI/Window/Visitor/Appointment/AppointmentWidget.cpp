@@ -120,6 +120,7 @@ void AppointmentWidget::activatePage()
 
 void AppointmentWidget::setPageEnabled(bool enabled)
 {
+    rememberPageEnabled(enabled);
     setEditable(enabled);
 }
 

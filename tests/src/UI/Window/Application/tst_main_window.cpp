@@ -224,13 +224,13 @@ void TestMainWindow::withdrawnPermissionDisablesPagesAndClosesDrawer()
     // Other kinds of notification change nothing.
     clientcommonlogical::CSwitchUserNotifyMgr::Instance().notify(2);
     QCoreApplication::processEvents();
-    QVERIFY(page("Appointment_Widget")->isEnabled());
+    QVERIFY(page("Appointment_Widget")->isPageEnabled());
 
     // The framework reports the switch on a thread of its own.
     std::thread([] { clientcommonlogical::CSwitchUserNotifyMgr::Instance().updateFrame(); }).join();
-    QTRY_VERIFY(!page("Appointment_Widget")->isEnabled());
+    QTRY_VERIFY(!page("Appointment_Widget")->isPageEnabled());
     for (const char *name : kPageNames)
-        QVERIFY2(!page(name)->isEnabled(), name);
+        QVERIFY2(!page(name)->isPageEnabled(), name);
     QVERIFY(page("BlackList_Widget")->isEnabled());
     QCOMPARE(hidden.count(), 1);
     QVERIFY(!m_window->overlayFrame()->isShown());
@@ -238,7 +238,7 @@ void TestMainWindow::withdrawnPermissionDisablesPagesAndClosesDrawer()
     m_userConfig->setDeniedFunctions({});
     clientcommonlogical::CSwitchUserNotifyMgr::Instance().updateFrame();
     for (const char *name : kPageNames)
-        QVERIFY2(page(name)->isEnabled(), name);
+        QVERIFY2(page(name)->isPageEnabled(), name);
 }
 
 void TestMainWindow::pageBaseMouseAndSizeSignals()

@@ -32,7 +32,8 @@ class TestMainWindowBench : public QObject
     bool pagesEnabled(const MainWindow &window, bool enabled)
     {
         for (const char *name : kEditablePages) {
-            if (window.findChild<QWidget *>(QLatin1String(name))->isEnabled() != enabled)
+            if (window.findChild<visitorclient::Widget *>(QLatin1String(name))->isPageEnabled() !=
+                enabled)
                 return false;
         }
         return true;
