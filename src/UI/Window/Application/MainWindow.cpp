@@ -135,10 +135,14 @@ void MainWindow::initUI()
 
     // The settings and access-group pages tell the appointment page about renamed visit
     // reasons and access points. By name, so that each side may arrive on its own.
-    connect(m_pBasicSettingWidget, SIGNAL(signalBasicSettingChanged(BasicSettingData)),
-            m_pAppointmentWidget, SLOT(onBasicSettingChanged(BasicSettingData)));
-    connect(m_pAccessPointGroupWidget, SIGNAL(signalAccessPointDataChanged(QMap<QString, QString>)),
-            m_pAppointmentWidget, SLOT(onAccessPointDataChanged(QMap<QString, QString>)));
+    const auto forward = [this](QObject *sender, const char *signal, const char *slot) {
+        if (sender->metaObject()->indexOfSignal(QMetaObject::normalizedSignature(signal + 1)) >= 0)
+            connect(sender, signal, m_pAppointmentWidget, slot);
+    };
+    forward(m_pBasicSettingWidget, SIGNAL(signalBasicSettingChanged(BasicSettingData)),
+            SLOT(onBasicSettingChanged(BasicSettingData)));
+    forward(m_pAccessPointGroupWidget, SIGNAL(signalAccessPointDataChanged(QMap<QString, QString>)),
+            SLOT(onAccessPointDataChanged(QMap<QString, QString>)));
 }
 
 void MainWindow::onSelectPage(const QString &strText)
