@@ -330,6 +330,9 @@ int ScriptRunner::execute(const Step &step)
             m_lastControl = server->checkIn(arg1);
         else if (op == QLatin1String("checkout"))
             m_lastControl = server->checkOut(arg1);
+        else if (op == QLatin1String("delete-appointment"))
+            m_lastControl =
+                server->deleteAppointment(resolveGuid("appointments", a.value(1)).toStdString());
         else if (op == QLatin1String("remove-device"))
             m_lastControl = server->removeDevice(resolveGuid("devices", a.value(1)).toStdString());
         else if (op == QLatin1String("rename-group"))

@@ -14,6 +14,7 @@
 //   control checkin CODE | checkout CODE | remove-device GUID|first | rename-group GUID|first NAME
 //           | rename-door GUID|first NAME | fail-device GUID|first | offline-device GUID|first
 //           | online-device GUID|first | settings-fault none|refuse-saves|drop-reasons
+//           | delete-appointment GUID|first
 //   switch-user INDEX               0 "admin", 1 "guard" (no function 9)
 //   expect reply-ok | reply-contains TEXT | forwarded yes|no | control-ok | subscriptions N
 //          | registered-url URL | registered-method NAME
@@ -35,7 +36,7 @@
 //   ui click PATH                   click a button (or the middle of any widget)
 //   ui type PATH TEXT               replace the text of an edit key by key
 //   ui key PATH KEY                 Return, Enter, Escape, Tab, Space, Backspace, Delete, Up, Down
-//   ui select PATH ITEM-TEXT        choose a combo box item
+//   ui select PATH ITEM-TEXT        choose a combo box item (anywhere in a tree combo box)
 //   ui tick PATH [ROW [COLUMN]] [on|off]
 //                                   a check box, or the check box of a table row (the
 //                                   first one, or the one in COLUMN)

@@ -16,6 +16,7 @@
 // which other processes do not inflate, and the fill ratio is taken from them.
 // Usage: bench_framework_data [runs=5]
 
+#include "../common/BenchStats.h"
 #include "pagebench/PageBench.h"
 
 #include <UiDataController/CCheckedGroupModel.h>
@@ -82,19 +83,8 @@ struct Figures
     }
 };
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
-
-QString loadAverage()
-{
-    QFile file(QStringLiteral("/proc/loadavg"));
-    return file.open(QIODevice::ReadOnly)
-               ? QString::fromLatin1(file.readAll()).section(QLatin1Char(' '), 0, 2)
-               : QStringLiteral("?");
-}
+using benchstats::loadAverage;
+using benchstats::median;
 
 // Runs the event loop until done() holds or 60 s passed. A precise 1 ms timer checks
 // done() and measures the longest gap between two of its ticks: how long the event loop

@@ -212,14 +212,20 @@ HandlerResult CAppointmentHandler::update(CDatabase &db, const cJSON *node, cons
 {
     if (!ServerRules::typesMatch<protocol::ModifyAppointment>(node))
         return HandlerResult::fail(ErrInvalidParameter);
+    // A change without a receptionist number keeps the stored one (renames are sent
+    // without it).
     const protocol::ModifyAppointment request(node);
     if (const std::uint32_t error = checkAppointment(request))
         return HandlerResult::fail(error);
     auto st = db.prepare(
-        "UPDATE appointments SET name = ?, gender = ?, phone = ?, visit_expect = ?, leave_expect = ?, "
+        "UPDATE appointments SET name = ?, gender = ?, phone = ?, visit_expect = ?, leave_expect = "
+        "?, "
         "visit_reason_id = ?, visit_reason = ?, receptionist_id = ?, receptionist_name = ?, "
-        "receptionist_number = ?, receptionist_department = ?, access_groups = ?, accompanying = ?, "
-        "identity_type = ?, identity_code = ?, plate_code = ?, company = ?, belongings = ?, address = ?, "
+        "receptionist_number = COALESCE(NULLIF(?, ''), receptionist_number), "
+        "receptionist_department = ?, "
+        "access_groups = ?, accompanying = ?, "
+        "identity_type = ?, identity_code = ?, plate_code = ?, company = ?, belongings = ?, "
+        "address = ?, "
         "remark = ? WHERE guid = ?");
     bindAppointment(*st, 1, request);
     st->bind(21, id);
@@ -236,6 +242,24 @@ HandlerResult CAppointmentHandler::update(CDatabase &db, const cJSON *node, cons
     return HandlerResult::ok();
 }
 
+std::uint32_t CAppointmentHandler::removeOne(CDatabase &db, const std::string &id, Outbox &out)
+{
+    auto find = db.prepare("SELECT auth_code FROM appointments WHERE guid = ?");
+    find->bind(1, id);
+    if (!find->step())
+        return find->failed() ? ErrStorageFailed : ErrNotFound;
+    protocol::AppointmentDeleteNotifyData notice;
+    notice.authCode = find->text(0);
+    auto erase = db.prepare("DELETE FROM appointments WHERE guid = ?");
+    auto unlink = db.prepare("DELETE FROM appointment_groups WHERE appointment_guid = ?");
+    erase->bind(1, id);
+    unlink->bind(1, id);
+    if (!erase->run() || !unlink->run())
+        return ErrStorageFailed;
+    out.notify(notice);
+    return 0;
+}
+
 HandlerResult CAppointmentHandler::remove(CDatabase &db, const cJSON *node, Outbox &out)
 {
     if (!ServerRules::typesMatch<protocol::DeleteAppointment>(node))
@@ -243,29 +267,14 @@ HandlerResult CAppointmentHandler::remove(CDatabase &db, const cJSON *node, Outb
     const protocol::DeleteAppointment request(node);
     if (request.appointmentIDList.empty())
         return HandlerResult::fail(ErrInvalidParameter);
-    auto find = db.prepare("SELECT auth_code FROM appointments WHERE guid = ?");
-    auto erase = db.prepare("DELETE FROM appointments WHERE guid = ?");
-    auto unlink = db.prepare("DELETE FROM appointment_groups WHERE appointment_guid = ?");
     auto answer = std::make_shared<protocol::DeleteAppointmentResultData>();
-    std::set<std::string> seen;
     for (const std::string &id : request.appointmentIDList) {
         protocol::DeleteAppointmentRe re;
         re.guid = id;
-        find->reset();
-        find->bind(1, id);
-        if (!find->step()) {
-            re.result = static_cast<std::int32_t>(ErrNotFound);
-        } else {
-            protocol::AppointmentDeleteNotifyData notice;
-            notice.authCode = find->text(0);
-            erase->reset();
-            erase->bind(1, id);
-            unlink->reset();
-            unlink->bind(1, id);
-            if (!erase->run() || !unlink->run())
-                return HandlerResult::fail(ErrStorageFailed);
-            out.notify(notice);
-        }
+        const std::uint32_t error = removeOne(db, id, out);
+        if (error == ErrStorageFailed)
+            return HandlerResult::fail(error);
+        re.result = static_cast<std::int32_t>(error);
         answer->deleteAppointmentResult.push_back(std::move(re));
     }
     return HandlerResult::ok(answer);

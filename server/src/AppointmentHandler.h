@@ -16,6 +16,8 @@ public:
     static HandlerResult update(CDatabase &db, const cJSON *node, const std::string &id);
     /// Per id: result 0 deleted, ErrNotFound unknown. Emits "appointmentDeleted".
     static HandlerResult remove(CDatabase &db, const cJSON *node, Outbox &out);
+    /// Deletes one appointment and announces it: 0, ErrNotFound or ErrStorageFailed.
+    static std::uint32_t removeOne(CDatabase &db, const std::string &id, Outbox &out);
     static HandlerResult getSettings(CDatabase &db);
     /// Stores the settings as sent; without keepReasons the visit reasons are dropped (a
     /// faulty server, see CManagementServer::SettingsFault).

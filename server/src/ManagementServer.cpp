@@ -344,6 +344,13 @@ std::uint32_t CManagementServer::checkOut(const std::string &authCode)
     return m_impl->control([&](Outbox &) { return CRecordHandler::checkOut(m_impl->db, authCode); });
 }
 
+std::uint32_t CManagementServer::deleteAppointment(const std::string &appointmentGuid)
+{
+    return m_impl->control([&](Outbox &out) {
+        return CAppointmentHandler::removeOne(m_impl->db, appointmentGuid, out);
+    });
+}
+
 std::uint32_t CManagementServer::removeDevice(const std::string &deviceGuid)
 {
     return m_impl->control([&](Outbox &out) -> std::uint32_t {

@@ -74,6 +74,8 @@ public:
     std::uint32_t checkIn(const std::string &authCode, std::string *recordGuid = nullptr);
     /// Signs the visitor of the newest open record with this reservation code off.
     std::uint32_t checkOut(const std::string &authCode);
+    /// Deletes an appointment as another client would; emits "appointmentDeleted".
+    std::uint32_t deleteAppointment(const std::string &appointmentGuid);
     /// Removes a device and its doors (also from access-point groups); emits "deviceRemoved".
     std::uint32_t removeDevice(const std::string &deviceGuid);
     /// Emits "groupNameChanged".

@@ -5,9 +5,11 @@
 
 #include <QorvaGUIToolkit/CBaseCentralWidget.h>
 #include <QorvaGUIToolkit/CMultiPageServerTableView.h>
+#include <QorvaGUIToolkit/CMultilevelComboBox.h>
 #include <QorvaGUIToolkit/CTableDelegate.h>
 #include <QorvaGUIToolkit/TestHooks.h>
 
+#include <QAbstractAnimation>
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
@@ -15,9 +17,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QStackedWidget>
+#include <QTreeView>
 
 namespace visitorclient {
 namespace uidriver {
@@ -92,6 +96,33 @@ StepOutcome chooseItem(QComboBox *combo, int index)
             return;
         guard->setCurrentIndex(index);
         emit guard->activated(index);
+    });
+}
+
+// Presses an item anywhere in a tree combo box's popup, as the operator picks it with the
+// keyboard; the box decides whether it takes the item. A multiple choice is closed after.
+StepOutcome pressTreeItem(QorvaGUIToolkit::CMultilevelComboBox *combo, const QString &text)
+{
+    QAbstractItemModel *model = combo->GetModel();
+    const QModelIndexList found = model != nullptr && model->rowCount() > 0
+                                      ? model->match(model->index(0, 0), Qt::DisplayRole, text, 1,
+                                                     Qt::MatchExactly | Qt::MatchRecursive)
+                                      : QModelIndexList();
+    if (found.isEmpty())
+        return StepOutcome::failed(
+            QStringLiteral("%1 has no item \"%2\"").arg(describe(combo), text));
+    QPointer<QorvaGUIToolkit::CMultilevelComboBox> guard = combo;
+    const QPersistentModelIndex target = found.first();
+    return runAction([guard, target] {
+        if (!guard || !target.isValid())
+            return;
+        guard->showPopup();
+        guard->LocationModel(target);
+        guard->GetTreeView()->setCurrentIndex(target);
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(guard->GetTreeView(), &enter);
+        if (guard->IsMultiSelect())
+            guard->hidePopup();
     });
 }
 
@@ -302,8 +333,25 @@ StepOutcome pageSize(const QStringList &args)
     return chooseItem(combo, index);
 }
 
+// A drawer still sliding in would be caught half-way.
+bool animationRunning()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget *window : windows) {
+        const QList<QAbstractAnimation *> animations = window->findChildren<QAbstractAnimation *>();
+        for (const QAbstractAnimation *animation : animations) {
+            if (animation->state() == QAbstractAnimation::Running)
+                return true;
+        }
+    }
+    return false;
+}
+
 StepOutcome screenshot(const QStringList &args)
 {
+    if (animationRunning())
+        return StepOutcome::pending(QStringLiteral("the animations to end"),
+                                    [args] { return screenshot(args); });
     const bool ofDialog = args.value(1) == QLatin1String("dialog");
     QImage image;
     if (ofDialog) {
@@ -343,6 +391,8 @@ StepOutcome select(const QStringList &args)
     if (combo == nullptr)
         return StepOutcome::failed(QStringLiteral("%1 is no combo box").arg(describe(widget)));
     const QString text = args.mid(1).join(QLatin1Char(' '));
+    if (auto *tree = qobject_cast<QorvaGUIToolkit::CMultilevelComboBox *>(combo))
+        return pressTreeItem(tree, text);
     const int index = combo->findText(text);
     if (index < 0) {
         QStringList items;

@@ -133,8 +133,15 @@ void MainWindow::initUI()
     m_pCentralWidget->setTriggered(0, 0);
     onSelectPage(appointmentText);
 
-    // The settings and access-group pages tell the appointment page about changes
-    // (basic settings, access points); those connections come with the pages' content.
+    // The settings and access-group pages tell the appointment page about changed visit
+    // reasons, field settings and access points.
+    connect(m_pBasicSettingWidget, &BasicSettingWidget::signalBasicSettingChanged, m_pAppointmentWidget,
+            &AppointmentWidget::onBasicSettingChanged);
+    // By name until the access-group page has its signal.
+    if (m_pAccessPointGroupWidget->metaObject()->indexOfSignal(
+            "signalAccessPointDataChanged(QMap<QString,QString>)") >= 0)
+        connect(m_pAccessPointGroupWidget, SIGNAL(signalAccessPointDataChanged(QMap<QString, QString>)),
+                m_pAppointmentWidget, SLOT(onAccessPointDataChanged(QMap<QString, QString>)));
 }
 
 void MainWindow::onSelectPage(const QString &strText)

@@ -31,6 +31,7 @@ void Widget::setPageEnabled(bool enabled)
     for (QWidget *child : children)
         child->setEnabled(enabled);
     setEnabled(enabled);
+    m_bPageEnabled = enabled;
 }
 
 void Widget::updatePage()

@@ -23,6 +23,9 @@ public:
     /// The operator's function permission: enables or disables every direct child
     /// widget, then the page itself. Pages refine which controls follow it.
     virtual void setPageEnabled(bool enabled);
+    /// The permission last given to setPageEnabled (true until then). Pages that keep
+    /// some controls usable without it still answer false here.
+    bool isPageEnabled() const { return m_bPageEnabled; }
     /// Second hook for pages (empty here).
     virtual void updatePage();
     /// Takes the process-wide main window, shade and drawer.
@@ -55,11 +58,14 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
     bool m_bInit = false;
+    /// For pages that refine setPageEnabled without calling the base.
+    void rememberPageEnabled(bool enabled) { m_bPageEnabled = enabled; }
 
 private:
     COverlayFrame *m_pOverlayFrame = nullptr;
     QorvaGUIToolkit::CShadeFrame *m_pShadeFrame = nullptr;
     QWidget *m_pMainWindow = nullptr;
+    bool m_bPageEnabled = true;
 };
 
 } // namespace visitorclient

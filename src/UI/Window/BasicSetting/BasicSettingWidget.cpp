@@ -69,6 +69,7 @@ void BasicSettingWidget::activatePage()
 void BasicSettingWidget::setPageEnabled(bool enabled)
 {
     m_bPermission = enabled;
+    rememberPageEnabled(enabled);
     if (m_bInit)
         applyPermission();
 }

@@ -2,7 +2,6 @@
 #include <UI/Window/Application/MainWindow.h>
 #include <UI/Window/Application/Widget.h>
 #include <UI/Window/Application/WindowPointers.h>
-#include <UI/Window/BasicSetting/BasicSettingWidget.h>
 
 #include <UiDataController/ErrorInfoMgr.h>
 #include <UiDataController/PermissionManager.h>
@@ -32,15 +31,6 @@ namespace {
 
 const char *const kPageNames[] = {"Appointment_Widget", "VisitorRecord_Widget", "AccessPointGroup_Widget",
                                   "BasicSetting_Widget", "QRCodeCfgWidget"};
-
-// Whether a page lets the operator edit. The settings page stays readable and scrollable
-// without the permission and disables only its editors (its own tests check which).
-bool editingEnabled(const Widget *page)
-{
-    if (auto *settings = qobject_cast<const BasicSettingWidget *>(page))
-        return settings->hasPermission();
-    return page->isEnabled();
-}
 
 } // namespace
 
@@ -234,13 +224,13 @@ void TestMainWindow::withdrawnPermissionDisablesPagesAndClosesDrawer()
     // Other kinds of notification change nothing.
     clientcommonlogical::CSwitchUserNotifyMgr::Instance().notify(2);
     QCoreApplication::processEvents();
-    QVERIFY(page("Appointment_Widget")->isEnabled());
+    QVERIFY(page("Appointment_Widget")->isPageEnabled());
 
     // The framework reports the switch on a thread of its own.
     std::thread([] { clientcommonlogical::CSwitchUserNotifyMgr::Instance().updateFrame(); }).join();
-    QTRY_VERIFY(!page("Appointment_Widget")->isEnabled());
+    QTRY_VERIFY(!page("Appointment_Widget")->isPageEnabled());
     for (const char *name : kPageNames)
-        QVERIFY2(!editingEnabled(page(name)), name);
+        QVERIFY2(!page(name)->isPageEnabled(), name);
     QVERIFY(page("BlackList_Widget")->isEnabled());
     QCOMPARE(hidden.count(), 1);
     QVERIFY(!m_window->overlayFrame()->isShown());
@@ -248,7 +238,7 @@ void TestMainWindow::withdrawnPermissionDisablesPagesAndClosesDrawer()
     m_userConfig->setDeniedFunctions({});
     clientcommonlogical::CSwitchUserNotifyMgr::Instance().updateFrame();
     for (const char *name : kPageNames)
-        QVERIFY2(editingEnabled(page(name)), name);
+        QVERIFY2(page(name)->isPageEnabled(), name);
 }
 
 void TestMainWindow::pageBaseMouseAndSizeSignals()

@@ -7,7 +7,6 @@
 #include <UI/Window/Application/COverlayFrame.h>
 #include <UI/Window/Application/MainWindow.h>
 #include <UI/Window/Application/Widget.h>
-#include <UI/Window/BasicSetting/BasicSettingWidget.h>
 
 #include <JSONStruct/appointment/ModifyAppointment.h>
 
@@ -33,10 +32,8 @@ class TestMainWindowBench : public QObject
     bool pagesEnabled(const MainWindow &window, bool enabled)
     {
         for (const char *name : kEditablePages) {
-            QWidget *page = window.findChild<QWidget *>(QLatin1String(name));
-            // The settings page stays readable and disables only its editors.
-            auto *settings = qobject_cast<visitorclient::BasicSettingWidget *>(page);
-            if ((settings != nullptr ? settings->hasPermission() : page->isEnabled()) != enabled)
+            if (window.findChild<visitorclient::Widget *>(QLatin1String(name))->isPageEnabled() !=
+                enabled)
                 return false;
         }
         return true;

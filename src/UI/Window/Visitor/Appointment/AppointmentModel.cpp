@@ -1,0 +1,150 @@
+#include "AppointmentModel.h"
+
+#include <UI/Window/Common/DisplayTexts.h>
+
+#include <QorvaGUIToolkit/CStandardItem.h>
+#include <QorvaGUIToolkit/ItemDataRole.h>
+
+#include <QPixmap>
+
+namespace visitorclient {
+
+namespace {
+
+using QorvaGUIToolkit::HeaderCheckBoxRole;
+using QorvaGUIToolkit::HeaderColumnWidthRole;
+using QorvaGUIToolkit::ItemClickableIconRole;
+using QorvaGUIToolkit::ItemRecordRole;
+using QorvaGUIToolkit::ItemRowIdRole;
+
+const int kWidths[AppointmentModel::ColumnCount] = {56,  80,  56,  110, 110, 80,
+                                                    120, 140, 140, 140, 80};
+
+QStandardItem *newCell(const QString &text = QString())
+{
+    auto *item = new QorvaGUIToolkit::CStandardItem(text);
+    item->setData(AppointmentModel::kAlignment, Qt::TextAlignmentRole);
+    return item;
+}
+
+} // namespace
+
+const char *const AppointmentModel::kEditIcon = ":/VisitorManagement/Images/button/Edit.svg";
+
+AppointmentModel::AppointmentModel(QObject *parent) : CStandardItemModel(0, ColumnCount, parent)
+{
+    const QStringList headers = {QString(),
+                                 tr("TheName"),
+                                 tr("Gender"),
+                                 tr("MobilePhoneNumber"),
+                                 tr("ReservationCodegaDDkHCJ"),
+                                 tr("TheReceptionistfXJPXQpw"),
+                                 tr("Organization"),
+                                 tr("VisitingReasontnaiesDc"),
+                                 tr("EstimatedTimeOfVisitTDpmssKL"),
+                                 tr("EstimatedTimeOfDeparNPEjYRqn"),
+                                 tr("Operation")};
+    for (int column = 0; column < ColumnCount; ++column) {
+        setHeaderData(column, Qt::Horizontal, headers.at(column), Qt::DisplayRole);
+        setHeaderData(column, Qt::Horizontal, kAlignment, Qt::TextAlignmentRole);
+        setHeaderData(column, Qt::Horizontal, kWidths[column], HeaderColumnWidthRole);
+    }
+    setHeaderData(CheckColumn, Qt::Horizontal, Qt::Unchecked, Qt::CheckStateRole);
+    setHeaderData(CheckColumn, Qt::Horizontal, 1, HeaderCheckBoxRole);
+    m_editIcon = QPixmap(QString::fromLatin1(kEditIcon));
+}
+
+int AppointmentModel::columnWidth(int column)
+{
+    return column >= 0 && column < ColumnCount ? kWidths[column] : 0;
+}
+
+QList<QStandardItem *> AppointmentModel::newRow(const AppointmentInfoData &info) const
+{
+    QList<QStandardItem *> items;
+    items.reserve(ColumnCount);
+    for (int column = 0; column < ColumnCount; ++column)
+        items.append(newCell());
+    items[CheckColumn]->setCheckable(true);
+    items[CheckColumn]->setCheckState(Qt::Unchecked);
+    items[OperationColumn]->setData(m_editIcon, ItemClickableIconRole);
+    items[AuthCodeColumn]->setText(info.strAuthCode);
+    // Filled before the row joins the model: no change signal per cell.
+    fillRow(items, info, info.strVisitReason);
+    return items;
+}
+
+void AppointmentModel::insertAppointment(const AppointmentInfoData &info)
+{
+    insertRow(0, newRow(info));
+}
+
+void AppointmentModel::setAppointments(const QVector<AppointmentInfoData> &records)
+{
+    clearAppointments();
+    for (auto it = records.crbegin(); it != records.crend(); ++it)
+        appendRow(newRow(*it));
+}
+
+AppointmentInfoData AppointmentModel::appointmentAt(int row) const
+{
+    const QStandardItem *cell = item(row, CheckColumn);
+    return cell ? cell->data(ItemRecordRole).value<AppointmentInfoData>() : AppointmentInfoData();
+}
+
+void AppointmentModel::removeAppointmentRow(int row)
+{
+    if (row >= 0 && row < rowCount())
+        removeRow(row);
+}
+
+void AppointmentModel::clearAppointments()
+{
+    removeRows(0, rowCount());
+}
+
+bool AppointmentModel::modifyAppointment(const AppointmentInfoData &info)
+{
+    const int row = rowOf(info.strId);
+    if (row < 0)
+        return false;
+    QList<QStandardItem *> items;
+    for (int column = 0; column < ColumnCount; ++column)
+        items.append(item(row, column));
+    fillRow(items, info, CDisplayTexts::visitReason(info.strVisitReason));
+    return true;
+}
+
+int AppointmentModel::rowOf(const QString &id) const
+{
+    for (int row = 0; row < rowCount(); ++row) {
+        if (item(row, CheckColumn)->data(ItemRowIdRole).toString() == id)
+            return row;
+    }
+    return -1;
+}
+
+bool AppointmentModel::isChecked(int row) const
+{
+    const QStandardItem *cell = item(row, CheckColumn);
+    return cell && cell->checkState() == Qt::Checked;
+}
+
+void AppointmentModel::fillRow(const QList<QStandardItem *> &items, const AppointmentInfoData &info,
+                               const QString &reasonText)
+{
+    QStandardItem *check = items[CheckColumn];
+    check->setData(info.strId, ItemRowIdRole);
+    check->setData(QVariant::fromValue(info), ItemRecordRole);
+    items[NameColumn]->setText(info.strName);
+    items[GenderColumn]->setText(CDisplayTexts::gender(info.iGender));
+    items[PhoneColumn]->setText(info.strPhone);
+    items[ReceptionistColumn]->setText(info.strReceptionistName);
+    items[OrganizationColumn]->setText(info.strOrganization);
+    items[ReasonColumn]->setText(reasonText);
+    items[ReasonColumn]->setData(info.strVisitReasonId, ItemRecordRole);
+    items[VisitTimeColumn]->setText(info.strVisitTime);
+    items[LeaveTimeColumn]->setText(info.strLeaveTime);
+}
+
+} // namespace visitorclient
