@@ -135,13 +135,14 @@ void MainWindow::initUI()
 
     // The settings and access-group pages tell the appointment page about changed visit
     // reasons, field settings and access points.
-    connect(m_pBasicSettingWidget, &BasicSettingWidget::signalBasicSettingChanged, m_pAppointmentWidget,
-            &AppointmentWidget::onBasicSettingChanged);
+    connect(m_pBasicSettingWidget, &BasicSettingWidget::signalBasicSettingChanged,
+            m_pAppointmentWidget, &AppointmentWidget::onBasicSettingChanged);
     // By name until the access-group page has its signal.
     if (m_pAccessPointGroupWidget->metaObject()->indexOfSignal(
             "signalAccessPointDataChanged(QMap<QString,QString>)") >= 0)
-        connect(m_pAccessPointGroupWidget, SIGNAL(signalAccessPointDataChanged(QMap<QString, QString>)),
-                m_pAppointmentWidget, SLOT(onAccessPointDataChanged(QMap<QString, QString>)));
+        connect(m_pAccessPointGroupWidget,
+                SIGNAL(signalAccessPointDataChanged(QMap<QString, QString>)), m_pAppointmentWidget,
+                SLOT(onAccessPointDataChanged(QMap<QString, QString>)));
 }
 
 void MainWindow::onSelectPage(const QString &strText)
