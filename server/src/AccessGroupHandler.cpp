@@ -23,13 +23,6 @@ namespace {
 
 using namespace protocol::routes;
 
-const char *const kSuccessCode = "0-0";
-
-std::string codeText(std::uint32_t code)
-{
-    return protocol::ErrorCode2Str(Base::Error::ErrorCode{kServerModule, code});
-}
-
 struct GroupFields
 {
     const std::string &name;
@@ -168,7 +161,7 @@ HandlerResult CAccessGroupHandler::create(CDatabase &db, const cJSON *node)
     auto answer = std::make_shared<protocol::VisitAccessGroupAddedResultData>();
     answer->visitAccessGroupAddedResult.name = p.name_;
     answer->visitAccessGroupAddedResult.accessGroupGuid = guid;
-    answer->visitAccessGroupAddedResult.code = kSuccessCode;
+    answer->visitAccessGroupAddedResult.code = ServerRules::itemCode(0);
     return HandlerResult::ok(answer);
 }
 
@@ -196,7 +189,7 @@ HandlerResult CAccessGroupHandler::modify(CDatabase &db, const cJSON *node, cons
     auto answer = std::make_shared<protocol::VisitAccessGroupModifyResultData>();
     answer->visitAccessGroupModifyResult.name = p.name_;
     answer->visitAccessGroupModifyResult.accessGroupGuid = id;
-    answer->visitAccessGroupModifyResult.code = kSuccessCode;
+    answer->visitAccessGroupModifyResult.code = ServerRules::itemCode(0);
     return HandlerResult::ok(answer);
 }
 
@@ -220,9 +213,9 @@ HandlerResult CAccessGroupHandler::remove(CDatabase &db, const cJSON *node)
         used->reset();
         used->bind(1, id);
         if (!exists->step()) {
-            re.code = codeText(ErrNotFound);
+            re.code = ServerRules::itemCode(ErrNotFound);
         } else if (used->step()) {
-            re.code = codeText(ErrGroupInUse);
+            re.code = ServerRules::itemCode(ErrGroupInUse);
         } else {
             eraseDoors->reset();
             eraseDoors->bind(1, id);
@@ -230,7 +223,7 @@ HandlerResult CAccessGroupHandler::remove(CDatabase &db, const cJSON *node)
             erase->bind(1, id);
             if (!eraseDoors->run() || !erase->run())
                 return HandlerResult::fail(ErrStorageFailed);
-            re.code = kSuccessCode;
+            re.code = ServerRules::itemCode(0);
         }
         answer->deleteAccessPointGroupResult.push_back(std::move(re));
     }
@@ -253,7 +246,7 @@ HandlerResult CAccessGroupHandler::syncRights(CDatabase &db, const cJSON *node)
         r.port = devices->int32(2);
         const std::uint32_t error = deviceAnswer(devices->int32(3) != 0, devices->int32(4) != 0);
         r.result = error == 0 ? 1 : 0;
-        r.code = error == 0 ? kSuccessCode : codeText(error);
+        r.code = ServerRules::itemCode(error);
         answer->visitorRightConfigResult.rightListResult.push_back(std::move(r));
     }
     return HandlerResult::ok(answer);

@@ -29,11 +29,6 @@ const char *const kRecordColumns =
     "company, belongings, address, remark, state, auth_code, register_status, download_result, "
     "appointment_visit_time, appointment_leave_time";
 
-std::string codeText(std::uint32_t code)
-{
-    return protocol::ErrorCode2Str(Base::Error::ErrorCode{kServerModule, code});
-}
-
 std::map<std::string, std::string> groupNames(CDatabase &db)
 {
     std::map<std::string, std::string> names;
@@ -203,11 +198,11 @@ HandlerResult CRecordHandler::downloadPermission(CDatabase &db, const cJSON *nod
         exists->bind(1, id);
         if (exists->step()) {
             anyKnown = true;
-            r.code = "0-0";
+            r.code = ServerRules::itemCode(0);
             r.msg = "queued";
             out.downloads.push_back(id);
         } else {
-            r.code = codeText(ErrNotFound);
+            r.code = ServerRules::itemCode(ErrNotFound);
             r.msg = protocol::routes::errorText(kServerModule, ErrNotFound);
         }
         answer->downloadPermissionResultList.push_back(std::move(r));
@@ -256,8 +251,10 @@ std::uint32_t CRecordHandler::applyDownload(CDatabase &db, const std::string &re
         // A refusing device fails the person data and the face; an offline one everything it did not get.
         for (int failType : failing && online ? std::vector<int>{0, 2} : std::vector<int>{0}) {
             error->reset();
-            error->bind(1, recordGuid).bind(2, d.first).bind(3, failType)
-                .bind(4, codeText(online ? ErrDeviceRejected : ErrDeviceOffline));
+            error->bind(1, recordGuid)
+                .bind(2, d.first)
+                .bind(3, failType)
+                .bind(4, ServerRules::itemCode(online ? ErrDeviceRejected : ErrDeviceOffline));
             if (!error->run())
                 return ErrStorageFailed;
         }

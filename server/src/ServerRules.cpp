@@ -1,5 +1,8 @@
 #include "ServerRules.h"
 
+#include <JSONStruct/HTTP/HTTPCommonJSONStruct.h>
+#include <JSONStruct/Routes/RouteErrors.h>
+
 #include <Base/TimeUtil.h>
 
 #include <cmath>
@@ -114,6 +117,13 @@ bool ServerRules::kindMatches(protocol::FieldKind kind, const cJSON *m)
         return isArrayOf(m, isInteger32);
     }
     return false;
+}
+
+std::string ServerRules::itemCode(std::uint32_t error)
+{
+    if (error == 0)
+        return "0-0";
+    return protocol::ErrorCode2Str(Base::Error::ErrorCode{protocol::routes::kServerModule, error});
 }
 
 } // namespace qorvaserver

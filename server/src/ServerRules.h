@@ -36,6 +36,10 @@ public:
         DownloadFailed = 3,
     };
 
+    /// Per-item result code of a batch answer: "0-0" for success, else the server's
+    /// "module-code" text of the error.
+    static std::string itemCode(std::uint32_t error);
+
     static const char *stateName(std::int32_t state);
     /// -1 for a text that is no state name.
     static std::int32_t stateFromName(const std::string &name);

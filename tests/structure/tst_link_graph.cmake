@@ -7,9 +7,9 @@ set(failures 0)
 
 macro(graph)
   set(QORVA_LG_NODES "")
-  foreach(spec ${ARGN})
+  foreach(node ${ARGN})
     # "name:layer:link,link"
-    string(REPLACE ":" ";" parts "${spec}")
+    string(REPLACE ":" ";" parts "${node}")
     list(GET parts 0 name)
     list(GET parts 1 layer)
     list(LENGTH parts count)

@@ -643,9 +643,9 @@ StepOutcome wait(const QStringList &args)
 
 } // namespace
 
-const std::vector<StepSpec> &stepTable()
+const std::vector<StepEntry> &stepTable()
 {
-    static const std::vector<StepSpec> table{
+    static const std::vector<StepEntry> table{
         {"answer", "confirm|reject", 1, &answer},
         {"click", "PATH", 1, &click},
         {"click-cell", "PATH ROW COLUMN", 3, &clickCellStep},
@@ -677,17 +677,17 @@ StepOutcome startStep(const QString &line)
     if (words.isEmpty())
         return StepOutcome::failed(QStringLiteral("empty step"));
     const QString name = words.takeFirst();
-    for (const StepSpec &spec : stepTable()) {
-        if (name != QLatin1String(spec.name))
+    for (const StepEntry &step : stepTable()) {
+        if (name != QLatin1String(step.name))
             continue;
-        if (words.size() < spec.minArgs)
+        if (words.size() < step.minArgs)
             return StepOutcome::failed(
-                QStringLiteral("usage: %1 %2").arg(name, QLatin1String(spec.usage)));
-        return spec.run(words);
+                QStringLiteral("usage: %1 %2").arg(name, QLatin1String(step.usage)));
+        return step.run(words);
     }
     QStringList names;
-    for (const StepSpec &spec : stepTable())
-        names << QLatin1String(spec.name);
+    for (const StepEntry &step : stepTable())
+        names << QLatin1String(step.name);
     return StepOutcome::failed(QStringLiteral("unknown step \"%1\" (steps: %2)")
                                    .arg(name, names.join(QStringLiteral(", "))));
 }

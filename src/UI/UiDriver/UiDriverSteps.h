@@ -9,7 +9,7 @@
 namespace visitorclient {
 namespace uidriver {
 
-struct StepSpec
+struct StepEntry
 {
     const char *name;
     /// Arguments after the name, as shown in error messages and the grammar.
@@ -18,7 +18,7 @@ struct StepSpec
     StepOutcome (*run)(const QStringList &args);
 };
 
-const std::vector<StepSpec> &stepTable();
+const std::vector<StepEntry> &stepTable();
 
 /// Runs the first part of one step line: words, table look-up, argument count, handler.
 /// A pending outcome is for the caller to poll.
