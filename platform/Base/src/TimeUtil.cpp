@@ -1,5 +1,6 @@
 #include <Base/TimeUtil.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -103,10 +104,38 @@ struct tm toTm(const Fields &f)
     return tmv;
 }
 
+// Offset from UTC in force at t, in seconds; false when the C library cannot tell.
+bool offsetAt(std::time_t t, long &offset)
+{
+    struct tm local;
+    if (!localtime_r(&t, &local))
+        return false;
+    offset = local.tm_gmtoff;
+    return true;
+}
+
+// Not mktime: with TZ unset, glibc's mktime stats the zone file on every call, which made
+// converting a page of 500 appointments measurably slow. localtime_r reads the zone once
+// (until tzset), so the offset is found through it: take the fields as UTC, subtract the
+// offset in force there, and correct once by the offset in force at that result. A wall
+// time inside a spring gap has no consistent answer; it moves forward, as with mktime.
 std::time_t localToTimeT(const Fields &f)
 {
     struct tm tmv = toTm(f);
-    return std::mktime(&tmv);
+    tmv.tm_isdst = 0;
+    const std::time_t asUtc = timegm(&tmv);
+    long offset = 0;
+    if (!offsetAt(asUtc, offset))
+        return -1;
+    const std::time_t first = asUtc - offset;
+    if (!offsetAt(first, offset))
+        return -1;
+    const std::time_t second = asUtc - offset;
+    if (second == first)
+        return first;
+    if (!offsetAt(second, offset))
+        return -1;
+    return asUtc - offset == second ? second : std::max(first, second);
 }
 
 } // namespace

@@ -157,6 +157,42 @@ TEST(TimeUtil, PairsAreExactInversesAcrossZonesAndDst)
     }
 }
 
+// The reader finds the local offset itself; the C library's mktime is the reference for
+// every local wall time around the daylight-saving changes, gaps included.
+TEST(TimeUtil, LocalReadingAgreesWithMktime)
+{
+    for (const char *zone : {"CET-1CEST,M3.5.0,M10.5.0/3", "EST5EDT,M3.2.0,M11.1.0", "CST-8"}) {
+        ScopedTz tz(zone);
+        // Quarter hours over the spring and autumn change days of 2024 in both zones.
+        for (int day : {70, 91, 301, 308}) { // 10 and 31 March, 27 October, 3 November
+            for (int quarter = 0; quarter < 96; ++quarter) {
+                struct tm wall = {};
+                wall.tm_year = 124;
+                wall.tm_mday = day;
+                wall.tm_hour = quarter / 4;
+                wall.tm_min = (quarter % 4) * 15;
+                wall.tm_isdst = -1;
+                struct tm copy = wall;
+                const std::time_t expected = std::mktime(&copy); // normalises the day of year
+                char text[32];
+                std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &copy);
+                struct tm asked = wall;
+                asked.tm_isdst = 0;
+                timegm(&asked); // the wall time asked for, normalised the same way
+                char askedText[32];
+                std::strftime(askedText, sizeof askedText, "%Y-%m-%d %H:%M:%S", &asked);
+                const std::time_t got = TimeUtil::StrDatetime2TimeT(askedText);
+                if (got != expected) {
+                    // Only the repeated autumn hour has two answers, an hour apart.
+                    EXPECT_EQ(std::abs(static_cast<long long>(got - expected)), 3600)
+                        << zone << " " << askedText;
+                    EXPECT_EQ(TimeUtil::TimeT2StrDatetime(got), askedText) << zone;
+                }
+            }
+        }
+    }
+}
+
 TEST(TimeUtil, ReaderAcceptsZonesAndFractions)
 {
     ScopedTz tz("CST-8");
