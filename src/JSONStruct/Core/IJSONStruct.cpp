@@ -5,13 +5,50 @@
 #include <JSONStruct/Core/IReturnData.h>
 #include <JSONStruct/Core/IWebsocketData.h>
 
+#include <algorithm>
+#include <cstring>
+
 namespace protocol {
 
-// Records are small: eight buckets hold a typical record's keys without a rehash
-// before the first few inserts, and the load factor stays at one.
-IJSONStruct::IJSONStruct() : presentKeys(8)
+void KeySet::insertStatic(const char *key)
 {
-    presentKeys.max_load_factor(1.0f);
+    if (containsText(key))
+        return;
+    if (m_static.empty())
+        m_static.reserve(16);
+    m_static.push_back(key);
+}
+
+void KeySet::emplace(const std::string &key)
+{
+    if (!containsText(key.c_str()))
+        m_owned.push_back(key);
+}
+
+std::size_t KeySet::count(const std::string &key) const
+{
+    return containsText(key.c_str()) ? 1 : 0;
+}
+
+bool KeySet::containsText(const char *key) const
+{
+    for (const char *known : m_static) {
+        if (known == key || std::strcmp(known, key) == 0)
+            return true;
+    }
+    for (const std::string &known : m_owned) {
+        if (known == key)
+            return true;
+    }
+    return false;
+}
+
+std::vector<std::string> KeySet::keys() const
+{
+    std::vector<std::string> all(m_static.begin(), m_static.end());
+    all.insert(all.end(), m_owned.begin(), m_owned.end());
+    std::sort(all.begin(), all.end());
+    return all;
 }
 
 IInboundData::~IInboundData() = default;

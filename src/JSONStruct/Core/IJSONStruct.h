@@ -3,12 +3,41 @@
 
 #include <JSONStruct/ProtocolExport.h>
 
+#include <cstddef>
 #include <string>
-#include <unordered_set>
+#include <vector>
 
 struct cJSON;
 
 namespace protocol {
+
+/// The keys a record saw while reading. Field tables name their keys with string literals,
+/// which are kept as pointers: reading a page of 500 records used to spend most of its
+/// mapping time allocating one hash node per field. Keys of free-form bodies are copied.
+/// Small by nature (a record's keys), so lookups scan.
+class PROTOCOL_EXPORT KeySet
+{
+public:
+    /// Adds a key whose text outlives the set (a field table's literal).
+    void insertStatic(const char *key);
+    /// Adds a key by copy.
+    void emplace(const std::string &key);
+    /// 1 when the key is in the set (exact, case-sensitive), else 0.
+    std::size_t count(const std::string &key) const;
+    std::size_t size() const { return m_static.size() + m_owned.size(); }
+    bool empty() const { return m_static.empty() && m_owned.empty(); }
+    /// The keys, sorted.
+    std::vector<std::string> keys() const;
+
+    friend bool operator==(const KeySet &a, const KeySet &b) { return a.keys() == b.keys(); }
+    friend bool operator!=(const KeySet &a, const KeySet &b) { return !(a == b); }
+
+private:
+    bool containsText(const char *key) const;
+
+    std::vector<const char *> m_static;
+    std::vector<std::string> m_owned;
+};
 
 /// Root interface of the message records. It has no virtual destructor on purpose
 /// (records are plain values); the destructor is protected so that nobody can delete
@@ -29,10 +58,10 @@ public:
 
     /// Keys present in the objects given to fromJSON so far, in the record's own
     /// spelling. Only grows; reset by destroying the record.
-    std::unordered_set<std::string> presentKeys;
+    KeySet presentKeys;
 
 protected:
-    PROTOCOL_EXPORT IJSONStruct();
+    IJSONStruct() = default;
     IJSONStruct(const IJSONStruct &) = default;
     IJSONStruct(IJSONStruct &&) = default;
     IJSONStruct &operator=(const IJSONStruct &) = default;

@@ -100,7 +100,7 @@ void attach(cJSON *object, const char *key, cJSON *item)
 }
 
 // Exported here: the records inlined into other modules call it.
-PROTOCOL_EXPORT void attachStaticKey(cJSON *object, const char *key, cJSON *item)
+void attachStaticKey(cJSON *object, const char *key, cJSON *item)
 {
     if (item == nullptr)
         return;

@@ -42,7 +42,7 @@ PROTOCOL_EXPORT void attach(cJSON *object, const char *key, cJSON *item);
 
 /// As attach, for a key of static storage (a field table's literal): the node refers to
 /// the key instead of copying it, one allocation less per member.
-void attachStaticKey(cJSON *object, const char *key, cJSON *item);
+PROTOCOL_EXPORT void attachStaticKey(cJSON *object, const char *key, cJSON *item);
 
 /// First member of object whose name equals key ignoring letter case; null when none
 /// (and for a null or non-object node).

@@ -165,7 +165,8 @@ private:
 
     void markPresent(const char *key)
     {
-        (static_cast<IJSONStruct &>(static_cast<Interfaces &>(*this)).presentKeys.emplace(key), ...);
+        (static_cast<IJSONStruct &>(static_cast<Interfaces &>(*this)).presentKeys.insertStatic(key),
+         ...);
     }
 
     static bool checkField(const Field &f, const Derived &self, std::string &error)

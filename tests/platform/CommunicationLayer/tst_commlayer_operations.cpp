@@ -80,7 +80,7 @@ struct Outcome
 {
     bool ok = false;
     bool hasAnswer = false;
-    std::unordered_set<std::string> presentKeys;
+    protocol::KeySet presentKeys;
     std::string answerText;  // the answer record printed after the call
     std::string defaultText; // a default-constructed one printed
 };

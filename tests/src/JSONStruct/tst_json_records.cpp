@@ -167,6 +167,30 @@ TEST(JSONRecordRead, PresentKeysGrowAcrossReads)
     EXPECT_TRUE(record.hasKey("name") && record.hasKey("count") && record.hasKey("ratio"));
 }
 
+// Table keys are kept by address, free-form keys by copy: a key counts once whichever way
+// it came and wherever its text lives, and two sets compare by their keys alone.
+TEST(JSONRecordRead, KeySetCountsEachTextOnce)
+{
+    protocol::KeySet set;
+    const std::string name = "name";
+    set.insertStatic("name");
+    set.insertStatic(name.c_str()); // same text, another address
+    set.emplace("name");
+    set.emplace("door");
+    set.insertStatic("door");
+    EXPECT_EQ(set.size(), 2u);
+    EXPECT_EQ(set.count("name"), 1u);
+    EXPECT_EQ(set.count("Name"), 0u);
+    EXPECT_EQ(set.keys(), (std::vector<std::string>{"door", "name"}));
+
+    protocol::KeySet other;
+    other.emplace("name");
+    other.insertStatic("door");
+    EXPECT_EQ(set, other);
+    other.emplace("guid");
+    EXPECT_NE(set, other);
+}
+
 TEST(JSONRecordRead, ListsAreRebuiltOnEveryReadWithANode)
 {
     AllKinds record(parse(R"({"doorList":[{"guid":"a"},{"guid":"b","no":2}],
