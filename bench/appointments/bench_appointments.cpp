@@ -116,7 +116,7 @@ int main(int argc, char **argv)
     page.onInitConfig();
     QCoreApplication::processEvents();
     const int pages = kStored / kPageSize;
-    // Rows the model took in since the last page change.
+    // Rows the model took in since the last page change (inserted or reset).
     int inserted = 0;
     const auto shown = [&page, &inserted](int pageNo) {
         int total = 0, p = 0, size = 0;
@@ -126,6 +126,9 @@ int main(int argc, char **argv)
     QObject::connect(
         page.model(), &QAbstractItemModel::rowsInserted,
         [&inserted](const QModelIndex &, int first, int last) { inserted += last - first + 1; });
+    // The page fills its model in one reset.
+    QObject::connect(page.model(), &QAbstractItemModel::modelReset,
+                     [&inserted, &page] { inserted += page.model()->rowCount(); });
     const auto turnTo = [&](int pageNo) {
         inserted = 0;
         int total = 0, p = 0, size = 0;

@@ -6,6 +6,7 @@
 #include <QorvaGUIToolkit/ItemDataRole.h>
 
 #include <QPixmap>
+#include <QSignalBlocker>
 
 namespace visitorclient {
 
@@ -81,9 +82,16 @@ void AppointmentModel::insertAppointment(const AppointmentInfoData &info)
 
 void AppointmentModel::setAppointments(const QVector<AppointmentInfoData> &records)
 {
-    clearAppointments();
-    for (auto it = records.crbegin(); it != records.crend(); ++it)
-        appendRow(newRow(*it));
+    // One reset instead of a removal and a signal per row: the proxy and the view re-read
+    // the page once instead of mapping 500 insertions one by one.
+    beginResetModel();
+    {
+        const QSignalBlocker quiet(this);
+        removeRows(0, rowCount());
+        for (auto it = records.crbegin(); it != records.crend(); ++it)
+            appendRow(newRow(*it));
+    }
+    endResetModel();
 }
 
 AppointmentInfoData AppointmentModel::appointmentAt(int row) const
