@@ -16,16 +16,8 @@
 // -> server) and notifications too (server sink -> router envelope -> LPC call ->
 // CNotifyTask on the inner pool -> notify center, whose observers run on its thread).
 //
-//   class TestMyPage : public QObject {
-//       Q_OBJECT
-//       pagebench::PageBench m_bench;
-//   private slots:
-//       void initTestCase() { QVERIFY2(m_bench.start(), qPrintable(m_bench.error())); }
-//       void init() { QVERIFY2(m_bench.beginTest(), qPrintable(m_bench.error())); }
-//       void cleanup() { QVERIFY2(m_bench.endTest(), qPrintable(m_bench.error())); }
-//       void cleanupTestCase() { m_bench.stop(); }
-//       void deletesAfterConfirmation();
-//   };
+// Test programs derive from pagebench::BenchTestCase (BenchTestCase.h), which runs
+// start/beginTest/endTest/stop around the tests.
 //
 // Every test starts on a freshly seeded demo site (which the shared group and device
 // managers of CAppRscManager have read), no operation log, no recorded notices and the

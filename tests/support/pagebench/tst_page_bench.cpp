@@ -1,7 +1,7 @@
 // The page test bench itself: requests and notifications travel the product's way, the
 // helpers answer what they promise, and a test cannot leak state into the next one.
 
-#include "pagebench/PageBench.h"
+#include "pagebench/BenchTestCase.h"
 
 #include <JSONStruct/appointment/ModifyAppointment.h>
 #include <JSONStruct/appointment/QueryAppointmentResultCondition.h>
@@ -57,17 +57,11 @@ bool permitted()
 
 } // namespace
 
-class TestPageBench : public QObject
+class TestPageBench : public pagebench::BenchTestCase
 {
     Q_OBJECT
-    pagebench::PageBench m_bench;
 
 private slots:
-    void initTestCase() { QVERIFY2(m_bench.start(), qPrintable(m_bench.error())); }
-    void init() { QVERIFY2(m_bench.beginTest(), qPrintable(m_bench.error())); }
-    void cleanup() { QVERIFY2(m_bench.endTest(), qPrintable(m_bench.error())); }
-    void cleanupTestCase() { m_bench.stop(); }
-
     void requestsTravelTheProductsWay()
     {
         QVERIFY(m_bench.seedAppointments(3));

@@ -1,7 +1,7 @@
 // The organisation, resource-group and device models over their delegates, loaded from
 // the page bench's server; server changes reach them through notifications, in place.
 
-#include "pagebench/PageBench.h"
+#include "pagebench/BenchTestCase.h"
 
 #include <RequestRouter.h>
 #include <UI/AppRscManager/AppRscManager.h>
@@ -69,17 +69,11 @@ template <class Model> bool loaded(pagebench::PageBench &bench, Model &model)
 
 } // namespace
 
-class TestFrameworkModels : public QObject
+class TestFrameworkModels : public pagebench::BenchTestCase
 {
     Q_OBJECT
-    pagebench::PageBench m_bench;
 
 private slots:
-    void initTestCase() { QVERIFY2(m_bench.start(), qPrintable(m_bench.error())); }
-    void init() { QVERIFY2(m_bench.beginTest(), qPrintable(m_bench.error())); }
-    void cleanup() { QVERIFY2(m_bench.endTest(), qPrintable(m_bench.error())); }
-    void cleanupTestCase() { m_bench.stop(); }
-
     void doorTreeHoldsTheSitesAreasAndDoors();
     void areaTickFollowsItsDoors();
     void serverChangesReachTheDoorAndDeviceModelsInPlace();

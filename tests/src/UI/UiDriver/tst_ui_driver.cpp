@@ -2,7 +2,7 @@
 // (an LPC call through the command manager), clear failures for names that do not find a
 // widget, and the steps acting as an operator on the real main window.
 
-#include "pagebench/PageBench.h"
+#include "pagebench/BenchTestCase.h"
 
 #include <UI/UiDriver/UiDriver.h>
 #include <UI/Window/Application/MainWindow.h>
@@ -49,10 +49,9 @@ StepReply parse(const QString &body)
 
 } // namespace
 
-class TestUiDriver : public QObject
+class TestUiDriver : public pagebench::BenchTestCase
 {
     Q_OBJECT
-    pagebench::PageBench m_bench;
     std::unique_ptr<visitorclient::MainWindow> m_window;
     QStandardItemModel *m_model = nullptr;
     int m_answer = -1;
@@ -87,15 +86,10 @@ class TestUiDriver : public QObject
 
     static CUiDriver *driver() { return qApp->findChild<CUiDriver *>(QStringLiteral("CUiDriver")); }
 
-private slots:
-    void initTestCase()
+protected:
+    void prepareTestCase() override { CUiDriver::install(false); }
+    void prepareTest() override
     {
-        QVERIFY2(m_bench.start(), qPrintable(m_bench.error()));
-        CUiDriver::install(false);
-    }
-    void init()
-    {
-        QVERIFY2(m_bench.beginTest(), qPrintable(m_bench.error()));
         CUiDriver::install(true);
         qputenv("QORVA_UI_SHOT_DIR", m_bench.testDir().toUtf8());
         m_window = std::make_unique<visitorclient::MainWindow>();
@@ -137,12 +131,9 @@ private slots:
         tools->show();
         m_answer = -1;
     }
-    void cleanup()
-    {
-        m_window.reset();
-        QVERIFY2(m_bench.endTest(), qPrintable(m_bench.error()));
-    }
-    void cleanupTestCase() { m_bench.stop(); }
+    void releaseTestObjects() override { m_window.reset(); }
+
+private slots:
 
     void refusedUnlessStartedWithTheVariable()
     {

@@ -2,7 +2,7 @@
 // operator switch sent as the framework sends it disables every page's editing, and a
 // save the server refuses is reported in words. (Also the pattern for page tests.)
 
-#include "pagebench/PageBench.h"
+#include "pagebench/BenchTestCase.h"
 
 #include <UI/Window/Application/COverlayFrame.h>
 #include <UI/Window/Application/MainWindow.h>
@@ -24,10 +24,9 @@ const char *const kEditablePages[] = {"Appointment_Widget", "VisitorRecord_Widge
 
 } // namespace
 
-class TestMainWindowBench : public QObject
+class TestMainWindowBench : public pagebench::BenchTestCase
 {
     Q_OBJECT
-    pagebench::PageBench m_bench;
 
     bool pagesEnabled(const MainWindow &window, bool enabled)
     {
@@ -40,11 +39,6 @@ class TestMainWindowBench : public QObject
     }
 
 private slots:
-    void initTestCase() { QVERIFY2(m_bench.start(), qPrintable(m_bench.error())); }
-    void init() { QVERIFY2(m_bench.beginTest(), qPrintable(m_bench.error())); }
-    void cleanup() { QVERIFY2(m_bench.endTest(), qPrintable(m_bench.error())); }
-    void cleanupTestCase() { m_bench.stop(); }
-
     void anOperatorWithoutTheRightGetsNoEditingAnywhere()
     {
         MainWindow window;

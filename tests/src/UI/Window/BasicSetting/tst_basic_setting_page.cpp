@@ -2,7 +2,7 @@
 // rows, what a save sends (and when it sends nothing), "default", the permission and
 // a server that will not keep the reasons.
 
-#include "pagebench/PageBench.h"
+#include "pagebench/BenchTestCase.h"
 
 #include <UI/Window/BasicSetting/BasicSettingWidget.h>
 #include <UI/Window/BasicSetting/Data/AppointmentSettingManager.h>
@@ -72,10 +72,9 @@ bool enabled(const SettingModel &model, int row, int column)
 
 } // namespace
 
-class TestBasicSettingPage : public QObject
+class TestBasicSettingPage : public pagebench::BenchTestCase
 {
     Q_OBJECT
-    pagebench::PageBench m_bench;
     std::unique_ptr<BasicSettingWidget> m_page;
 
     // A page on the settings the server holds now, activated as the navigation does.
@@ -105,16 +104,9 @@ class TestBasicSettingPage : public QObject
         reasons().setReasons(list);
     }
 
-private slots:
-    void initTestCase() { QVERIFY2(m_bench.start(), qPrintable(m_bench.error())); }
-    void init() { QVERIFY2(m_bench.beginTest(), qPrintable(m_bench.error())); }
-    void cleanup()
-    {
-        m_page.reset();
-        QVERIFY2(m_bench.endTest(), qPrintable(m_bench.error()));
-    }
-    void cleanupTestCase() { m_bench.stop(); }
+    void releaseTestObjects() override { m_page.reset(); }
 
+private slots:
     void aRequiredFieldIsAlwaysShown()
     {
         SettingModel model;

@@ -9,7 +9,7 @@
 
 #include <RequestRouter.h>
 
-#include "pagebench/PageBench.h"
+#include "pagebench/BenchTestCase.h"
 
 #include <Base/LogCapture.h>
 
@@ -44,17 +44,11 @@ Parts partsOf(const QWidget &window)
 
 } // namespace
 
-class TestToolMenu : public QObject
+class TestToolMenu : public pagebench::BenchTestCase
 {
     Q_OBJECT
-    pagebench::PageBench m_bench;
 
 private slots:
-    void initTestCase() { QVERIFY2(m_bench.start(), qPrintable(m_bench.error())); }
-    void init() { QVERIFY2(m_bench.beginTest(), qPrintable(m_bench.error())); }
-    void cleanup() { QVERIFY2(m_bench.endTest(), qPrintable(m_bench.error())); }
-    void cleanupTestCase() { m_bench.stop(); }
-
     void treeShowsTheSharedGroupManagersSite();
     void failedLoadIsSaidInWordsAndRecovers();
 };

@@ -1,7 +1,7 @@
 // The settings holder against a real server: seeding a server without reasons (and not
 // looping on one that will not keep them), saving, and announcing changes.
 
-#include "pagebench/PageBench.h"
+#include "pagebench/BenchTestCase.h"
 
 #include <UI/Window/BasicSetting/Data/AppointmentSettingManager.h>
 
@@ -64,17 +64,11 @@ BasicSettingData onServer()
 
 } // namespace
 
-class TestAppointmentSettingManager : public QObject
+class TestAppointmentSettingManager : public pagebench::BenchTestCase
 {
     Q_OBJECT
-    pagebench::PageBench m_bench;
 
 private slots:
-    void initTestCase() { QVERIFY2(m_bench.start(), qPrintable(m_bench.error())); }
-    void init() { QVERIFY2(m_bench.beginTest(), qPrintable(m_bench.error())); }
-    void cleanup() { QVERIFY2(m_bench.endTest(), qPrintable(m_bench.error())); }
-    void cleanupTestCase() { m_bench.stop(); }
-
     void aServerWithoutReasonsIsSeededOnce()
     {
         QSignalSpy changed(&manager(), &AppointmentSettingManager::signalBasicSettingDataChanged);

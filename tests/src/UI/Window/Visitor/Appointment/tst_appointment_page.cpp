@@ -2,7 +2,7 @@
 // search, deletion with its question, the notification reload, renames, permission and
 // what the form sends.
 
-#include "pagebench/PageBench.h"
+#include "pagebench/BenchTestCase.h"
 
 #include <UI/Window/BasicSetting/Data/AppointmentSettingManager.h>
 #include <UI/Window/Visitor/Appointment/AppointmentModel.h>
@@ -87,10 +87,9 @@ enum ListColumn { GuidCol = 0, CodeCol, NameCol, PhoneCol, VisitCol, Receptionis
 
 } // namespace
 
-class TestAppointmentPage : public QObject
+class TestAppointmentPage : public pagebench::BenchTestCase
 {
     Q_OBJECT
-    pagebench::PageBench m_bench;
     std::unique_ptr<AppointmentWidget> m_page;
 
     // A shown page whose first load has been applied.
@@ -176,16 +175,9 @@ class TestAppointmentPage : public QObject
             m_page->model()->item(row, AppointmentModel::CheckColumn)->setCheckState(Qt::Checked);
     }
 
-private slots:
-    void initTestCase() { QVERIFY2(m_bench.start(), qPrintable(m_bench.error())); }
-    void init() { QVERIFY2(m_bench.beginTest(), qPrintable(m_bench.error())); }
-    void cleanup()
-    {
-        m_page.reset();
-        QVERIFY2(m_bench.endTest(), qPrintable(m_bench.error()));
-    }
-    void cleanupTestCase() { m_bench.stop(); }
+    void releaseTestObjects() override { m_page.reset(); }
 
+private slots:
     void anEmptyServerShowsPageOneOfNothing()
     {
         AppointmentWidget &page = openPage();
