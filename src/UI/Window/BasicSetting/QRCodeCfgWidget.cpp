@@ -76,6 +76,9 @@ QRCodeCfgWidget::QRCodeCfgWidget(QWidget *parent,
     m_pDeviceTree->setModel(m_pDeviceModel);
     m_pDeviceTree->setHeaderHidden(true);
 
+    // A tip about the last refused input must not outlive the operator's correction.
+    for (QLineEdit *edit : std::initializer_list<QLineEdit *>{m_pKeyEdit, m_pVectorEdit})
+        connect(edit, &QLineEdit::textEdited, this, [] { QorvaGUIToolkit::CToolTip::HideText(); });
     connect(m_pSaveBtn, &QPushButton::clicked, this, &QRCodeCfgWidget::onSave);
     connect(m_pCancelBtn, &QPushButton::clicked, this, &QRCodeCfgWidget::onCancel);
     m_pCancelBtn->hide();
@@ -187,6 +190,7 @@ void QRCodeCfgWidget::onSave()
         return;
     }
 
+    QorvaGUIToolkit::CToolTip::HideText();
     const std::string keyBytes = key.toStdString();
     const std::string ivBytes = vector.toStdString();
     const bool saved = runWaiting(this, tr("IsExporting"), [this, keyBytes, ivBytes] {

@@ -108,6 +108,9 @@ AddBlackWidget::AddBlackWidget(QWidget *parent) : QWidget(parent)
     layout->addStretch(1);
     layout->addLayout(buttons);
 
+    // A tip about an empty field must not outlive the operator's correction.
+    for (QLineEdit *edit : std::initializer_list<QLineEdit *>{m_pNameEdit, m_pIdentityEdit})
+        connect(edit, &QLineEdit::textEdited, this, [] { QorvaGUIToolkit::CToolTip::HideText(); });
     connect(m_pConfirmBtn, &QPushButton::clicked, this, &AddBlackWidget::onConfirm);
     connect(m_pCancelBtn, &QPushButton::clicked, this, &AddBlackWidget::onCancel);
 }

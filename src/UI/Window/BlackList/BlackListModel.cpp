@@ -10,7 +10,7 @@ namespace visitorclient {
 namespace {
 
 const int kAlignment = Qt::AlignLeft | Qt::AlignVCenter;
-const int kWidths[BlackListModel::ColumnCount] = {56, 120, 72, 120, 180, 160, 160, 80};
+const int kWidths[BlackListModel::ColumnCount] = {56, 120, 72, 110, 170, 220, 160, 80};
 
 } // namespace
 
@@ -62,6 +62,8 @@ void BlackListModel::appendEntry(const BlackData &entry)
     check->setData(entry.strGuid, QorvaGUIToolkit::ItemRowIdRole);
     check->setData(QVariant::fromValue(entry), QorvaGUIToolkit::ItemRecordRole);
     items[OperationColumn]->setData(editIcon, QorvaGUIToolkit::ItemClickableIconRole);
+    // Long remarks are cut in the cell; the whole text stays readable.
+    items[RemarkColumn]->setToolTip(entry.strRemark);
     appendRow(items);
 }
 
