@@ -19,7 +19,7 @@ const char *const BlackListModel::kEditIcon = ":/VisitorManagement/Images/button
 BlackListModel::BlackListModel(QObject *parent) : CStandardItemModel(0, ColumnCount, parent)
 {
     registerBlackDataMetaType();
-    // The add-time header is shown as written, like the server's column name.
+    // The add-time header is a fixed text, not a translation key.
     const QStringList headers = {QString(),
                                  tr("TheName"),
                                  tr("Gender"),
@@ -28,19 +28,16 @@ BlackListModel::BlackListModel(QObject *parent) : CStandardItemModel(0, ColumnCo
                                  tr("Remark"),
                                  QStringLiteral("AddDateTime"),
                                  tr("Operation")};
-    for (int column = 0; column < ColumnCount; ++column) {
-        setHeaderData(column, Qt::Horizontal, headers.at(column), Qt::DisplayRole);
-        setHeaderData(column, Qt::Horizontal, kAlignment, Qt::TextAlignmentRole);
+    SetHorizontalHeaderTexts(headers);
+    for (int column = 0; column < ColumnCount; ++column)
         setHeaderData(column, Qt::Horizontal, kWidths[column],
                       QorvaGUIToolkit::HeaderColumnWidthRole);
-    }
-    setHeaderData(CheckColumn, Qt::Horizontal, Qt::Unchecked, Qt::CheckStateRole);
-    setHeaderData(CheckColumn, Qt::Horizontal, true, QorvaGUIToolkit::HeaderCheckBoxRole);
+    SetHeaderCheckable(CheckColumn);
+    m_editIcon = QPixmap(QString::fromLatin1(kEditIcon));
 }
 
 void BlackListModel::appendEntry(const BlackData &entry)
 {
-    static const QPixmap editIcon(QString::fromLatin1(kEditIcon));
     const QStringList texts = {QString(),
                                entry.strName,
                                CDisplayTexts::gender(entry.iGender),
@@ -61,7 +58,7 @@ void BlackListModel::appendEntry(const BlackData &entry)
     check->setCheckState(Qt::Unchecked);
     check->setData(entry.strGuid, QorvaGUIToolkit::ItemRowIdRole);
     check->setData(QVariant::fromValue(entry), QorvaGUIToolkit::ItemRecordRole);
-    items[OperationColumn]->setData(editIcon, QorvaGUIToolkit::ItemClickableIconRole);
+    items[OperationColumn]->setData(m_editIcon, QorvaGUIToolkit::ItemClickableIconRole);
     // Long remarks are cut in the cell; the whole text stays readable.
     items[RemarkColumn]->setToolTip(entry.strRemark);
     appendRow(items);

@@ -38,6 +38,9 @@ public:
     QList<int> checkedRowsFromBottom() const;
     /// Removes the rows; rows must run from the bottom up, as checkedRowsFromBottom gives them.
     void removeRowsFromBottom(const QList<int> &rows);
+
+private:
+    QPixmap m_editIcon;
 };
 
 /// One page of a sorted list: rows [first, first + count) of its source. Sorting it
