@@ -92,7 +92,6 @@ void QRCodeCfgWidget::buildForm()
 {
     auto *title = new QLabel(tr("Qorva-7310_Client.QRCodeCfg.name"), this);
     title->setObjectName(QStringLiteral("QRTitleLabel"));
-    title->setProperty("role", QStringLiteral("sectionTitle"));
 
     auto *keyLabel =
         new QorvaGUIToolkit::CLabelWithLeftPoint(tr("Qorva-7310_Client.encryptionKey.name"), this);
