@@ -436,6 +436,19 @@ int ScriptRunner::check(const Step &step)
                                                                    : m_host.router().registeredMethods();
         ok = std::find(list.begin(), list.end(), arg.toStdString()) != list.end();
         seen = QString::number(list.size()) + QStringLiteral(" entries");
+    } else if (what == QLatin1String("listed") || what == QLatin1String("unlisted")) {
+        // Row ROW (from 1) of the server's listing, its columns joined by blanks.
+        const auto rows = m_host.server()->list(step.args.value(1).toStdString());
+        const int row = step.args.value(2).toInt();
+        const QString text = joinFrom(step.args, 3);
+        QStringList cells;
+        if (row >= 1 && static_cast<std::size_t>(row) < rows.size()) {
+            for (const std::string &cell : rows[static_cast<std::size_t>(row)])
+                cells << QString::fromStdString(cell);
+        }
+        seen = cells.isEmpty() ? QStringLiteral("no such row") : cells.join(QLatin1Char(' '));
+        ok = !cells.isEmpty() && !text.isEmpty() &&
+             seen.contains(text) == (what == QLatin1String("listed"));
     } else {
         m_error = QStringLiteral("line %1: unknown check \"%2\"").arg(step.line).arg(what);
         return -1;

@@ -18,6 +18,10 @@
 //   switch-user INDEX               0 "admin", 1 "guard" (no function 9)
 //   expect reply-ok | reply-contains TEXT | forwarded yes|no | control-ok | subscriptions N
 //          | registered-url URL | registered-method NAME
+//          | listed WHAT ROW TEXT | unlisted WHAT ROW TEXT
+//                                   row ROW (from 1) of the server's listing WHAT
+//                                   ("devices", ...), columns joined by blanks,
+//                                   holds TEXT | does not
 //   stop [METHOD]                   "componentUninit" (default) or "clientDisconnected"
 //   kill                            kill the component process (as a crash would)
 //   quit                            end the script successfully

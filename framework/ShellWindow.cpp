@@ -13,6 +13,8 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QInputDialog>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -202,6 +204,14 @@ void ShellWindow::buildMenus()
     });
     component->addAction(QStringLiteral("Open tool menu"), this, [this]() { m_host.openWindow(QStringLiteral("TemplateToolMenu")); });
     component->addAction(QStringLiteral("Open maintenance"), this, [this]() { m_host.openWindow(QStringLiteral("TemplateMaintain")); });
+    // The blacklist page has no navigation entry; the UI driver shows it for demonstrations.
+    component->addAction(QStringLiteral("Show blacklist page (needs --ui-driver)"), this, [this]() {
+        const QJsonObject step{
+            {QStringLiteral("step"), QStringLiteral("show-page BlackList_Widget")},
+            {QStringLiteral("boundMs"), 5000}};
+        m_host.callComponent(QStringLiteral("uiDriverStep"),
+                             QString::fromUtf8(QJsonDocument(step).toJson(QJsonDocument::Compact)));
+    });
     component->addSeparator();
     component->addAction(QStringLiteral("Restart component"), this, [this]() {
         releaseEmbeddedWindow();

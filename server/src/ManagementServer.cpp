@@ -530,6 +530,8 @@ std::vector<std::vector<std::string>> CManagementServer::list(const std::string 
         const char *name;
         const char *sql;
     };
+    // One listing per entry reads better than the formatter's wrapping.
+    // clang-format off
     static const Listing listings[] = {
         {"appointments", "SELECT guid, auth_code, name, phone, visit_expect, receptionist_name, access_groups "
                          "FROM appointments ORDER BY seq"},
@@ -537,11 +539,14 @@ std::vector<std::vector<std::string>> CManagementServer::list(const std::string 
                     "FROM visitor_records ORDER BY seq"},
         {"groups", "SELECT g.guid, g.name, g.default_group, COUNT(d.door_guid) FROM access_groups g "
                    "LEFT JOIN access_group_doors d ON d.group_guid = g.guid GROUP BY g.guid ORDER BY g.seq"},
-        {"devices", "SELECT guid, name, type, ip, port, online, failing FROM devices ORDER BY rowid"},
+        // A device's QR-code configuration, when one was stored, follows its own columns.
+        {"devices", "SELECT guid, name, type, ip, port, online, failing, encrypt_type, key, vector "
+                    "FROM devices LEFT JOIN qr_configs ON device_guid = guid ORDER BY devices.rowid"},
         {"persons", "SELECT guid, name, gender, phone, sn, receptionist FROM persons ORDER BY rowid"},
         {"doors", "SELECT guid, name, device_guid, door_no, group_guid FROM doors ORDER BY rowid"},
         {"areas", "SELECT guid, name, sequence FROM resource_groups ORDER BY sequence"},
     };
+    // clang-format on
     std::vector<std::vector<std::string>> rows;
     for (const Listing &l : listings) {
         if (what != l.name)

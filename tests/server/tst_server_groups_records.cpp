@@ -319,6 +319,15 @@ TEST_F(ServerTest, QRCodeConfigurationIsValidated)
             EXPECT_EQ(lastError(), c.error) << c.what;
         }
     }
+    // Only the accepted configuration is stored, and the device listing shows it.
+    const auto devices = server->list("devices");
+    ASSERT_EQ(devices.at(0).at(8), "key");
+    for (std::size_t i = 1; i < devices.size(); ++i) {
+        const auto &row = devices[i];
+        const bool stored = row[0] == online;
+        EXPECT_EQ(row[7], stored ? "AES128_CBC" : "") << row[1];
+        EXPECT_EQ(row[8], stored ? key : "") << row[1];
+    }
     protocol::CommonAcsAbility ability;
     ASSERT_TRUE(commlayer::CGetAcsCommonCap::request(ability, online, {"QRCodeEncryption"}));
     EXPECT_TRUE(ability.supportQRCodeEncryption);

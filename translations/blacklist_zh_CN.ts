@@ -1,0 +1,101 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>visitorclient::BlackListModel</name>
+    <message>
+        <source>TheName</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>Gender</source>
+        <translation>性别</translation>
+    </message>
+    <message>
+        <source>AuthenticationType</source>
+        <translation>证件类型</translation>
+    </message>
+    <message>
+        <source>IDNo</source>
+        <translation>证件号码</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>操作</translation>
+    </message>
+</context>
+<context>
+    <name>visitorclient::AddBlackWidget</name>
+    <message>
+        <source>PersonName</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>Gender</source>
+        <translation>性别</translation>
+    </message>
+    <message>
+        <source>Male</source>
+        <translation>男</translation>
+    </message>
+    <message>
+        <source>Female</source>
+        <translation>女</translation>
+    </message>
+    <message>
+        <source>DocumentType</source>
+        <translation>证件类型</translation>
+    </message>
+    <message>
+        <source>IDCard</source>
+        <translation>身份证</translation>
+    </message>
+    <message>
+        <source>IDNo</source>
+        <translation>证件号码</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>UndoMerge</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>CannotBeEmpty</source>
+        <translation>不能为空。</translation>
+    </message>
+</context>
+<context>
+    <name>visitorclient::BlackListWidget</name>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>DeleteAttendancePoint</source>
+        <translation>确定从黑名单中删除选中的记录吗？</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,67 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>visitorclient::QRCodeCfgWidget</name>
+    <message>
+        <source>Qorva-7310_Client.QRCodeCfg.name</source>
+        <translation>二维码加密配置</translation>
+    </message>
+    <message>
+        <source>Qorva-7310_Client.encryptionKey.name</source>
+        <translation>加密密钥</translation>
+    </message>
+    <message>
+        <source>Qorva-7310_Client.encryptionVey.name</source>
+        <translation>初始向量</translation>
+    </message>
+    <message>
+        <source>SelectDevice</source>
+        <translation>选择设备</translation>
+    </message>
+    <message>
+        <source>KeyPlaceholder</source>
+        <translation>32个字符</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>UndoMerge</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Qorva-7310_Client.f5ec5cb47c234fca8f05329d43c8413c.msg</source>
+        <translation>请输入加密密钥。</translation>
+    </message>
+    <message>
+        <source>Qorva-7310_Client.KeyLen.msg</source>
+        <translation>密钥长度必须为32个字符。</translation>
+    </message>
+    <message>
+        <source>Qorva-7310_Client.VeyEmpty.msg</source>
+        <translation>请输入初始向量。</translation>
+    </message>
+    <message>
+        <source>Qorva-7310_Client.VeyLen.msg</source>
+        <translation>初始向量长度必须为32个字符。</translation>
+    </message>
+    <message>
+        <source>SelectDeviceFirst</source>
+        <translation>请先选择设备。</translation>
+    </message>
+    <message>
+        <source>IsExporting</source>
+        <translation>正在下发配置...</translation>
+    </message>
+    <message>
+        <source>SaveConfigurationSuccessfully</source>
+        <translation>配置保存成功。</translation>
+    </message>
+    <message>
+        <source>SaveFailed</source>
+        <translation>保存失败：</translation>
+    </message>
+</context>
+</TS>
