@@ -46,6 +46,11 @@ DoorsDetailWidget::DoorsDetailWidget(QWidget *parent)
 
     connect(m_pSearchEdit, &QorvaGUIToolkit::CSearchLineEdit::SignalFilterChanged, this,
             &DoorsDetailWidget::onLocalSearch);
+    // The proxy does not filter on its own: a renamed door or area is judged again by the
+    // current search once the model (connected first) has renamed its rows.
+    const auto refilter = [this] { m_pProxy->SetCoustomFilter(m_pProxy->CoustomFilter()); };
+    connect(m_pModel, &CAccessGroupDoorInfoModel::signalGroupNameChanged, this, refilter);
+    connect(m_pModel, &CAccessGroupDoorInfoModel::signalDoorNameChanged, this, refilter);
 }
 
 void DoorsDetailWidget::setGroup(const groupData &group)

@@ -512,11 +512,16 @@ private slots:
         QCOMPARE(detailColumn(CAccessGroupDoorInfoModel::GroupNameColumn).mid(0, 2),
                  (QStringList{"North wing", "North wing"}));
 
+        // A search that matches nothing yet finds the door once it is renamed.
+        page.doorsDetail()->onLocalSearch(QStringLiteral("side"));
+        QCOMPARE(page.doorsDetail()->proxy()->rowCount(), 0);
         m_bench.mark();
         QCOMPARE(m_bench.server().renameDoor(doors[1].guid, "Side gate"), 0u);
         QVERIFY(m_bench.waitForNotification("elementNameChanged"));
         QCOMPARE(detailColumn(CAccessGroupDoorInfoModel::DoorColumn).at(1),
                  QStringLiteral("Side gate"));
+        QCOMPARE(page.doorsDetail()->proxy()->rowCount(), 1);
+        page.doorsDetail()->onLocalSearch(QString());
 
         // Shown again (a new fill from the record), the new names stay.
         page.doorsDetail()->clear();
