@@ -44,6 +44,8 @@
 //   ui tick PATH [ROW [COLUMN]] [on|off]
 //                                   a check box, or the check box of a table row (the
 //                                   first one, or the one in COLUMN)
+//   ui tick-item PATH TEXT [on|off] tick a tree item (found by its text at any depth) as a
+//                                   click on its box does
 //   ui select-row PATH ROW          make a table row current and selected
 //   ui click-cell PATH ROW COLUMN   click a cell (on its clickable icon when it has one)
 //   ui double-click-cell PATH ROW COLUMN

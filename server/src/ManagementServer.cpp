@@ -506,11 +506,11 @@ std::uint32_t CManagementServer::seedRecords(int count)
 std::uint32_t CManagementServer::seedLargeSite(const SiteSize &size)
 {
     if (size.organizations < 1 || size.persons < 0 || size.areas < 1 || size.devices < 1 ||
-        size.doors < size.devices)
+        size.doors < size.devices || size.firstAreaDoors < 0 || size.firstAreaDoors > size.doors)
         return ErrInvalidParameter;
     return m_impl->control([&](Outbox &) -> std::uint32_t {
         return CSiteSeeder::seedLargeSite(m_impl->db, size.organizations, size.persons, size.areas,
-                                          size.devices, size.doors)
+                                          size.devices, size.doors, size.firstAreaDoors)
                    ? 0u
                    : static_cast<std::uint32_t>(ErrStorageFailed);
     });

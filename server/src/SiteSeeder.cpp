@@ -216,8 +216,20 @@ bool CSiteSeeder::seedRecords(CDatabase &db, int count)
     return true;
 }
 
+namespace {
+
+// The first area takes firstAreaDoors doors (when set), the others share the rest in turn.
+int areaOfDoor(int doorIndex, int areas, int firstAreaDoors)
+{
+    if (firstAreaDoors <= 0 || areas < 2)
+        return doorIndex % areas;
+    return doorIndex < firstAreaDoors ? 0 : 1 + (doorIndex - firstAreaDoors) % (areas - 1);
+}
+
+} // namespace
+
 bool CSiteSeeder::seedLargeSite(CDatabase &db, int organizations, int persons, int areas,
-                                int devices, int doors)
+                                int devices, int doors, int firstAreaDoors)
 {
     for (const char *table : {"access_group_doors", "qr_configs", "doors", "devices",
                               "resource_groups", "persons", "organizations"}) {
@@ -297,7 +309,8 @@ bool CSiteSeeder::seedLargeSite(CDatabase &db, int organizations, int persons, i
                 .bind(2, "Door " + std::to_string(doorIndex + 1) + " 门")
                 .bind(3, guid)
                 .bind(4, n + 1)
-                .bind(5, areaGuids[static_cast<std::size_t>(doorIndex % areas)]);
+                .bind(5, areaGuids[static_cast<std::size_t>(
+                             areaOfDoor(doorIndex, areas, firstAreaDoors))]);
             if (!door->run())
                 return false;
         }

@@ -23,7 +23,7 @@ public:
     /// organisation tree three levels deep, persons round-robin over it, devices with
     /// doors numbered from 1 and areas that take the doors in turn.
     static bool seedLargeSite(CDatabase &db, int organizations, int persons, int areas, int devices,
-                              int doors);
+                              int doors, int firstAreaDoors = 0);
 };
 
 } // namespace qorvaserver

@@ -48,6 +48,7 @@
 #include <Base/TimeUtil.h>
 
 #include <ctime>
+#include <map>
 
 using namespace servertest;
 using commlayer::AccessGroupPointComm;
@@ -524,4 +525,28 @@ TEST_F(ServerTest, OfflineDeviceComesOnline)
     EXPECT_EQ(waitFor("doorOnlineState", 2 * doors.size()).size(), 2 * doors.size());
     EXPECT_EQ(notificationCount("deviceLogin"), 1u);
     EXPECT_EQ(notificationCount("deviceLogout"), 1u);
+}
+
+TEST_F(ServerTest, LargeSiteCanHaveOneLargeArea)
+{
+    qorvaserver::CManagementServer::SiteSize size;
+    size.organizations = 2;
+    size.persons = 4;
+    size.areas = 5;
+    size.devices = 10;
+    size.doors = 100;
+    size.firstAreaDoors = 60;
+    ASSERT_EQ(server->seedLargeSite(size), 0u);
+    const auto areas = server->list("areas");
+    ASSERT_EQ(areas.size(), 6u); // with the header row
+    std::map<std::string, int> doorsPerArea;
+    const auto doors = server->list("doors");
+    for (std::size_t i = 1; i < doors.size(); ++i)
+        ++doorsPerArea[doors[i][4]];
+    EXPECT_EQ(doorsPerArea[areas[1][0]], 60);
+    for (std::size_t i = 2; i < areas.size(); ++i)
+        EXPECT_EQ(doorsPerArea[areas[i][0]], 10);
+
+    size.firstAreaDoors = 101;
+    EXPECT_NE(server->seedLargeSite(size), 0u);
 }

@@ -102,12 +102,16 @@ public:
         int areas = 50;
         int devices = 500;
         int doors = 5000;
+        /// When above 0, the first area takes this many doors and the others share the rest
+        /// (a site with one large area); 0 spreads all doors evenly.
+        int firstAreaDoors = 0;
     };
     /// Replaces organisations, persons, devices, resource groups and doors by a generated
     /// site of that size (one transaction; access-point groups lose their doors, visitor
     /// data stays). Persons spread evenly over the organisations, doors over devices and
     /// areas; every seventh device is offline. No notifications: it is a new site, not a
-    /// change of one. ErrInvalidParameter for counts below 1 (doors below devices).
+    /// change of one. ErrInvalidParameter for counts below 1 (doors below devices, a first
+    /// area larger than the site).
     std::uint32_t seedLargeSite(const SiteSize &size);
     /// Waits until queued permission downloads are done; false on time-out.
     bool waitIdle(int timeoutMs);

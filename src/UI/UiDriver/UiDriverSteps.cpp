@@ -532,6 +532,40 @@ StepOutcome tick(const QStringList &args)
     });
 }
 
+// tick-item PATH ITEM-TEXT [on|off]: the box of a tree item found by its text at any
+// depth, then the click the view reports for it, as when the operator clicks the box.
+StepOutcome tickItem(const QStringList &args)
+{
+    FIND_OR_FAIL(widget, args[0]);
+    QAbstractItemView *view = itemViewOf(widget);
+    if (view == nullptr || view->model() == nullptr)
+        return StepOutcome::failed(QStringLiteral("%1 is no tree or list").arg(describe(widget)));
+    bool on = true;
+    QStringList words = args.mid(1);
+    if (words.size() > 1 && parseYesNo(words.last(), &on))
+        words.removeLast();
+    const QString text = words.join(QLatin1Char(' '));
+    QAbstractItemModel *model = view->model();
+    const QModelIndexList found = model->rowCount() > 0
+                                      ? model->match(model->index(0, 0), Qt::DisplayRole, text, 1,
+                                                     Qt::MatchExactly | Qt::MatchRecursive)
+                                      : QModelIndexList();
+    if (found.isEmpty())
+        return StepOutcome::failed(
+            QStringLiteral("%1 has no item \"%2\"").arg(describe(widget), text));
+    if (!(model->flags(found.first()) & Qt::ItemIsUserCheckable))
+        return StepOutcome::failed(QStringLiteral("item \"%1\" has no check box").arg(text));
+    QPointer<QAbstractItemView> guard = view;
+    const QPersistentModelIndex target = found.first();
+    return runAction([guard, target, on] {
+        if (!guard || !target.isValid())
+            return;
+        guard->scrollTo(target);
+        guard->model()->setData(target, on ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
+        emit guard->clicked(target);
+    });
+}
+
 StepOutcome type(const QStringList &args)
 {
     FIND_OR_FAIL(widget, args[0]);
@@ -662,6 +696,7 @@ const std::vector<StepEntry> &stepTable()
         {"show-page", "OBJECT-NAME", 1, &showPage},
         {"size", "WIDTH HEIGHT", 2, &size},
         {"tick", "PATH [ROW [COLUMN]] [on|off]", 1, &tick},
+        {"tick-item", "PATH ITEM-TEXT [on|off]", 2, &tickItem},
         {"type", "PATH TEXT", 2, &type},
         {"wait", "rows|text|enabled|visible|checked PATH VALUE | dialog | idle", 1, &wait},
     };

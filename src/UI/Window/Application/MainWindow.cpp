@@ -137,12 +137,8 @@ void MainWindow::initUI()
     // reasons, field settings and access points.
     connect(m_pBasicSettingWidget, &BasicSettingWidget::signalBasicSettingChanged,
             m_pAppointmentWidget, &AppointmentWidget::onBasicSettingChanged);
-    // By name until the access-group page has its signal.
-    if (m_pAccessPointGroupWidget->metaObject()->indexOfSignal(
-            "signalAccessPointDataChanged(QMap<QString,QString>)") >= 0)
-        connect(m_pAccessPointGroupWidget,
-                SIGNAL(signalAccessPointDataChanged(QMap<QString, QString>)), m_pAppointmentWidget,
-                SLOT(onAccessPointDataChanged(QMap<QString, QString>)));
+    connect(m_pAccessPointGroupWidget, &AccessPointGroupWidget::signalAccessPointDataChanged,
+            m_pAppointmentWidget, &AppointmentWidget::onAccessPointDataChanged);
 }
 
 void MainWindow::onSelectPage(const QString &strText)
