@@ -20,6 +20,10 @@
         <translation>Document number</translation>
     </message>
     <message>
+        <source>AddDateTime</source>
+        <translation>Added on</translation>
+    </message>
+    <message>
         <source>Remark</source>
         <translation>Remark</translation>
     </message>

@@ -20,6 +20,10 @@
         <translation>证件号码</translation>
     </message>
     <message>
+        <source>AddDateTime</source>
+        <translation>添加时间</translation>
+    </message>
+    <message>
         <source>Remark</source>
         <translation>备注</translation>
     </message>

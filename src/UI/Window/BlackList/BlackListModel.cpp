@@ -19,15 +19,11 @@ const char *const BlackListModel::kEditIcon = ":/VisitorManagement/Images/button
 BlackListModel::BlackListModel(QObject *parent) : CStandardItemModel(0, ColumnCount, parent)
 {
     registerBlackDataMetaType();
-    // The add-time header is a fixed text, not a translation key.
-    const QStringList headers = {QString(),
-                                 tr("TheName"),
-                                 tr("Gender"),
-                                 tr("AuthenticationType"),
-                                 tr("IDNo"),
-                                 tr("Remark"),
-                                 QStringLiteral("AddDateTime"),
-                                 tr("Operation")};
+    // "AddDateTime" would read as a raw key to an operator: it goes through the
+    // translations like the other headers.
+    const QStringList headers = {
+        QString(),  tr("TheName"), tr("Gender"),      tr("AuthenticationType"),
+        tr("IDNo"), tr("Remark"),  tr("AddDateTime"), tr("Operation")};
     SetHorizontalHeaderTexts(headers);
     for (int column = 0; column < ColumnCount; ++column)
         setHeaderData(column, Qt::Horizontal, kWidths[column],

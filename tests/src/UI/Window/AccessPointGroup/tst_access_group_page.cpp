@@ -2,7 +2,7 @@
 // default group, names, picking doors, deletion with groups in use, device removals and
 // renames from the notification thread, synchronisation and the operator's right.
 
-#include "pagebench/PageBench.h"
+#include "pagebench/BenchTestCase.h"
 
 #include <UI/Window/AccessPointGroup/AccessPointGroupModel.h>
 #include <UI/Window/AccessPointGroup/AccessPointGroupWidget.h>
@@ -62,10 +62,9 @@ enum DeviceColumn { DeviceGuidCol = 0, DeviceNameCol, DeviceTypeCol, DeviceIpCol
 
 } // namespace
 
-class TestAccessGroupPage : public QObject
+class TestAccessGroupPage : public pagebench::BenchTestCase
 {
     Q_OBJECT
-    pagebench::PageBench m_bench;
     std::unique_ptr<QWidget> m_window;
     std::unique_ptr<AccessPointGroupWidget> m_page;
 
@@ -173,20 +172,16 @@ class TestAccessGroupPage : public QObject
         return commlayer::AppointmentComm::addAppointment(answer, request);
     }
 
-private slots:
-    void initTestCase() { QVERIFY2(m_bench.start(), qPrintable(m_bench.error())); }
-    void init() { QVERIFY2(m_bench.beginTest(), qPrintable(m_bench.error())); }
-    void cleanup()
+    void releaseTestObjects() override
     {
         m_page.reset();
         g_pOverlayFrame = nullptr;
         g_pShadeFrame = nullptr;
         g_pMainWindow = nullptr;
         m_window.reset();
-        QVERIFY2(m_bench.endTest(), qPrintable(m_bench.error()));
     }
-    void cleanupTestCase() { m_bench.stop(); }
 
+private slots:
     void addStopsAtSixtyFourGroups()
     {
         for (int i = 0; i < 63; ++i)

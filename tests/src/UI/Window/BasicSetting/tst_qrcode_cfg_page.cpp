@@ -2,7 +2,7 @@
 // refuse (and that nothing is sent then), one message for the devices that failed while
 // the others keep their configuration, and which devices are offered at all.
 
-#include "pagebench/PageBench.h"
+#include "pagebench/BenchTestCase.h"
 
 #include <UI/Window/BasicSetting/QRCodeCfgRules.h>
 #include <UI/Window/BasicSetting/QRCodeCfgWidget.h>
@@ -79,10 +79,9 @@ public:
 
 } // namespace
 
-class TestQRCodeCfgPage : public QObject
+class TestQRCodeCfgPage : public pagebench::BenchTestCase
 {
     Q_OBJECT
-    pagebench::PageBench m_bench;
     std::unique_ptr<QRCodeCfgWidget> m_page;
 
     // The page as the main window makes it, with its own device manager, once it lists
@@ -143,16 +142,9 @@ class TestQRCodeCfgPage : public QObject
         return count;
     }
 
-private slots:
-    void initTestCase() { QVERIFY2(m_bench.start(), qPrintable(m_bench.error())); }
-    void init() { QVERIFY2(m_bench.beginTest(), qPrintable(m_bench.error())); }
-    void cleanup()
-    {
-        m_page.reset();
-        QVERIFY2(m_bench.endTest(), qPrintable(m_bench.error()));
-    }
-    void cleanupTestCase() { m_bench.stop(); }
+    void releaseTestObjects() override { m_page.reset(); }
 
+private slots:
     void refusesWhatIsNotAKey_data()
     {
         QTest::addColumn<QString>("key");

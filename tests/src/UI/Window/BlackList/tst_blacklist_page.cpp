@@ -2,7 +2,7 @@
 // pattern, what an added entry shows, deletion only of ticked rows after a confirmation,
 // and paging that follows the sort order of the whole list.
 
-#include "pagebench/PageBench.h"
+#include "pagebench/BenchTestCase.h"
 
 #include <UI/Window/Application/COverlayFrame.h>
 #include <UI/Window/Application/MainWindow.h>
@@ -39,10 +39,9 @@ QString text(const char *context, const char *key)
 
 } // namespace
 
-class TestBlackListPage : public QObject
+class TestBlackListPage : public pagebench::BenchTestCase
 {
     Q_OBJECT
-    pagebench::PageBench m_bench;
     std::unique_ptr<MainWindow> m_window;
     BlackListWidget *m_page = nullptr;
 
@@ -88,16 +87,9 @@ class TestBlackListPage : public QObject
         shown->setData(shown->index(row, 0), Qt::Checked, Qt::CheckStateRole);
     }
 
-private slots:
-    void initTestCase() { QVERIFY2(m_bench.start(), qPrintable(m_bench.error())); }
-    void init() { QVERIFY2(m_bench.beginTest(), qPrintable(m_bench.error())); }
-    void cleanup()
-    {
-        m_window.reset();
-        QVERIFY2(m_bench.endTest(), qPrintable(m_bench.error()));
-    }
-    void cleanupTestCase() { m_bench.stop(); }
+    void releaseTestObjects() override { m_window.reset(); }
 
+private slots:
     void emptyRequiredFieldsAreMarkedWithOneTip()
     {
         openPage();
