@@ -503,6 +503,8 @@ void AppointmentWidget::onImportData(QVector<AppointmentInfoData> vsData)
     if (!vsData.isEmpty()) {
         const SaveOutcome outcome = runWaiting(this, tr("Importing"), [this, vsData] {
             SaveOutcome out;
+            // A pool thread keeps the error of its last work.
+            Base::Error::SetLastError(Base::Error::ErrorCode());
             out.ok = importData(vsData);
             out.error = Base::Error::GetLastError();
             return out;
@@ -511,8 +513,11 @@ void AppointmentWidget::onImportData(QVector<AppointmentInfoData> vsData)
             UiDataController::CInformationMgr::ShowInformationAtScreenRightBottom(
                 tr("%1PersonsImportSuccessed").arg(vsData.size()), this, false, false, false);
         } else {
-            const QString reason = UiDataController::CErrorInfoMgr::GetErrorInfoByCode(
-                static_cast<int>(outcome.error.module), static_cast<int>(outcome.error.code));
+            const QString reason =
+                outcome.error.isSuccess()
+                    ? QString()
+                    : UiDataController::CErrorInfoMgr::GetErrorInfoByCode(
+                          static_cast<int>(outcome.error.module), static_cast<int>(outcome.error.code));
             UiDataController::CInformationMgr::ShowInformationAtScreenRightBottom(
                 reason.isEmpty() ? tr("ImportFailed")
                                  : tr("ImportFailed") + QStringLiteral(": ") + reason,
