@@ -513,11 +513,11 @@ void AppointmentWidget::onImportData(QVector<AppointmentInfoData> vsData)
             UiDataController::CInformationMgr::ShowInformationAtScreenRightBottom(
                 tr("%1PersonsImportSuccessed").arg(vsData.size()), this, false, false, false);
         } else {
-            const QString reason =
-                outcome.error.isSuccess()
-                    ? QString()
-                    : UiDataController::CErrorInfoMgr::GetErrorInfoByCode(
-                          static_cast<int>(outcome.error.module), static_cast<int>(outcome.error.code));
+            const QString reason = outcome.error.isSuccess()
+                                       ? QString()
+                                       : UiDataController::CErrorInfoMgr::GetErrorInfoByCode(
+                                             static_cast<int>(outcome.error.module),
+                                             static_cast<int>(outcome.error.code));
             UiDataController::CInformationMgr::ShowInformationAtScreenRightBottom(
                 reason.isEmpty() ? tr("ImportFailed")
                                  : tr("ImportFailed") + QStringLiteral(": ") + reason,
