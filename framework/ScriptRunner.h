@@ -52,6 +52,10 @@
 //   ui page PATH N|first|previous|next|last      turn a paged table's page
 //   ui page-size PATH ROWS          choose a paged table's page size
 //   ui answer confirm|reject        answer the question open now, else the next one
+//   ui file-dialog FILE|cancel      answer the open file dialog with FILE (relative: in
+//                                   QORVA_UI_FILE_DIR, where run_scenario.sh copies
+//                                   tests/e2e/scenarios/data)
+//   ui type-file PATH FILE          type the full path of FILE (relative as above)
 //   ui wait rows PATH N | text PATH TEXT | enabled PATH yes|no | visible PATH yes|no
 //           | checked PATH [ROW COLUMN] yes|no      a check box, or a table cell's box
 //   ui wait dialog | idle           a dialog is open | no wait dialog is open

@@ -237,15 +237,4 @@
         <translation>This field cannot be empty.</translation>
     </message>
 </context>
-<context>
-    <name>visitorclient::ImportWidget</name>
-    <message>
-        <source>ImportFile</source>
-        <translation>Import file</translation>
-    </message>
-    <message>
-        <source>UndoMerge</source>
-        <translation>Cancel</translation>
-    </message>
-</context>
 </TS>

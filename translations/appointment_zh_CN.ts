@@ -237,15 +237,4 @@
         <translation>不能为空</translation>
     </message>
 </context>
-<context>
-    <name>visitorclient::ImportWidget</name>
-    <message>
-        <source>ImportFile</source>
-        <translation>导入文件</translation>
-    </message>
-    <message>
-        <source>UndoMerge</source>
-        <translation>取消</translation>
-    </message>
-</context>
 </TS>

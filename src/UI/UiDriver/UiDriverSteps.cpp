@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
 #include <QKeyEvent>
@@ -182,6 +183,33 @@ StepOutcome answer(const QStringList &args)
     else
         TestHooks::rejectNext();
     return StepOutcome::done(QStringLiteral("the next question will be answered"));
+}
+
+// file-dialog NAME|cancel: answers the open file dialog with a file of the file folder.
+StepOutcome fileDialog(const QStringList &args)
+{
+    auto *dialog = qobject_cast<QFileDialog *>(openDialog());
+    if (dialog == nullptr)
+        return StepOutcome::failed(QStringLiteral("no file dialog is open"));
+    QPointer<QFileDialog> guard = dialog;
+    if (args[0] == QLatin1String("cancel")) {
+        return runAction([guard] {
+            if (guard)
+                guard->reject();
+        });
+    }
+    const QFileInfo file(scenarioFilePath(args[0]));
+    return runAction([guard, file] {
+        if (!guard)
+            return;
+        // selectFile leaves the name field alone while it has the focus (a save dialog).
+        guard->setDirectory(file.absolutePath());
+        if (auto *name = guard->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            name->setText(file.fileName());
+        else
+            guard->selectFile(file.fileName());
+        static_cast<QDialog *>(guard.data())->accept();
+    });
 }
 
 StepOutcome click(const QStringList &args)
@@ -581,6 +609,12 @@ StepOutcome type(const QStringList &args)
     });
 }
 
+// type-file PATH NAME: types the full path of a file of the file folder.
+StepOutcome typeFile(const QStringList &args)
+{
+    return type({args[0], scenarioFilePath(args.mid(1).join(QLatin1Char(' ')))});
+}
+
 // wait checked PATH [ROW COLUMN] yes|no: a check box, or the check box of a table cell.
 StepOutcome waitChecked(const QString &path, const QStringList &rest)
 {
@@ -685,6 +719,7 @@ const std::vector<StepEntry> &stepTable()
         {"click-cell", "PATH ROW COLUMN", 3, &clickCellStep},
         {"double-click-cell", "PATH ROW COLUMN", 3, &doubleClickCell},
         {"expect", "notice|tooltip|warning|question|wait TEXT", 2, &expect},
+        {"file-dialog", "FILE|cancel", 1, &fileDialog},
         {"key", "PATH Return|Enter|Escape|Tab|Space|Backspace|Delete|Up|Down", 2, &key},
         {"mark", "", 0, &markStep},
         {"navigate", "NAVIGATION-KEY", 1, &navigate},
@@ -698,6 +733,7 @@ const std::vector<StepEntry> &stepTable()
         {"tick", "PATH [ROW [COLUMN]] [on|off]", 1, &tick},
         {"tick-item", "PATH ITEM-TEXT [on|off]", 2, &tickItem},
         {"type", "PATH TEXT", 2, &type},
+        {"type-file", "PATH FILE", 2, &typeFile},
         {"wait", "rows|text|enabled|visible|checked PATH VALUE | dialog | idle", 1, &wait},
     };
     return table;

@@ -455,5 +455,16 @@ QString screenshotPath(const QString &name)
     return QDir(dir).absoluteFilePath(file);
 }
 
+QString scenarioFilePath(const QString &name)
+{
+    if (QFileInfo(name).isAbsolute())
+        return name;
+    QString dir = qEnvironmentVariable("QORVA_UI_FILE_DIR");
+    if (dir.isEmpty())
+        dir = QString::fromStdString(comm_methodlib::CUserDataPath::Instance().componentPath()) +
+              QStringLiteral("files");
+    return QDir(dir).absoluteFilePath(name);
+}
+
 } // namespace uidriver
 } // namespace visitorclient

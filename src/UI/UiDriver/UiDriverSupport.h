@@ -90,6 +90,9 @@ QImage screenshotOfWindow();
 /// Where a screenshot named name goes: an absolute path as given, otherwise under
 /// $QORVA_UI_SHOT_DIR, else the component's data folder "screenshots/"; ".png" added.
 QString screenshotPath(const QString &name);
+/// Where the file steps find and put files: name when absolute, else in
+/// QORVA_UI_FILE_DIR (default <component data>/files).
+QString scenarioFilePath(const QString &name);
 
 } // namespace uidriver
 } // namespace visitorclient

@@ -38,6 +38,8 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPointer>
 #include <QSet>
 #include <QStandardPaths>
@@ -503,7 +505,13 @@ void PageBench::answerNextFileDialog(const QString &path)
             dialog->close();
             return;
         }
-        files->selectFile(path);
+        // selectFile leaves the name field alone while it has the focus (a save dialog).
+        const QFileInfo file(path);
+        files->setDirectory(file.absolutePath());
+        if (auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            name->setText(file.fileName());
+        else
+            files->selectFile(path);
         // Through the base: the file dialog's own accept() checks the choice but is protected.
         static_cast<QDialog *>(files)->accept();
     });

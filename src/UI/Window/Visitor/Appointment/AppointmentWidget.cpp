@@ -24,6 +24,7 @@
 #include <CommunicationLayer/BasicSettingComm.h>
 #include <CommunicationLayer/FindPersonByOtherComm.h>
 
+#include <UiDataController/ErrorInfoMgr.h>
 #include <UiDataController/InformationMgr.h>
 #include <UiDataController/LocalLogManager.h>
 
@@ -498,11 +499,31 @@ void AppointmentWidget::onImport()
 
 void AppointmentWidget::onImportData(QVector<AppointmentInfoData> vsData)
 {
-    const bool stored =
-        runWaiting(this, tr("Importing"), [this, vsData] { return importData(vsData); });
-    if (stored)
-        UiDataController::CInformationMgr::ShowInformationAtScreenRightBottom(
-            tr("%1PersonsImportSuccessed").arg(vsData.size()), this, false, false, false);
+    // An empty batch stores nothing and earns no notice; the import told why.
+    if (!vsData.isEmpty()) {
+        const SaveOutcome outcome = runWaiting(this, tr("Importing"), [this, vsData] {
+            SaveOutcome out;
+            // A pool thread keeps the error of its last work.
+            Base::Error::SetLastError(Base::Error::ErrorCode());
+            out.ok = importData(vsData);
+            out.error = Base::Error::GetLastError();
+            return out;
+        });
+        if (outcome.ok) {
+            UiDataController::CInformationMgr::ShowInformationAtScreenRightBottom(
+                tr("%1PersonsImportSuccessed").arg(vsData.size()), this, false, false, false);
+        } else {
+            const QString reason = outcome.error.isSuccess()
+                                       ? QString()
+                                       : UiDataController::CErrorInfoMgr::GetErrorInfoByCode(
+                                             static_cast<int>(outcome.error.module),
+                                             static_cast<int>(outcome.error.code));
+            UiDataController::CInformationMgr::ShowInformationAtScreenRightBottom(
+                reason.isEmpty() ? tr("ImportFailed")
+                                 : tr("ImportFailed") + QStringLiteral(": ") + reason,
+                this, true, false, false);
+        }
+    }
     if (m_pImport)
         m_pImport->showImportResult();
 }

@@ -3,6 +3,7 @@
 #include "QExcel.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -191,6 +192,30 @@ bool makeFixture(const QString &folder, const QString &producer)
     // LibreOffice starts slowly on a loaded machine.
     return runs(QStringLiteral("/bin/sh"),
                 {dataPath(QStringLiteral("make_fixtures.sh")), folder, producer}, 280000);
+}
+
+Rows libreOfficeRows(const QString &path, const QString &workDir)
+{
+    const bool converted = runs(
+        QStringLiteral("soffice"),
+        {QStringLiteral("--headless"),
+         QStringLiteral("-env:UserInstallation=file://%1/profile").arg(workDir),
+         QStringLiteral("--convert-to"), QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76"),
+         QStringLiteral("--outdir"), workDir, path},
+        600000);
+    QFile csv(workDir + QLatin1Char('/') + QFileInfo(path).completeBaseName() +
+              QStringLiteral(".csv"));
+    if (!converted || !csv.open(QIODevice::ReadOnly))
+        return {};
+    Rows shown;
+    const QStringList lines = QString::fromUtf8(csv.readAll()).split(QLatin1Char('\n'));
+    for (int i = 0; i < lines.size(); ++i) {
+        QStringList texts = lines.at(i).split(QLatin1Char(','));
+        trimTrailing(texts);
+        if (!texts.isEmpty())
+            shown[i + 1] = texts;
+    }
+    return shown;
 }
 
 QJsonObject readWithOpenpyxl(const QString &path)

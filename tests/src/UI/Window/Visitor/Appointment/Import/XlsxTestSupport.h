@@ -41,6 +41,9 @@ bool openpyxlAvailable();
 bool libreOfficeAvailable();
 /// Runs data/make_fixtures.sh into folder for one producer; false when it failed.
 bool makeFixture(const QString &folder, const QString &producer);
+/// The cells LibreOffice shows for the first sheet of the workbook at path (converted to
+/// CSV in workDir), as Rows; empty when LibreOffice could not open it.
+Rows libreOfficeRows(const QString &path, const QString &workDir);
 /// data/read_openpyxl.py over path: {"sheets", "rows", "textColumns", "links"}.
 QJsonObject readWithOpenpyxl(const QString &path);
 /// Rows of openpyxl's answer in the form of Rows.
