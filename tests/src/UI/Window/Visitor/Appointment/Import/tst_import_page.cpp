@@ -3,7 +3,7 @@
 // allowance, files that are no template, and the template download.
 
 #include "ImportTestSupport.h"
-#include "pagebench/PageBench.h"
+#include "pagebench/BenchTestCase.h"
 
 #include <UI/Window/BasicSetting/Data/AppointmentSettingManager.h>
 #include <UI/Window/Common/BatchResultDialog.h>
@@ -48,10 +48,9 @@ enum StoredColumn { StoredName = 2, StoredVisit = 4, StoredReceptionist = 5, Sto
 
 } // namespace
 
-class TestImportPage : public QObject
+class TestImportPage : public pagebench::BenchTestCase
 {
     Q_OBJECT
-    pagebench::PageBench m_bench;
     std::unique_ptr<AppointmentWidget> m_page;
     QString m_reason;       // a visit reason of the settings
     QString m_receptionist; // a receptionist of the demo site and its organisation path
@@ -128,16 +127,9 @@ class TestImportPage : public QObject
         return found;
     }
 
-private slots:
-    void initTestCase() { QVERIFY2(m_bench.start(), qPrintable(m_bench.error())); }
-    void init() { QVERIFY2(m_bench.beginTest(), qPrintable(m_bench.error())); }
-    void cleanup()
-    {
-        m_page.reset();
-        QVERIFY2(m_bench.endTest(), qPrintable(m_bench.error()));
-    }
-    void cleanupTestCase() { m_bench.stop(); }
+    void releaseTestObjects() override { m_page.reset(); }
 
+private slots:
     void validRowsAreStoredAndRefusedCellsListed()
     {
         const std::string group = m_bench.addAccessGroup("Visitor lobby", 2, true);
