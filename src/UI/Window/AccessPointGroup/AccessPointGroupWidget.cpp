@@ -24,8 +24,6 @@
 #include <UiDataController/InformationMgr.h>
 #include <UiDataController/LocalLogManager.h>
 
-#include <QorvaGUIToolkit/CPushButton.h>
-#include <QorvaGUIToolkit/CSecondaryButton.h>
 #include <QorvaGUIToolkit/CTableView.h>
 #include <QorvaGUIToolkit/TipDialog.h>
 
@@ -36,6 +34,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -84,13 +83,11 @@ void AccessPointGroupWidget::setGroupManager(std::shared_ptr<qorva7310::IGroupMa
 void AccessPointGroupWidget::buildControls()
 {
     initVisitorResources();
-    m_pAddBtn = new QorvaGUIToolkit::CPushButton(tr("Add"), this);
-    m_pAddBtn->setObjectName(QStringLiteral("AddGroupBtn"));
-    m_pDeleteBtn = new QorvaGUIToolkit::CSecondaryButton(tr("Delete"), this);
-    m_pDeleteBtn->setObjectName(QStringLiteral("DeleteGroupBtn"));
-    m_pDeleteBtn->setProperty("buttonRole", QStringLiteral("destructive"));
-    m_pSyncBtn = new QorvaGUIToolkit::CSecondaryButton(tr("SynchronizationInformjvAIxIx"), this);
-    m_pSyncBtn->setObjectName(QStringLiteral("SynchronizeBtn"));
+    m_pAddBtn = newPageButton(ButtonKind::Primary, tr("Add"), QStringLiteral("AddGroupBtn"));
+    m_pDeleteBtn =
+        newPageButton(ButtonKind::Destructive, tr("Delete"), QStringLiteral("DeleteGroupBtn"));
+    m_pSyncBtn = newPageButton(ButtonKind::Secondary, tr("SynchronizationInformjvAIxIx"),
+                               QStringLiteral("SynchronizeBtn"));
     m_pShrinkBtn = new QToolButton(this);
     m_pShrinkBtn->setObjectName(QStringLiteral("ShrinkBtn"));
     m_pShrinkBtn->setFixedSize(16, 16);

@@ -6,6 +6,8 @@
 #include <UiDataController/ErrorInfoMgr.h>
 #include <UiDataController/InformationMgr.h>
 
+#include <QorvaGUIToolkit/CPushButton.h>
+#include <QorvaGUIToolkit/CSecondaryButton.h>
 #include <QorvaGUIToolkit/CWarningDlg.h>
 
 #include <Base/Error.h>
@@ -81,6 +83,19 @@ void Widget::onHideFrame()
 {
     if (m_pOverlayFrame)
         m_pOverlayFrame->onHideFrame();
+}
+
+QPushButton *Widget::newPageButton(ButtonKind kind, const QString &text, const QString &objectName)
+{
+    QPushButton *button = nullptr;
+    if (kind == ButtonKind::Primary)
+        button = new QorvaGUIToolkit::CPushButton(text, this);
+    else
+        button = new QorvaGUIToolkit::CSecondaryButton(text, this);
+    button->setObjectName(objectName);
+    if (kind == ButtonKind::Destructive)
+        button->setProperty("buttonRole", QStringLiteral("destructive"));
+    return button;
 }
 
 bool Widget::event(QEvent *event)

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 namespace QorvaGUIToolkit {
 class CShadeFrame;
 }
@@ -54,6 +56,12 @@ public slots:
     void onHideFrame();
 
 protected:
+    /// The look of a page's action button: filled (the page's main action), outlined, or
+    /// outlined and marked for the style sheet's warning colour (it removes data).
+    enum class ButtonKind { Primary, Secondary, Destructive };
+    /// A toolkit button of that kind with its object name, owned by the page.
+    QPushButton *newPageButton(ButtonKind kind, const QString &text, const QString &objectName);
+
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 

@@ -7,8 +7,6 @@
 #include <UI/resources/VisitorResources.h>
 
 #include <QorvaGUIToolkit/CMultiPageServerTableView.h>
-#include <QorvaGUIToolkit/CPushButton.h>
-#include <QorvaGUIToolkit/CSecondaryButton.h>
 #include <QorvaGUIToolkit/CTableView.h>
 #include <QorvaGUIToolkit/TipDialog.h>
 
@@ -16,6 +14,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QVBoxLayout>
 
@@ -48,13 +47,11 @@ void BlackListWidget::setPageEnabled(bool enabled)
 void BlackListWidget::buildPage()
 {
     initVisitorResources();
-    m_pAddBtn = new QorvaGUIToolkit::CPushButton(tr("Add"), this);
-    m_pAddBtn->setObjectName(QStringLiteral("BlackAddBtn"));
-    m_pDeleteBtn = new QorvaGUIToolkit::CSecondaryButton(tr("Delete"), this);
-    m_pDeleteBtn->setObjectName(QStringLiteral("BlackDeleteBtn"));
-    m_pDeleteBtn->setProperty("buttonRole", QStringLiteral("destructive"));
-    m_pImportBtn = new QorvaGUIToolkit::CSecondaryButton(tr("Import"), this);
-    m_pImportBtn->setObjectName(QStringLiteral("BlackImportBtn"));
+    m_pAddBtn = newPageButton(ButtonKind::Primary, tr("Add"), QStringLiteral("BlackAddBtn"));
+    m_pDeleteBtn =
+        newPageButton(ButtonKind::Destructive, tr("Delete"), QStringLiteral("BlackDeleteBtn"));
+    m_pImportBtn =
+        newPageButton(ButtonKind::Secondary, tr("Import"), QStringLiteral("BlackImportBtn"));
 
     m_pModel = new BlackListModel(this);
     m_pSortProxy = new QSortFilterProxyModel(this);

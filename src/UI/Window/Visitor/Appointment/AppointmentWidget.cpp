@@ -30,9 +30,7 @@
 
 #include <QorvaGUIToolkit/CMultiPageServerTableView.h>
 #include <QorvaGUIToolkit/CMutilColumnFilterProxyModel.h>
-#include <QorvaGUIToolkit/CPushButton.h>
 #include <QorvaGUIToolkit/CSearchLineEdit.h>
-#include <QorvaGUIToolkit/CSecondaryButton.h>
 #include <QorvaGUIToolkit/CTableView.h>
 #include <QorvaGUIToolkit/TipDialog.h>
 
@@ -44,6 +42,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -138,13 +137,10 @@ void AppointmentWidget::showEvent(QShowEvent *event)
 void AppointmentWidget::buildControls()
 {
     initVisitorResources();
-    m_pAddBtn = new QorvaGUIToolkit::CPushButton(tr("Add"), this);
-    m_pAddBtn->setObjectName(QStringLiteral("AddBtn"));
-    m_pDeleteBtn = new QorvaGUIToolkit::CSecondaryButton(tr("Delete"), this);
-    m_pDeleteBtn->setObjectName(QStringLiteral("DeleteBtn"));
-    m_pDeleteBtn->setProperty("buttonRole", QStringLiteral("destructive"));
-    m_pImportBtn = new QorvaGUIToolkit::CSecondaryButton(tr("Import"), this);
-    m_pImportBtn->setObjectName(QStringLiteral("ImportBtn"));
+    m_pAddBtn = newPageButton(ButtonKind::Primary, tr("Add"), QStringLiteral("AddBtn"));
+    m_pDeleteBtn =
+        newPageButton(ButtonKind::Destructive, tr("Delete"), QStringLiteral("DeleteBtn"));
+    m_pImportBtn = newPageButton(ButtonKind::Secondary, tr("Import"), QStringLiteral("ImportBtn"));
     m_pSearchEdit = new QorvaGUIToolkit::CSearchLineEdit(this);
     m_pSearchEdit->setObjectName(QStringLiteral("SearchEdit"));
     m_pSearchEdit->setFixedWidth(240);
