@@ -1,6 +1,7 @@
 #include "AppRscManager.h"
 
 #include <UI/Window/Application/MainWindow.h>
+#include <UI/Window/Application/WindowPointers.h>
 #include <UI/Window/Maintain/CMaintain.h>
 #include <UI/Window/ToolMenu/CToolMenu.h>
 
@@ -62,11 +63,17 @@ void CAppRscManager::init()
     auto localLog = std::make_shared<clientcommonlogical::CLocalLogDelegate>();
     UiDataController::CLocalLogManager::Instance().init(localLog);
     CLpcCmd::setWindowResourceManager(this);
+    // Pages cannot reach this manager (it owns them); they ask through this hook.
+    g_pDeviceNameLookup = [](const std::string &deviceId) {
+        const auto devices = CAppRscManager::Instance().getIDeviceManager();
+        return devices ? devices->getDeviceName(deviceId) : std::string();
+    };
 }
 
 void CAppRscManager::unInit()
 {
     m_closing = true;
+    g_pDeviceNameLookup = nullptr;
     // Windows must go while the application exists; the singleton itself lives on
     // until static destruction.
     delete m_pMainWindow.data();
