@@ -9,7 +9,8 @@
 
 namespace visitorclient {
 
-enum class RecordExportOutcome { Written, QueryFailed, WriteFailed };
+// A work that failed before it could say comes back as the first value: nothing written.
+enum class RecordExportOutcome { QueryFailed, WriteFailed, Written };
 
 struct RecordExportRange
 {

@@ -669,4 +669,34 @@ void VisitorRecordWidget::applyDownloadNotice(const QString &guid, int result,
         refreshDetail();
 }
 
+
+void VisitorRecordWidget::onExportVisitRecords()
+{
+    const QString path = exportFilePath(QFileDialog::getSaveFileName(
+        this, tr("ExportVisitorRecordsGdKjFmB"), QString(), tr("ExportFile") + QStringLiteral(" *.xlsx")));
+    if (path.isEmpty()) {
+        notice(this, tr("FilePathCannotBeEmpty"));
+        return;
+    }
+    RecordExportRange range;
+    int total = 0;
+    m_pTable->GetFilterCondition(total, range.currentPage, range.pageSize);
+    range.totalPages = m_pTable->getTotalPage();
+    const protocol::QueryVisitorRecordCondition stored = m_condition;
+    const RecordExportOutcome outcome = runWaiting(
+        this, tr("IsExporting"), [path, stored, range] { return exportRecords(path, stored, range); });
+    switch (outcome) {
+    case RecordExportOutcome::Written:
+        notice(this, tr("Exported"));
+        break;
+    case RecordExportOutcome::WriteFailed:
+        notice(this, tr("OpeningFileFailed"));
+        LOG_ERROR("[log3.0][onDownloadTemplate] qstrSavedFilePath = %s IsValid.",
+                  path.toUtf8().constData());
+        break;
+    case RecordExportOutcome::QueryFailed:
+        break;
+    }
+}
+
 } // namespace visitorclient
