@@ -11,7 +11,7 @@
 //   call METHOD [JSON]              LPC call to the component; keeps the reply
 //   http URL [METHODCODE] [BODY]    HTTP-shaped request to the component; keeps the reply
 //   notify TYPE [JSON]              server notification (forwarded only when subscribed)
-//   control checkin CODE | checkout CODE | remove-device GUID|first | rename-group GUID|first NAME
+//   control checkin CODE|last | checkout CODE | book-visitor NAME | repair-device GUID|first | remove-device GUID|first | rename-group GUID|first NAME
 //           | rename-door GUID|first NAME | fail-device GUID|first | offline-device GUID|first
 //           | online-device GUID|first | settings-fault none|refuse-saves|drop-reasons
 //           | delete-appointment GUID|first
@@ -46,6 +46,7 @@
 //   ui page PATH N|first|previous|next|last      turn a paged table's page
 //   ui page-size PATH ROWS          choose a paged table's page size
 //   ui answer confirm|reject        answer the question open now, else the next one
+//   ui choose-file PATH             choose PATH in the open file dialog and accept it
 //   ui wait rows PATH N | text PATH TEXT | enabled PATH yes|no | visible PATH yes|no
 //           | checked PATH [ROW COLUMN] yes|no      a check box, or a table cell's box
 //   ui wait dialog | idle           a dialog is open | no wait dialog is open
@@ -114,6 +115,8 @@ private:
     bool waitSatisfied(const Step &step) const;
     void fail(const QString &why);
     QString resolveGuid(const QString &what, const QString &arg) const;
+    /// "last": the reservation code of the newest appointment.
+    QString resolveAuthCode(const QString &arg) const;
     static bool validate(const Step &step, QString *why);
 
     ComponentHost &m_host;
