@@ -28,6 +28,7 @@
 
 #include <chrono>
 #include <future>
+#include <thread>
 
 namespace visitorclient {
 
@@ -66,7 +67,16 @@ void CAppRscManager::init()
     // Pages cannot reach this manager (it owns them); they ask through this hook.
     g_pDeviceNameLookup = [](const std::string &deviceId) {
         const auto devices = CAppRscManager::Instance().getIDeviceManager();
-        return devices ? devices->getDeviceName(deviceId) : std::string();
+        if (!devices)
+            return std::string();
+        // The manager loads on a thread of its own once created; a first question waits
+        // for that load a little rather than answer from empty data.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+        while ((devices->loadState() == qorva7310::LoadState::Loading ||
+                devices->loadState() == qorva7310::LoadState::NotLoaded) &&
+               std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        return devices->getDeviceName(deviceId);
     };
 }
 

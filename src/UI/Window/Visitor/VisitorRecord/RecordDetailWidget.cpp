@@ -27,7 +27,7 @@ namespace visitorclient {
 namespace {
 
 const char kErrorDetailKey[] = QT_TRANSLATE_NOOP("visitorclient::RecordDetailWidget", "WuvGADlh");
-const int kCaptionWidth = 96;
+const int kCaptionWidth = 112;
 
 QString orDash(const QString &text)
 {
@@ -160,6 +160,8 @@ void RecordDetailWidget::buildForm(QVBoxLayout *content)
             caption->setObjectName(QStringLiteral("DetailCaption"));
             caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             caption->setWordWrap(true);
+            // One caption width in every section, so the values line up.
+            caption->setFixedWidth(kCaptionWidth);
             auto *value = new QLabel(content->parentWidget());
             value->setObjectName(QStringLiteral("DetailValue_") + captionKey);
             value->setWordWrap(true);
