@@ -19,6 +19,7 @@
 #include <QMap>
 
 #include <algorithm>
+#include <set>
 #include <csignal>
 #include <sys/types.h>
 
@@ -272,8 +273,8 @@ QString sendToServer(qorvaserver::CManagementServer &server, protocol::routes::R
 
 const char kVisitorDoors[] = "Visitor doors";
 
-// Books a visitor for today with the access-point group "Visitor doors" (every door of the
-// site; created when missing), as an operator would through the appointment form.
+// Books a visitor with the access-point group "Visitor doors" (the doors of the devices
+// online when it is created), as an operator would through the appointment form.
 std::uint32_t bookVisitor(qorvaserver::CManagementServer &server, const std::string &name)
 {
     std::string group;
@@ -285,8 +286,15 @@ std::uint32_t bookVisitor(qorvaserver::CManagementServer &server, const std::str
         protocol::VisitAaccessGroupAddParam param;
         param.name_ = kVisitorDoors;
         param.QRCodeVersion = 1;
+        std::set<std::string> online; // devices: guid, name, type, ip, port, online, failing
+        for (const auto &row : server.list("devices")) {
+            if (row.size() > 5 && row[5] == "1")
+                online.insert(row[0]);
+        }
         const auto doors = server.list("doors"); // guid, name, device_guid, door_no, group_guid
         for (std::size_t i = 1; i < doors.size(); ++i) {
+            if (online.count(doors[i][2]) == 0)
+                continue;
             protocol::VisitObjectAdd door;
             door.objectGuid = doors[i][0];
             door.objectName = doors[i][1];

@@ -46,7 +46,6 @@
 //   ui page PATH N|first|previous|next|last      turn a paged table's page
 //   ui page-size PATH ROWS          choose a paged table's page size
 //   ui answer confirm|reject        answer the question open now, else the next one
-//   ui choose-file PATH             choose PATH in the open file dialog and accept it
 //   ui wait rows PATH N | text PATH TEXT | enabled PATH yes|no | visible PATH yes|no
 //           | checked PATH [ROW COLUMN] yes|no      a check box, or a table cell's box
 //   ui wait dialog | idle           a dialog is open | no wait dialog is open
