@@ -19,8 +19,8 @@
 #include <QMap>
 
 #include <algorithm>
-#include <set>
 #include <csignal>
+#include <set>
 #include <sys/types.h>
 
 namespace clientframework {
@@ -341,7 +341,8 @@ QString ScriptRunner::resolveAuthCode(const QString &arg) const
         return arg;
     // Column 1 of the appointment listing is the reservation code.
     const auto rows = m_host.server()->list("appointments");
-    return rows.size() > 1 && rows.back().size() > 1 ? QString::fromStdString(rows.back()[1]) : QString();
+    return rows.size() > 1 && rows.back().size() > 1 ? QString::fromStdString(rows.back()[1])
+                                                     : QString();
 }
 
 int ScriptRunner::execute(const Step &step)
@@ -420,7 +421,8 @@ int ScriptRunner::execute(const Step &step)
         else if (op == QLatin1String("book-visitor"))
             m_lastControl = bookVisitor(*server, joinFrom(a, 1).toStdString());
         else if (op == QLatin1String("repair-device"))
-            m_lastControl = server->setDeviceFailing(resolveGuid("devices", a.value(1)).toStdString(), false);
+            m_lastControl =
+                server->setDeviceFailing(resolveGuid("devices", a.value(1)).toStdString(), false);
         else if (op == QLatin1String("checkout"))
             m_lastControl = server->checkOut(arg1);
         else if (op == QLatin1String("delete-appointment"))

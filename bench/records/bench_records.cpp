@@ -108,7 +108,8 @@ int main(int argc, char **argv)
             page.table()->GetTableView()->viewport()->repaint();
             change.push_back(msSince(timer));
             if (page.recordModel()->rowCount() != kPageSize)
-                std::fprintf(stderr, "page %d has %d rows\n", target, page.recordModel()->rowCount());
+                std::fprintf(stderr, "page %d has %d rows\n", target,
+                             page.recordModel()->rowCount());
         }
         const double m = benchstats::median(change);
         std::printf("page change to page %d of %d (500 rows, %d stored): median %.1f ms "

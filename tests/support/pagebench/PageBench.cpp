@@ -506,7 +506,8 @@ void PageBench::answerNextFileDialog(const QString &path)
             if (auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
                 name->setText(path);
         }
-        const int result = files != nullptr && !path.isEmpty() ? QDialog::Accepted : QDialog::Rejected;
+        const int result =
+            files != nullptr && !path.isEmpty() ? QDialog::Accepted : QDialog::Rejected;
         // The answer may come while show() still runs, before exec() has its event loop;
         // done() then ends nothing. Repeat it until the dialog is gone.
         QPointer<QDialog> guard = qobject_cast<QDialog *>(dialog);

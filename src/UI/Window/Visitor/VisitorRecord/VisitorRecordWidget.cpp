@@ -669,11 +669,11 @@ void VisitorRecordWidget::applyDownloadNotice(const QString &guid, int result,
         refreshDetail();
 }
 
-
 void VisitorRecordWidget::onExportVisitRecords()
 {
-    const QString path = exportFilePath(QFileDialog::getSaveFileName(
-        this, tr("ExportVisitorRecordsGdKjFmB"), QString(), tr("ExportFile") + QStringLiteral(" *.xlsx")));
+    const QString path = exportFilePath(
+        QFileDialog::getSaveFileName(this, tr("ExportVisitorRecordsGdKjFmB"), QString(),
+                                     tr("ExportFile") + QStringLiteral(" *.xlsx")));
     if (path.isEmpty()) {
         notice(this, tr("FilePathCannotBeEmpty"));
         return;
@@ -683,8 +683,9 @@ void VisitorRecordWidget::onExportVisitRecords()
     m_pTable->GetFilterCondition(total, range.currentPage, range.pageSize);
     range.totalPages = m_pTable->getTotalPage();
     const protocol::QueryVisitorRecordCondition stored = m_condition;
-    const RecordExportOutcome outcome = runWaiting(
-        this, tr("IsExporting"), [path, stored, range] { return exportRecords(path, stored, range); });
+    const RecordExportOutcome outcome = runWaiting(this, tr("IsExporting"), [path, stored, range] {
+        return exportRecords(path, stored, range);
+    });
     switch (outcome) {
     case RecordExportOutcome::Written:
         notice(this, tr("Exported"));

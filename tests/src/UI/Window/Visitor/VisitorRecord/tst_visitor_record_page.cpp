@@ -129,10 +129,7 @@ class TestVisitorRecordPage : public QObject
         return QString::fromStdString(guid);
     }
 
-    int rowOf(VisitorRecordModel *model, const QString &guid)
-    {
-        return model->rowOf(guid);
-    }
+    int rowOf(VisitorRecordModel *model, const QString &guid) { return model->rowOf(guid); }
 
     QVariant icon(VisitorRecordModel *model, int row)
     {
@@ -252,7 +249,8 @@ private slots:
         QCOMPARE(model.columnCount(), 8);
         for (int row = 0; row <= 4; ++row)
             QCOMPARE(icon(&model, row).isValid(), row == 2 || row == 3);
-        QCOMPARE(cell(&model, 4, VisitorRecordModel::DownloadColumn), CDisplayTexts::downloadResult(3));
+        QCOMPARE(cell(&model, 4, VisitorRecordModel::DownloadColumn),
+                 CDisplayTexts::downloadResult(3));
         QCOMPARE(model.item(0, VisitorRecordModel::NameColumn)
                      ->data(QorvaGUIToolkit::ItemRowIdRole)
                      .toString(),
@@ -260,13 +258,15 @@ private slots:
 
         // A failure reported for a row without the icon adds none; a success removes it.
         QVERIFY(model.applyDownloadResult(QStringLiteral("0"), 3, QStringLiteral("Lobby")));
-        QCOMPARE(cell(&model, 0, VisitorRecordModel::DownloadColumn), CDisplayTexts::downloadResult(3));
+        QCOMPARE(cell(&model, 0, VisitorRecordModel::DownloadColumn),
+                 CDisplayTexts::downloadResult(3));
         QVERIFY(!icon(&model, 0).isValid());
         QCOMPARE(model.recordAt(0).iDownloadResult, 3);
         QCOMPARE(model.recordAt(0).strAccessGroupNames, QStringLiteral("Lobby"));
         QVERIFY(model.applyDownloadResult(QStringLiteral("2"), 1, QString()));
         QVERIFY(!icon(&model, 2).isValid());
-        QCOMPARE(cell(&model, 2, VisitorRecordModel::DownloadColumn), CDisplayTexts::downloadResult(1));
+        QCOMPARE(cell(&model, 2, VisitorRecordModel::DownloadColumn),
+                 CDisplayTexts::downloadResult(1));
         QVERIFY(model.applyDownloadResult(QStringLiteral("3"), 2, QString()));
         QVERIFY(icon(&model, 3).isValid());
         QVERIFY(!model.applyDownloadResult(QStringLiteral("nope"), 1, QString()));
@@ -384,7 +384,10 @@ private slots:
         for (int r = 0; r < 2; ++r) {
             QCOMPARE(errors->index(r, ErrorInformationModel::DeviceColumn).data().toString(),
                      QString::fromStdString(failing[1]));
-            QVERIFY(!errors->index(r, ErrorInformationModel::MessageColumn).data().toString().isEmpty());
+            QVERIFY(!errors->index(r, ErrorInformationModel::MessageColumn)
+                         .data()
+                         .toString()
+                         .isEmpty());
         }
         QCOMPARE(errors->index(0, ErrorInformationModel::KindColumn).data().toString(),
                  CDisplayTexts::failureKind(0));
@@ -497,13 +500,13 @@ private slots:
             QSKIP("soffice is not installed; the LibreOffice read-back is skipped");
         QProcess convert;
         convert.setWorkingDirectory(m_bench.testDir());
-        convert.start(soffice,
-                      {QStringLiteral("--headless"),
-                       QStringLiteral("-env:UserInstallation=file://%1/lo-profile")
-                           .arg(m_bench.testDir()),
-                       QStringLiteral("--convert-to"),
-                       QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76"),
-                       QStringLiteral("--outdir"), m_bench.testDir(), path});
+        convert.start(
+            soffice,
+            {QStringLiteral("--headless"),
+             QStringLiteral("-env:UserInstallation=file://%1/lo-profile").arg(m_bench.testDir()),
+             QStringLiteral("--convert-to"),
+             QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76"), QStringLiteral("--outdir"),
+             m_bench.testDir(), path});
         QVERIFY(convert.waitForFinished(180000));
         QFile csv(m_bench.testDir() + QStringLiteral("/records.csv"));
         QVERIFY2(csv.open(QIODevice::ReadOnly), "LibreOffice wrote no CSV");

@@ -147,13 +147,12 @@ private slots:
     void eachDistinctDeviceIsLookedUpOnce()
     {
         QStringList asked;
-        const auto rows = Rules::errorRows(
-            {error("dev-a", 0, "20-9"), error("dev-b", 2, "x"), error("dev-a", 2, "20-9"),
-             error("dev-c", 7, "1-2-3")},
-            [&asked](const std::string &id) {
-                asked << QString::fromStdString(id);
-                return id == "dev-c" ? std::string() : "Door " + id;
-            });
+        const auto rows = Rules::errorRows({error("dev-a", 0, "20-9"), error("dev-b", 2, "x"),
+                                            error("dev-a", 2, "20-9"), error("dev-c", 7, "1-2-3")},
+                                           [&asked](const std::string &id) {
+                                               asked << QString::fromStdString(id);
+                                               return id == "dev-c" ? std::string() : "Door " + id;
+                                           });
         QCOMPARE(asked, (QStringList{"dev-a", "dev-b", "dev-c"}));
         QCOMPARE(rows.size(), 4);
         QCOMPARE(rows[0].deviceName, QStringLiteral("Door dev-a"));
@@ -175,7 +174,8 @@ private slots:
         record.iIdentityType = 42;
         record.strFaceImageUrl = QStringLiteral("http://pictures/1.jpg");
         auto values = RecordDetailWidget::fieldValues(record);
-        QCOMPARE(values.value("AuthorizationTypexnjfHIoj"), QStringLiteral("TheVisitorCardToSRCRph,Face"));
+        QCOMPARE(values.value("AuthorizationTypexnjfHIoj"),
+                 QStringLiteral("TheVisitorCardToSRCRph,Face"));
         QCOMPARE(values.value("Gender"), QStringLiteral("UnKnown"));
         QCOMPARE(values.value("ApplyingPermissionSettings"), QStringLiteral("Failed"));
         QCOMPARE(values.value("DocumentType"), QStringLiteral("OtherCard"));
