@@ -5,7 +5,11 @@
 #include <LPC_Server/LPCServerTypes.h>
 #include <ManagementServer/ManagementServer.h>
 
+#include <JSONStruct/Core/JSONText.h>
+#include <JSONStruct/Routes/Routes.h>
 #include <JSONStruct/Routes/WireNames.h>
+#include <JSONStruct/accessgroup/VisitAaccessGroupAddParam.h>
+#include <JSONStruct/appointment/AddAppointment.h>
 
 #include <Base/Log.h>
 
@@ -16,6 +20,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <set>
 #include <sys/types.h>
 
 namespace clientframework {
@@ -247,12 +252,97 @@ bool ScriptRunner::waitSatisfied(const Step &step) const
     return false;
 }
 
+namespace {
+
+// Sends a request record to the server as the component's backend library would; the
+// answer's "code" ("0-0" on success).
+template <class Record>
+QString sendToServer(qorvaserver::CManagementServer &server, protocol::routes::RouteId id,
+                     const Record &record)
+{
+    const protocol::routes::Route &route = protocol::routes::findRoute(id);
+    const protocol::JSONNodePtr node(record.toJSON());
+    const std::string body =
+        std::string("{\"") + route.requestKey + "\":" + protocol::printJSON(node.get()) + "}";
+    const auto answer = server.handle(static_cast<std::int32_t>(route.method), route.url, {}, body);
+    return QJsonDocument::fromJson(QByteArray::fromStdString(answer.body))
+        .object()
+        .value(QStringLiteral("code"))
+        .toString();
+}
+
+const char kVisitorDoors[] = "Visitor doors";
+
+// Books a visitor with the access-point group "Visitor doors" (the doors of the devices
+// online when it is created), as an operator would through the appointment form.
+std::uint32_t bookVisitor(qorvaserver::CManagementServer &server, const std::string &name)
+{
+    std::string group;
+    for (const auto &row : server.list("groups")) {
+        if (row.size() > 1 && row[1] == kVisitorDoors)
+            group = row[0];
+    }
+    if (group.empty()) {
+        protocol::VisitAaccessGroupAddParam param;
+        param.name_ = kVisitorDoors;
+        param.QRCodeVersion = 1;
+        std::set<std::string> online; // devices: guid, name, type, ip, port, online, failing
+        for (const auto &row : server.list("devices")) {
+            if (row.size() > 5 && row[5] == "1")
+                online.insert(row[0]);
+        }
+        const auto doors = server.list("doors"); // guid, name, device_guid, door_no, group_guid
+        for (std::size_t i = 1; i < doors.size(); ++i) {
+            if (online.count(doors[i][2]) == 0)
+                continue;
+            protocol::VisitObjectAdd door;
+            door.objectGuid = doors[i][0];
+            door.objectName = doors[i][1];
+            door.deviceGuid = doors[i][2];
+            door.objectNo = std::stoi(doors[i][3]);
+            door.objGroupGuid = doors[i][4];
+            param.visitObjectAddList.push_back(door);
+        }
+        if (sendToServer(server, protocol::routes::RouteId::CreateAccessGroup, param) !=
+            QLatin1String("0-0"))
+            return protocol::routes::ErrInternal;
+        for (const auto &row : server.list("groups")) {
+            if (row.size() > 1 && row[1] == kVisitorDoors)
+                group = row[0];
+        }
+    }
+    protocol::Appointment appointment;
+    appointment.name_ = name;
+    appointment.gender = 1;
+    appointment.phone = "013800001111";
+    appointment.identityCode = "110101199001010012";
+    appointment.accessPointGroup = group;
+    protocol::AddAppointment request;
+    request.appointmentList.push_back(appointment);
+    return sendToServer(server, protocol::routes::RouteId::AddAppointment, request) ==
+                   QLatin1String("0-0")
+               ? 0u
+               : static_cast<std::uint32_t>(protocol::routes::ErrInternal);
+}
+
+} // namespace
+
 QString ScriptRunner::resolveGuid(const QString &what, const QString &arg) const
 {
     if (arg != QLatin1String("first"))
         return arg;
     const auto rows = m_host.server()->list(what.toStdString());
     return rows.size() > 1 && !rows[1].empty() ? QString::fromStdString(rows[1][0]) : QString();
+}
+
+QString ScriptRunner::resolveAuthCode(const QString &arg) const
+{
+    if (arg != QLatin1String("last"))
+        return arg;
+    // Column 1 of the appointment listing is the reservation code.
+    const auto rows = m_host.server()->list("appointments");
+    return rows.size() > 1 && rows.back().size() > 1 ? QString::fromStdString(rows.back()[1])
+                                                     : QString();
 }
 
 int ScriptRunner::execute(const Step &step)
@@ -327,7 +417,12 @@ int ScriptRunner::execute(const Step &step)
         const QString op = a[0];
         const std::string arg1 = a.value(1).toStdString();
         if (op == QLatin1String("checkin"))
-            m_lastControl = server->checkIn(arg1);
+            m_lastControl = server->checkIn(resolveAuthCode(a.value(1)).toStdString());
+        else if (op == QLatin1String("book-visitor"))
+            m_lastControl = bookVisitor(*server, joinFrom(a, 1).toStdString());
+        else if (op == QLatin1String("repair-device"))
+            m_lastControl =
+                server->setDeviceFailing(resolveGuid("devices", a.value(1)).toStdString(), false);
         else if (op == QLatin1String("checkout"))
             m_lastControl = server->checkOut(arg1);
         else if (op == QLatin1String("delete-appointment"))

@@ -11,7 +11,8 @@
 //   call METHOD [JSON]              LPC call to the component; keeps the reply
 //   http URL [METHODCODE] [BODY]    HTTP-shaped request to the component; keeps the reply
 //   notify TYPE [JSON]              server notification (forwarded only when subscribed)
-//   control checkin CODE | checkout CODE | remove-device GUID|first | rename-group GUID|first NAME
+//   control checkin CODE|last | checkout CODE | book-visitor NAME | repair-device GUID|first |
+//   remove-device GUID|first | rename-group GUID|first NAME
 //           | rename-door GUID|first NAME | fail-device GUID|first | offline-device GUID|first
 //           | online-device GUID|first | settings-fault none|refuse-saves|drop-reasons
 //           | delete-appointment GUID|first
@@ -124,6 +125,8 @@ private:
     bool waitSatisfied(const Step &step) const;
     void fail(const QString &why);
     QString resolveGuid(const QString &what, const QString &arg) const;
+    /// "last": the reservation code of the newest appointment.
+    QString resolveAuthCode(const QString &arg) const;
     static bool validate(const Step &step, QString *why);
 
     ComponentHost &m_host;

@@ -1,6 +1,7 @@
 #include "AppRscManager.h"
 
 #include <UI/Window/Application/MainWindow.h>
+#include <UI/Window/Application/WindowPointers.h>
 #include <UI/Window/Maintain/CMaintain.h>
 #include <UI/Window/ToolMenu/CToolMenu.h>
 
@@ -27,6 +28,7 @@
 
 #include <chrono>
 #include <future>
+#include <thread>
 
 namespace visitorclient {
 
@@ -62,11 +64,26 @@ void CAppRscManager::init()
     auto localLog = std::make_shared<clientcommonlogical::CLocalLogDelegate>();
     UiDataController::CLocalLogManager::Instance().init(localLog);
     CLpcCmd::setWindowResourceManager(this);
+    // Pages cannot reach this manager (it owns them); they ask through this hook.
+    g_pDeviceNameLookup = [](const std::string &deviceId) {
+        const auto devices = CAppRscManager::Instance().getIDeviceManager();
+        if (!devices)
+            return std::string();
+        // The manager loads on a thread of its own once created; a first question waits
+        // for that load a little rather than answer from empty data.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+        while ((devices->loadState() == qorva7310::LoadState::Loading ||
+                devices->loadState() == qorva7310::LoadState::NotLoaded) &&
+               std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        return devices->getDeviceName(deviceId);
+    };
 }
 
 void CAppRscManager::unInit()
 {
     m_closing = true;
+    g_pDeviceNameLookup = nullptr;
     // Windows must go while the application exists; the singleton itself lives on
     // until static destruction.
     delete m_pMainWindow.data();

@@ -38,7 +38,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPointer>
 #include <QSet>
@@ -501,19 +500,33 @@ void PageBench::answerNextFileDialog(const QString &path)
 {
     answerNextModal([path](QWidget *dialog) {
         auto *files = qobject_cast<QFileDialog *>(dialog);
-        if (files == nullptr || path.isEmpty()) {
+        if (files != nullptr && !path.isEmpty()) {
+            files->selectFile(path);
+            // Typed as well: selectFile leaves the name field alone while it has the focus
+            // (a save dialog), and a folder that does not exist cannot be selected.
+            if (auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name->setText(path);
+        }
+        const int result =
+            files != nullptr && !path.isEmpty() ? QDialog::Accepted : QDialog::Rejected;
+        // The answer may come while show() still runs, before exec() has its event loop;
+        // done() then ends nothing. Repeat it until the dialog is gone.
+        QPointer<QDialog> guard = qobject_cast<QDialog *>(dialog);
+        if (!guard) {
             dialog->close();
             return;
         }
-        // selectFile leaves the name field alone while it has the focus (a save dialog).
-        const QFileInfo file(path);
-        files->setDirectory(file.absolutePath());
-        if (auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-            name->setText(file.fileName());
-        else
-            files->selectFile(path);
-        // Through the base: the file dialog's own accept() checks the choice but is protected.
-        static_cast<QDialog *>(files)->accept();
+        auto answer = std::make_shared<std::function<void()>>();
+        std::weak_ptr<std::function<void()>> self = answer;
+        *answer = [guard, result, self] {
+            if (!guard)
+                return;
+            // Through the base: the file dialog's own accept() checks the choice.
+            guard->QDialog::done(result);
+            if (auto again = self.lock())
+                QTimer::singleShot(100, [again] { (*again)(); });
+        };
+        (*answer)();
     });
 }
 

@@ -33,7 +33,7 @@ public:
     ~MainWindow() override;
 
     /// Shows a widget above the shade, centred; a widget already shown is closed first.
-    void showModalLikeWidget(QWidget *widget);
+    Q_INVOKABLE void showModalLikeWidget(QWidget *widget);
 
     /// Kind 1 (user switched) re-checks the permission on the GUI thread.
     void onSwitchUserNotify(const clientcommonlogical::SwitchUserNotifyData &data) override;
