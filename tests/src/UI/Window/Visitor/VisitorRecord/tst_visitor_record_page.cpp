@@ -2,7 +2,7 @@
 // download list, re-sending permissions with their notifications, the error detail and
 // the export read back by other programs.
 
-#include "pagebench/PageBench.h"
+#include "pagebench/BenchTestCase.h"
 
 #include <UI/Window/Common/DisplayTexts.h>
 #include <UI/Window/Visitor/VisitorRecord/ErrorInformationModel.h>
@@ -50,10 +50,9 @@ enum RecordColumn { GuidCol = 0, ResultCol = 6 };
 
 } // namespace
 
-class TestVisitorRecordPage : public QObject
+class TestVisitorRecordPage : public pagebench::BenchTestCase
 {
     Q_OBJECT
-    pagebench::PageBench m_bench;
     std::unique_ptr<VisitorRecordWidget> m_page;
 
     // A shown page whose first search has run.
@@ -159,16 +158,9 @@ class TestVisitorRecordPage : public QObject
                             QorvaGUIToolkit::ItemClickableIconRole);
     }
 
-private slots:
-    void initTestCase() { QVERIFY2(m_bench.start(), qPrintable(m_bench.error())); }
-    void init() { QVERIFY2(m_bench.beginTest(), qPrintable(m_bench.error())); }
-    void cleanup()
-    {
-        m_page.reset();
-        QVERIFY2(m_bench.endTest(), qPrintable(m_bench.error()));
-    }
-    void cleanupTestCase() { m_bench.stop(); }
+    void releaseTestObjects() override { m_page.reset(); }
 
+private slots:
     void emptyFieldsSearchEverythingAndCrossedRangesSendNothing()
     {
         QVERIFY(m_bench.seedRecords(40));
