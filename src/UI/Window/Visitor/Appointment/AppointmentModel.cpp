@@ -23,9 +23,7 @@ const int kWidths[AppointmentModel::ColumnCount] = {56,  80,  56,  110, 110, 80,
 
 QStandardItem *newCell(const QString &text = QString())
 {
-    auto *item = new QorvaGUIToolkit::CStandardItem(text);
-    item->setData(AppointmentModel::kAlignment, Qt::TextAlignmentRole);
-    return item;
+    return new QorvaGUIToolkit::CStandardItem(text);
 }
 
 } // namespace
@@ -53,6 +51,13 @@ AppointmentModel::AppointmentModel(QObject *parent) : CStandardItemModel(0, Colu
     setHeaderData(CheckColumn, Qt::Horizontal, Qt::Unchecked, Qt::CheckStateRole);
     setHeaderData(CheckColumn, Qt::Horizontal, 1, HeaderCheckBoxRole);
     m_editIcon = QPixmap(QString::fromLatin1(kEditIcon));
+}
+
+QVariant AppointmentModel::data(const QModelIndex &index, int role) const
+{
+    if (role == Qt::TextAlignmentRole && index.isValid())
+        return kAlignment;
+    return CStandardItemModel::data(index, role);
 }
 
 int AppointmentModel::columnWidth(int column)

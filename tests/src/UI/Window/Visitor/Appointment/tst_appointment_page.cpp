@@ -198,6 +198,8 @@ private slots:
                      .toInt(),
                  120);
         QCOMPARE(page.model()->headerData(3, Qt::Horizontal, Qt::TextAlignmentRole).toInt(), 0x81);
+        page.onSave(newRecord(QStringLiteral("Ann")));
+        QCOMPARE(page.proxy()->index(0, 3).data(Qt::TextAlignmentRole).toInt(), 0x81);
         QCOMPARE(page.table()->SupportPageItemType(), QList<int>({30, 50, 100, 200, 500}));
         QVERIFY(!page.deleteButton()->isEnabled());
     }
