@@ -72,6 +72,8 @@ bool writeBare(const QString &path, const QVector<QStringList> &rows)
 
 int main(int argc, char **argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 9;
     std::printf("bench_records: %d runs, load average at start %s\n", runs,
