@@ -108,6 +108,9 @@ CInformationDlg *CInformationDlg::ShowInformationAtScreenRightBottom(const QStri
 {
     TestHooks::record(TestHooks::Kind::Notice, QString(), text);
     auto *notice = new CInformationDlg(text, isError ? Error : Info, nullptr);
+    // A notice has no parent: one still showing when the application quits would outlive it.
+    if (QCoreApplication *app = QCoreApplication::instance())
+        QObject::connect(app, &QCoreApplication::aboutToQuit, notice, &QObject::deleteLater);
     notice->popUp(widget);
     return notice;
 }
