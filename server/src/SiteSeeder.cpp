@@ -8,6 +8,7 @@
 
 #include <ctime>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace qorvaserver {
@@ -153,6 +154,14 @@ bool CSiteSeeder::seedAppointments(CDatabase &db, int count)
     }
     if (receptionists.empty())
         receptionists.emplace_back(std::string(), std::string("Reception"));
+    // Codes are random ten-digit numbers: among ten thousand, two alike turn up about once in two
+    // hundred seedings, and the column is unique.
+    std::unordered_set<std::string> codes;
+    {
+        auto q = db.prepare("SELECT auth_code FROM appointments");
+        while (q->step())
+            codes.insert(q->text(0));
+    }
     auto insert = db.prepare(
         "INSERT INTO appointments (guid, auth_code, name, gender, phone, visit_expect, leave_expect, "
         "visit_reason_id, visit_reason, receptionist_id, receptionist_name, receptionist_number, "
@@ -164,9 +173,12 @@ bool CSiteSeeder::seedAppointments(CDatabase &db, int count)
     for (int i = 0; i < count; ++i) {
         const auto &r = receptionists[static_cast<std::size_t>(i) % receptionists.size()];
         const std::time_t visit = base + 3600 * (i % 240);
+        std::string code = ServerRules::newReservationCode();
+        while (!codes.insert(code).second)
+            code = ServerRules::newReservationCode();
         insert->reset();
         insert->bind(1, Base::GuidUtil::CreateGuid())
-            .bind(2, ServerRules::newReservationCode())
+            .bind(2, code)
             .bind(3, std::string(surnames[i % 8]) + " Visitor " + std::to_string(i + 1))
             .bind(4, 1 + i % 2)
             .bind(5, "139" + std::to_string(10000000 + i))
