@@ -1,6 +1,21 @@
 # qorva_add_test(NAME <name> SOURCES <files...> LIBS <targets...> [GUI] [TIMEOUT <s>] [LABELS <l...>])
 # GUI tests run on the offscreen platform; every test gets a timeout (an unanswered
 # modal dialog would otherwise hang CI) and QORVA_TEST_DATA_DIR pointing at ./data.
+
+# Sanitizer builds run several times slower (ASan with whole-stack unwinding, TSan's shadow
+# memory): their tests get proportionally longer timeouts instead of raising them for all.
+if(QORVA_SANITIZE)
+  set(QORVA_TIMEOUT_FACTOR 4)
+else()
+  set(QORVA_TIMEOUT_FACTOR 1)
+endif()
+
+# qorva_timeout(<out-var> <seconds>): a test timeout scaled for the build.
+function(qorva_timeout out seconds)
+  math(EXPR _scaled "${seconds} * ${QORVA_TIMEOUT_FACTOR}")
+  set(${out} ${_scaled} PARENT_SCOPE)
+endfunction()
+
 function(qorva_add_test)
   cmake_parse_arguments(T "GUI;GTEST_MAIN" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
   if(NOT T_TIMEOUT)
@@ -20,6 +35,7 @@ function(qorva_add_test)
   if(T_GUI)
     list(APPEND _env "QT_QPA_PLATFORM=offscreen")
   endif()
+  qorva_timeout(T_TIMEOUT ${T_TIMEOUT})
   set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT} ENVIRONMENT "${_env}")
   if(T_LABELS)
     set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}")
