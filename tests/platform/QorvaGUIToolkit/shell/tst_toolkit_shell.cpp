@@ -15,9 +15,11 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace QorvaGUIToolkit;
@@ -323,6 +325,7 @@ private slots:
         // Matching is literal and case-insensitive; parents of matches stay.
         view.setFilterText(QStringLiteral("SIDE"));
         QCOMPARE(shown->rowCount(), 1);
+        settleClearButton(view, 1.0);
         QCOMPARE(shown->rowCount(shown->index(0, 0)), 1);
         view.setFilterText(QStringLiteral("侧门"));
         QCOMPARE(shown->rowCount(), 1);
@@ -338,6 +341,24 @@ private slots:
 
         view.setFilterText(QString());
         QCOMPARE(shown->rowCount(), 2);
+
+        settleClearButton(view, 0.0);
+    }
+
+private:
+    // The search field's clear button fades in and out through parentless animations that only
+    // end on the event loop; one still running when the view goes is never freed. Waiting for
+    // the end value (reached only on the last step) lets each one end.
+    static void settleClearButton(CLocationViewWidget &view, qreal opacity)
+    {
+        auto *search = view.findChild<QLineEdit *>(QStringLiteral("LocationSearchEdit"));
+        QVERIFY(search);
+        // The clear button is the side button of an action the field made itself.
+        for (QToolButton *button : search->findChildren<QToolButton *>()) {
+            if (!search->actions().contains(button->defaultAction()))
+                QTRY_COMPARE(button->property("opacity").toReal(), opacity);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 
