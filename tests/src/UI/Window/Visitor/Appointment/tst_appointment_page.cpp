@@ -18,6 +18,10 @@
 #include <JSONStruct/appointment/QueryAppointmentResultCondition.h>
 #include <JSONStruct/appointment/QueryAppointmentResultList.h>
 
+#include <JSONStruct/accessgroup/VisitAccessGroupModifyParam.h>
+#include <JSONStruct/accessgroup/VisitAccessGroupModifyResultData.h>
+
+#include <CommunicationLayer/AccessGroupPointComm.h>
 #include <CommunicationLayer/AppointmentComm.h>
 
 #include <UiDataController/ModelRoles.h>
@@ -26,6 +30,7 @@
 #include <QorvaGUIToolkit/CComboBox.h>
 #include <QorvaGUIToolkit/CLabelWithLeftPoint.h>
 #include <QorvaGUIToolkit/CMultiPageServerTableView.h>
+#include <QorvaGUIToolkit/CMultilevelComboBox.h>
 #include <QorvaGUIToolkit/CMutilColumnFilterProxyModel.h>
 #include <QorvaGUIToolkit/CSearchLineEdit.h>
 #include <QorvaGUIToolkit/CTableView.h>
@@ -81,6 +86,17 @@ QString updateUrl(const QString &id)
 }
 
 const int kPut = 2;
+
+// Makes a group (without doors) the default one or not, as another client would.
+bool setDefaultGroup(const std::string &guid, const std::string &name, bool defaultGroup)
+{
+    protocol::VisitAccessGroupModifyParam param;
+    param.name_ = name;
+    param.defaultGroup = defaultGroup ? 1 : 0;
+    param.QRCodeVersion = 1;
+    protocol::VisitAccessGroupModifyResultData answer;
+    return commlayer::AccessGroupPointComm::modifyAccessGroup(answer, param, guid);
+}
 
 // Column of the server's appointment listing.
 enum ListColumn { GuidCol = 0, CodeCol, NameCol, PhoneCol, VisitCol, ReceptionistCol, GroupsCol };
@@ -474,6 +490,43 @@ private slots:
         QCOMPARE(m_bench.requestCount(updateUrl(id), kPut), 2);
         QCOMPARE(onServer(id).receptionistNumber, number);
         QCOMPARE(onServer(id).name, std::string("Grace Hopper"));
+    }
+
+    void aNewFormTicksTheDefaultGroupOfTheMoment()
+    {
+        const std::string lobby = m_bench.addAccessGroup("Lobby", 0);
+        const std::string lab = m_bench.addAccessGroup("Lab", 0);
+        AppointmentWidget &page = openPage();
+        page.onAdd();
+        AccessControlWidget &groups = *page.form()->accessControl();
+        QVERIFY(groups.checkedGuids().isEmpty());
+        page.onCancel();
+
+        // The access-group page makes Lab the default and tells this page.
+        QVERIFY(setDefaultGroup(lab, "Lab", true));
+        page.onAccessPointDataChanged({{QString::fromStdString(lobby), QStringLiteral("Lobby")},
+                                       {QString::fromStdString(lab), QStringLiteral("Lab")}});
+        page.onAdd();
+        QCOMPARE(groups.checkedGuids(), QString::fromStdString(lab));
+        QCOMPARE(groups.box()->GetText(), QStringLiteral("Lab"));
+        page.onCancel();
+
+        // Another client moves the flag to Lobby without telling this page; a group added
+        // there shows up as well.
+        QVERIFY(setDefaultGroup(lab, "Lab", false));
+        QVERIFY(setDefaultGroup(lobby, "Lobby", true));
+        QVERIFY(!m_bench.addAccessGroup("Hall", 0).empty());
+        page.onAdd();
+        QCOMPARE(groups.checkedGuids(), QString::fromStdString(lobby));
+        QCOMPARE(groups.model()->rowCount(), 3);
+
+        // An existing appointment keeps its own groups, not the default.
+        AppointmentInfoData stored;
+        stored.strId = QStringLiteral("a1");
+        stored.strAccessGroupGuids = QString::fromStdString(lab);
+        page.form()->setData(stored);
+        QCOMPARE(groups.checkedGuids(), QString::fromStdString(lab));
+        page.onCancel();
     }
 
     void renamedReasonsReachRowsAndServer()
