@@ -47,6 +47,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <future>
+
 namespace visitorclient {
 
 namespace Rules = AppointmentPageRules;
@@ -230,6 +232,20 @@ void AppointmentWidget::reloadPage(int requestedPage, int requestedPageSize)
         pageSize = requestedPageSize;
     pageSize = Rules::effectivePageSize(pageSize);
 
+    // The group names do not depend on the page: ask for them beside the page query on a
+    // thread of their own (a pool thread waiting on another pool task could starve the
+    // pool's two threads).
+    std::future<QMap<QString, QString>> groupNames = std::async(std::launch::async, [] {
+        protocol::VisitAccessGroupQueryResponseData groups;
+        QMap<QString, QString> names;
+        if (!commlayer::AccessGroupPointComm::getAccessGroups(groups))
+            LOG_WARN("getAccessGroups failed");
+        for (const auto &group : groups.visitAccessGroupQueryResponse)
+            names.insert(QString::fromStdString(group.accessGroupGuid),
+                         QString::fromStdString(group.name));
+        return names;
+    });
+
     protocol::QueryAppointmentResultCondition condition;
     condition.pageSize = pageSize;
     condition.pageNo = Rules::pageToRequest(total, page, pageSize);
@@ -242,18 +258,12 @@ void AppointmentWidget::reloadPage(int requestedPage, int requestedPageSize)
             answer = protocol::QueryAppointmentResultList();
         }
     }
-
-    protocol::VisitAccessGroupQueryResponseData groups;
-    commlayer::AccessGroupPointComm::getAccessGroups(groups);
-    QMap<QString, QString> groupNames;
-    for (const auto &group : groups.visitAccessGroupQueryResponse)
-        groupNames.insert(QString::fromStdString(group.accessGroupGuid),
-                          QString::fromStdString(group.name));
+    const QMap<QString, QString> names = groupNames.get();
 
     QVector<AppointmentInfoData> rows;
     rows.reserve(static_cast<int>(answer.appointmentResultList.size()));
     for (const auto &result : answer.appointmentResultList)
-        rows.append(AppointmentConversions::fromAppointmentResult(result, groupNames));
+        rows.append(AppointmentConversions::fromAppointmentResult(result, names));
     {
         std::lock_guard<std::mutex> lock(m_stagingMutex);
         m_staging = std::move(rows);

@@ -241,12 +241,32 @@ private slots:
                      .isNull());
         QCOMPARE(top.strVisitTime.size(), 19);
 
+        tickRows(0, 1);
+        page.onRowDataChanged();
+        QVERIFY(page.deleteButton()->isEnabled());
         goToPage(2, 50);
         QCOMPARE(page.model()->rowCount(), 10);
         int total = 0, p = 0, size = 0;
         condition(total, p, size);
         QCOMPARE(total, 60);
         QCOMPARE(p, 2);
+        // Rows of the earlier page are reused: nothing of them may remain.
+        QVERIFY(!page.model()->isChecked(0));
+        QVERIFY(!page.deleteButton()->isEnabled());
+        QCOMPARE(page.model()->appointmentAt(0).strId, QString::fromStdString(rows[60][GuidCol]));
+        QCOMPARE(page.model()->item(0, AppointmentModel::AuthCodeColumn)->text(),
+                 QString::fromStdString(rows[60][CodeCol]));
+
+        goToPage(1, 50);
+        QCOMPARE(page.model()->appointmentAt(0).strId, QString::fromStdString(rows[50][GuidCol]));
+        for (const int row : {0, 9, 10, 49}) {
+            const AppointmentInfoData info = page.model()->appointmentAt(row);
+            QCOMPARE(info.strId, QString::fromStdString(rows[50 - row][GuidCol]));
+            QCOMPARE(page.model()->item(row, AppointmentModel::NameColumn)->text(), info.strName);
+            QCOMPARE(page.model()->item(row, AppointmentModel::AuthCodeColumn)->text(),
+                     QString::fromStdString(rows[50 - row][CodeCol]));
+            QVERIFY(!page.model()->isChecked(row));
+        }
     }
 
     void deletingTheWholeLastPageStepsBackAndPartOfItStays()
