@@ -18,8 +18,11 @@ using QorvaGUIToolkit::ItemClickableIconRole;
 using QorvaGUIToolkit::ItemRecordRole;
 using QorvaGUIToolkit::ItemRowIdRole;
 
-const int kWidths[AppointmentModel::ColumnCount] = {56,  80,  56,  110, 110, 80,
-                                                    120, 140, 140, 140, 80};
+// Sized to the longest usual content at the 12 px table font (a ten-digit code, an
+// eleven-digit phone, "yyyy-MM-dd HH:mm:ss") plus the cell padding, so that the eleven
+// columns (1,012 px) fit beside the navigation in a 1280 px window; the operation column
+// takes what is left.
+const int kWidths[AppointmentModel::ColumnCount] = {40, 96, 60, 96, 112, 88, 108, 92, 128, 128, 64};
 
 QStandardItem *newCell(const QString &text = QString())
 {

@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(page.model()
                      ->headerData(6, Qt::Horizontal, QorvaGUIToolkit::HeaderColumnWidthRole)
                      .toInt(),
-                 120);
+                 108);
         QCOMPARE(page.model()->headerData(3, Qt::Horizontal, Qt::TextAlignmentRole).toInt(), 0x81);
         page.onSave(newRecord(QStringLiteral("Ann")));
         QCOMPARE(page.proxy()->index(0, 3).data(Qt::TextAlignmentRole).toInt(), 0x81);
