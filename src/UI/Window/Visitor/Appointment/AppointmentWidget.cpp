@@ -40,12 +40,10 @@
 #include <Base/Log.h>
 
 #include <QCoreApplication>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include <future>
 
@@ -139,10 +137,12 @@ void AppointmentWidget::showEvent(QShowEvent *event)
 void AppointmentWidget::buildControls()
 {
     initVisitorResources();
-    m_pAddBtn = newPageButton(ButtonKind::Primary, tr("Add"), QStringLiteral("AddBtn"));
-    m_pDeleteBtn =
-        newPageButton(ButtonKind::Destructive, tr("Delete"), QStringLiteral("DeleteBtn"));
-    m_pImportBtn = newPageButton(ButtonKind::Secondary, tr("Import"), QStringLiteral("ImportBtn"));
+    m_pAddBtn = newPageButton(ButtonKind::Primary, tr("Add"), QStringLiteral("AddBtn"),
+                              &AppointmentWidget::onAdd);
+    m_pDeleteBtn = newPageButton(ButtonKind::Destructive, tr("Delete"), QStringLiteral("DeleteBtn"),
+                                 &AppointmentWidget::onDelete);
+    m_pImportBtn = newPageButton(ButtonKind::Secondary, tr("Import"), QStringLiteral("ImportBtn"),
+                                 &AppointmentWidget::onImport);
     m_pSearchEdit = new QorvaGUIToolkit::CSearchLineEdit(this);
     m_pSearchEdit->setObjectName(QStringLiteral("SearchEdit"));
     m_pSearchEdit->setFixedWidth(240);
@@ -171,22 +171,7 @@ void AppointmentWidget::buildControls()
     m_pTable->SetFilterCondition(0, 0, Rules::kDefaultPageSize);
     m_pDeleteBtn->setEnabled(false);
 
-    auto *bar = new QHBoxLayout;
-    bar->setSpacing(8);
-    bar->addWidget(m_pAddBtn);
-    bar->addWidget(m_pDeleteBtn);
-    bar->addWidget(m_pImportBtn);
-    bar->addStretch(1);
-    bar->addWidget(m_pSearchEdit);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 24, 24, 24);
-    layout->setSpacing(16);
-    layout->addLayout(bar);
-    layout->addWidget(m_pTable, 1);
-
-    connect(m_pAddBtn, &QPushButton::clicked, this, &AppointmentWidget::onAdd);
-    connect(m_pDeleteBtn, &QPushButton::clicked, this, &AppointmentWidget::onDelete);
-    connect(m_pImportBtn, &QPushButton::clicked, this, &AppointmentWidget::onImport);
+    layOutPage({m_pAddBtn, m_pDeleteBtn, m_pImportBtn}, {m_pSearchEdit}, m_pTable);
     applyEditable();
 }
 
