@@ -83,11 +83,14 @@ void AccessPointGroupWidget::setGroupManager(std::shared_ptr<qorva7310::IGroupMa
 void AccessPointGroupWidget::buildControls()
 {
     initVisitorResources();
-    m_pAddBtn = newPageButton(ButtonKind::Primary, tr("Add"), QStringLiteral("AddGroupBtn"));
+    m_pAddBtn = newPageButton(ButtonKind::Primary, tr("Add"), QStringLiteral("AddGroupBtn"),
+                              &AccessPointGroupWidget::onAdd);
     m_pDeleteBtn =
-        newPageButton(ButtonKind::Destructive, tr("Delete"), QStringLiteral("DeleteGroupBtn"));
-    m_pSyncBtn = newPageButton(ButtonKind::Secondary, tr("SynchronizationInformjvAIxIx"),
-                               QStringLiteral("SynchronizeBtn"));
+        newPageButton(ButtonKind::Destructive, tr("Delete"), QStringLiteral("DeleteGroupBtn"),
+                      &AccessPointGroupWidget::onDelete);
+    m_pSyncBtn =
+        newPageButton(ButtonKind::Secondary, tr("SynchronizationInformjvAIxIx"),
+                      QStringLiteral("SynchronizeBtn"), &AccessPointGroupWidget::onSynPointInfo);
     m_pShrinkBtn = new QToolButton(this);
     m_pShrinkBtn->setObjectName(QStringLiteral("ShrinkBtn"));
     m_pShrinkBtn->setFixedSize(16, 16);
@@ -108,22 +111,11 @@ void AccessPointGroupWidget::buildControls()
     // Hidden so that the first toggle of the initialisation shows it.
     m_pDetailPanel->hide();
 
-    auto *bar = new QHBoxLayout;
-    bar->setSpacing(8);
-    bar->addWidget(m_pAddBtn);
-    bar->addWidget(m_pDeleteBtn);
-    bar->addWidget(m_pSyncBtn);
-    bar->addStretch(1);
-    bar->addWidget(m_pShrinkBtn);
     auto *body = new QHBoxLayout;
     body->setSpacing(16);
     body->addWidget(m_pTable, 1);
     body->addWidget(m_pDetailPanel);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 24, 24, 24);
-    layout->setSpacing(16);
-    layout->addLayout(bar);
-    layout->addLayout(body, 1);
+    layOutPage({m_pAddBtn, m_pDeleteBtn, m_pSyncBtn}, {m_pShrinkBtn}, body);
 }
 
 void AccessPointGroupWidget::initPage()
@@ -137,8 +129,6 @@ void AccessPointGroupWidget::initPage()
     m_pTable->setSortingEnabled(true);
     m_pTable->sortByColumn(AccessPointGroupModel::NameColumn, Qt::AscendingOrder);
 
-    connect(m_pAddBtn, &QPushButton::clicked, this, &AccessPointGroupWidget::onAdd);
-    connect(m_pDeleteBtn, &QPushButton::clicked, this, &AccessPointGroupWidget::onDelete);
     connect(m_pShrinkBtn, &QToolButton::clicked, this, &AccessPointGroupWidget::onShrink);
     connect(m_pTable->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &AccessPointGroupWidget::onSelectionChanged);
@@ -148,7 +138,6 @@ void AccessPointGroupWidget::initPage()
             &AccessPointGroupWidget::onRowDataChanged);
     connect(m_pTable, &QAbstractItemView::doubleClicked, this,
             &AccessPointGroupWidget::onDoubleClick);
-    connect(m_pSyncBtn, &QPushButton::clicked, this, &AccessPointGroupWidget::onSynPointInfo);
     connect(m_pModel, &AccessPointGroupModel::signalDataChanged, this,
             &AccessPointGroupWidget::onGroupDataChanged);
 

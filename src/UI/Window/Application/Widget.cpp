@@ -12,9 +12,11 @@
 
 #include <Base/Error.h>
 
+#include <QHBoxLayout>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStyleOption>
+#include <QVBoxLayout>
 
 namespace visitorclient {
 
@@ -96,6 +98,42 @@ QPushButton *Widget::newPageButton(ButtonKind kind, const QString &text, const Q
     if (kind == ButtonKind::Destructive)
         button->setProperty("buttonRole", QStringLiteral("destructive"));
     return button;
+}
+
+QPushButton *Widget::newPageButton(ButtonKind kind, const QString &text, const QString &objectName,
+                                   const std::function<void()> &onClick)
+{
+    QPushButton *button = newPageButton(kind, text, objectName);
+    connect(button, &QPushButton::clicked, this, [onClick] { onClick(); });
+    return button;
+}
+
+QVBoxLayout *Widget::pageLayout(const QList<QWidget *> &leading, const QList<QWidget *> &trailing)
+{
+    auto *bar = new QHBoxLayout;
+    bar->setSpacing(8);
+    for (QWidget *widget : leading)
+        bar->addWidget(widget);
+    bar->addStretch(1);
+    for (QWidget *widget : trailing)
+        bar->addWidget(widget);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 24, 24, 24);
+    layout->setSpacing(16);
+    layout->addLayout(bar);
+    return layout;
+}
+
+void Widget::layOutPage(const QList<QWidget *> &leading, const QList<QWidget *> &trailing,
+                        QWidget *body)
+{
+    pageLayout(leading, trailing)->addWidget(body, 1);
+}
+
+void Widget::layOutPage(const QList<QWidget *> &leading, const QList<QWidget *> &trailing,
+                        QLayout *body)
+{
+    pageLayout(leading, trailing)->addLayout(body, 1);
 }
 
 bool Widget::event(QEvent *event)

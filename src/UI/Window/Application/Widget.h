@@ -4,7 +4,11 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QPushButton;
+class QLayout;
+class QVBoxLayout;
 
 namespace QorvaGUIToolkit {
 class CShadeFrame;
@@ -61,6 +65,23 @@ protected:
     enum class ButtonKind { Primary, Secondary, Destructive };
     /// A toolkit button of that kind with its object name, owned by the page.
     QPushButton *newPageButton(ButtonKind kind, const QString &text, const QString &objectName);
+    /// The same, calling the page's onClick when clicked.
+    template <class Page>
+    QPushButton *newPageButton(ButtonKind kind, const QString &text, const QString &objectName,
+                               void (Page::*onClick)())
+    {
+        Page *page = static_cast<Page *>(this);
+        return newPageButton(kind, text, objectName, [page, onClick] { (page->*onClick)(); });
+    }
+    QPushButton *newPageButton(ButtonKind kind, const QString &text, const QString &objectName,
+                               const std::function<void()> &onClick);
+    /// The pages' common layout: a tool bar (leading widgets on the left, trailing ones on
+    /// the right, 8 px apart) over the body, which takes the remaining height; 24 px
+    /// margins, 16 px between bar and body.
+    void layOutPage(const QList<QWidget *> &leading, const QList<QWidget *> &trailing,
+                    QWidget *body);
+    void layOutPage(const QList<QWidget *> &leading, const QList<QWidget *> &trailing,
+                    QLayout *body);
 
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -70,6 +91,8 @@ protected:
     void rememberPageEnabled(bool enabled) { m_bPageEnabled = enabled; }
 
 private:
+    QVBoxLayout *pageLayout(const QList<QWidget *> &leading, const QList<QWidget *> &trailing);
+
     COverlayFrame *m_pOverlayFrame = nullptr;
     QorvaGUIToolkit::CShadeFrame *m_pShadeFrame = nullptr;
     QWidget *m_pMainWindow = nullptr;

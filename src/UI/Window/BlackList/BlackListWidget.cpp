@@ -12,11 +12,9 @@
 
 #include <Base/Log.h>
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
-#include <QVBoxLayout>
 
 namespace visitorclient {
 
@@ -47,11 +45,12 @@ void BlackListWidget::setPageEnabled(bool enabled)
 void BlackListWidget::buildPage()
 {
     initVisitorResources();
-    m_pAddBtn = newPageButton(ButtonKind::Primary, tr("Add"), QStringLiteral("BlackAddBtn"));
-    m_pDeleteBtn =
-        newPageButton(ButtonKind::Destructive, tr("Delete"), QStringLiteral("BlackDeleteBtn"));
-    m_pImportBtn =
-        newPageButton(ButtonKind::Secondary, tr("Import"), QStringLiteral("BlackImportBtn"));
+    m_pAddBtn = newPageButton(ButtonKind::Primary, tr("Add"), QStringLiteral("BlackAddBtn"),
+                              &BlackListWidget::onAdd);
+    m_pDeleteBtn = newPageButton(ButtonKind::Destructive, tr("Delete"),
+                                 QStringLiteral("BlackDeleteBtn"), &BlackListWidget::onDelete);
+    m_pImportBtn = newPageButton(ButtonKind::Secondary, tr("Import"),
+                                 QStringLiteral("BlackImportBtn"), &BlackListWidget::onImport);
 
     m_pModel = new BlackListModel(this);
     m_pSortProxy = new QSortFilterProxyModel(this);
@@ -72,21 +71,8 @@ void BlackListWidget::buildPage()
     m_pSortProxy->sort(-1);
     m_pTable->SetFilterCondition(0, 0, Rules::kDefaultPageSize);
 
-    auto *bar = new QHBoxLayout;
-    bar->setSpacing(8);
-    bar->addWidget(m_pAddBtn);
-    bar->addWidget(m_pDeleteBtn);
-    bar->addWidget(m_pImportBtn);
-    bar->addStretch(1);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 24, 24, 24);
-    layout->setSpacing(16);
-    layout->addLayout(bar);
-    layout->addWidget(m_pTable, 1);
+    layOutPage({m_pAddBtn, m_pDeleteBtn, m_pImportBtn}, {}, m_pTable);
 
-    connect(m_pAddBtn, &QPushButton::clicked, this, &BlackListWidget::onAdd);
-    connect(m_pDeleteBtn, &QPushButton::clicked, this, &BlackListWidget::onDelete);
-    connect(m_pImportBtn, &QPushButton::clicked, this, &BlackListWidget::onImport);
     connect(m_pTable, &CMultiPageServerTableView::SiganlFilterConditionChanged, this,
             [this](int pageSize, int page) { showPage(page, pageSize); });
     refreshPage();

@@ -18,8 +18,11 @@ using QorvaGUIToolkit::ItemClickableIconRole;
 using QorvaGUIToolkit::ItemRecordRole;
 using QorvaGUIToolkit::ItemRowIdRole;
 
-const int kWidths[AppointmentModel::ColumnCount] = {56,  80,  56,  110, 110, 80,
-                                                    120, 140, 140, 140, 80};
+// Sized to the longest usual content at the 12 px table font (a ten-digit code, an
+// eleven-digit phone, "yyyy-MM-dd HH:mm:ss") plus the cell padding, so that the eleven
+// columns (1,012 px) fit beside the navigation in a 1280 px window; the operation column
+// takes what is left.
+const int kWidths[AppointmentModel::ColumnCount] = {40, 96, 60, 96, 112, 88, 108, 92, 128, 128, 64};
 
 QStandardItem *newCell(const QString &text = QString())
 {
@@ -88,15 +91,32 @@ void AppointmentModel::insertAppointment(const AppointmentInfoData &info)
 void AppointmentModel::setAppointments(const QVector<AppointmentInfoData> &records)
 {
     // One reset instead of a removal and a signal per row: the proxy and the view re-read
-    // the page once instead of mapping 500 insertions one by one.
+    // the page once instead of mapping 500 insertions one by one. Rows already there are
+    // refilled in place: a page change then neither frees nor allocates its 5,500 cells.
     beginResetModel();
     {
         const QSignalBlocker quiet(this);
-        removeRows(0, rowCount());
-        for (auto it = records.crbegin(); it != records.crend(); ++it)
-            appendRow(newRow(*it));
+        const int count = records.size();
+        if (rowCount() > count)
+            removeRows(count, rowCount() - count);
+        const int kept = rowCount();
+        for (int row = 0; row < kept; ++row)
+            refillRow(row, records.at(count - 1 - row));
+        for (int row = kept; row < count; ++row)
+            appendRow(newRow(records.at(count - 1 - row)));
     }
     endResetModel();
+}
+
+void AppointmentModel::refillRow(int row, const AppointmentInfoData &info)
+{
+    QList<QStandardItem *> items;
+    items.reserve(ColumnCount);
+    for (int column = 0; column < ColumnCount; ++column)
+        items.append(item(row, column));
+    items[CheckColumn]->setCheckState(Qt::Unchecked);
+    items[AuthCodeColumn]->setText(info.strAuthCode);
+    fillRow(items, info, info.strVisitReason);
 }
 
 AppointmentInfoData AppointmentModel::appointmentAt(int row) const

@@ -59,6 +59,8 @@ public:
 
 private:
     QList<QStandardItem *> newRow(const AppointmentInfoData &info) const;
+    /// Gives an existing row another record, as newRow would have built it.
+    void refillRow(int row, const AppointmentInfoData &info);
     static void fillRow(const QList<QStandardItem *> &items, const AppointmentInfoData &info,
                         const QString &reasonText);
 

@@ -40,12 +40,12 @@
 #include <Base/Log.h>
 
 #include <QCoreApplication>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
-#include <QVBoxLayout>
+
+#include <future>
 
 namespace visitorclient {
 
@@ -137,10 +137,12 @@ void AppointmentWidget::showEvent(QShowEvent *event)
 void AppointmentWidget::buildControls()
 {
     initVisitorResources();
-    m_pAddBtn = newPageButton(ButtonKind::Primary, tr("Add"), QStringLiteral("AddBtn"));
-    m_pDeleteBtn =
-        newPageButton(ButtonKind::Destructive, tr("Delete"), QStringLiteral("DeleteBtn"));
-    m_pImportBtn = newPageButton(ButtonKind::Secondary, tr("Import"), QStringLiteral("ImportBtn"));
+    m_pAddBtn = newPageButton(ButtonKind::Primary, tr("Add"), QStringLiteral("AddBtn"),
+                              &AppointmentWidget::onAdd);
+    m_pDeleteBtn = newPageButton(ButtonKind::Destructive, tr("Delete"), QStringLiteral("DeleteBtn"),
+                                 &AppointmentWidget::onDelete);
+    m_pImportBtn = newPageButton(ButtonKind::Secondary, tr("Import"), QStringLiteral("ImportBtn"),
+                                 &AppointmentWidget::onImport);
     m_pSearchEdit = new QorvaGUIToolkit::CSearchLineEdit(this);
     m_pSearchEdit->setObjectName(QStringLiteral("SearchEdit"));
     m_pSearchEdit->setFixedWidth(240);
@@ -169,22 +171,7 @@ void AppointmentWidget::buildControls()
     m_pTable->SetFilterCondition(0, 0, Rules::kDefaultPageSize);
     m_pDeleteBtn->setEnabled(false);
 
-    auto *bar = new QHBoxLayout;
-    bar->setSpacing(8);
-    bar->addWidget(m_pAddBtn);
-    bar->addWidget(m_pDeleteBtn);
-    bar->addWidget(m_pImportBtn);
-    bar->addStretch(1);
-    bar->addWidget(m_pSearchEdit);
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 24, 24, 24);
-    layout->setSpacing(16);
-    layout->addLayout(bar);
-    layout->addWidget(m_pTable, 1);
-
-    connect(m_pAddBtn, &QPushButton::clicked, this, &AppointmentWidget::onAdd);
-    connect(m_pDeleteBtn, &QPushButton::clicked, this, &AppointmentWidget::onDelete);
-    connect(m_pImportBtn, &QPushButton::clicked, this, &AppointmentWidget::onImport);
+    layOutPage({m_pAddBtn, m_pDeleteBtn, m_pImportBtn}, {m_pSearchEdit}, m_pTable);
     applyEditable();
 }
 
@@ -230,6 +217,20 @@ void AppointmentWidget::reloadPage(int requestedPage, int requestedPageSize)
         pageSize = requestedPageSize;
     pageSize = Rules::effectivePageSize(pageSize);
 
+    // The group names do not depend on the page: ask for them beside the page query on a
+    // thread of their own (a pool thread waiting on another pool task could starve the
+    // pool's two threads).
+    std::future<QMap<QString, QString>> groupNames = std::async(std::launch::async, [] {
+        protocol::VisitAccessGroupQueryResponseData groups;
+        QMap<QString, QString> names;
+        if (!commlayer::AccessGroupPointComm::getAccessGroups(groups))
+            LOG_WARN("getAccessGroups failed");
+        for (const auto &group : groups.visitAccessGroupQueryResponse)
+            names.insert(QString::fromStdString(group.accessGroupGuid),
+                         QString::fromStdString(group.name));
+        return names;
+    });
+
     protocol::QueryAppointmentResultCondition condition;
     condition.pageSize = pageSize;
     condition.pageNo = Rules::pageToRequest(total, page, pageSize);
@@ -242,18 +243,12 @@ void AppointmentWidget::reloadPage(int requestedPage, int requestedPageSize)
             answer = protocol::QueryAppointmentResultList();
         }
     }
-
-    protocol::VisitAccessGroupQueryResponseData groups;
-    commlayer::AccessGroupPointComm::getAccessGroups(groups);
-    QMap<QString, QString> groupNames;
-    for (const auto &group : groups.visitAccessGroupQueryResponse)
-        groupNames.insert(QString::fromStdString(group.accessGroupGuid),
-                          QString::fromStdString(group.name));
+    const QMap<QString, QString> names = groupNames.get();
 
     QVector<AppointmentInfoData> rows;
     rows.reserve(static_cast<int>(answer.appointmentResultList.size()));
     for (const auto &result : answer.appointmentResultList)
-        rows.append(AppointmentConversions::fromAppointmentResult(result, groupNames));
+        rows.append(AppointmentConversions::fromAppointmentResult(result, names));
     {
         std::lock_guard<std::mutex> lock(m_stagingMutex);
         m_staging = std::move(rows);

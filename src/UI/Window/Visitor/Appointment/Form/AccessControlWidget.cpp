@@ -45,7 +45,6 @@ AccessControlWidget::AccessControlWidget(QWidget *parent) : FormSection(parent)
             &AppointmentSettingManager::signalBasicSettingDataChanged, this,
             &AccessControlWidget::onBasicSettingDataChanged);
     onBasicSettingDataChanged();
-    reloadGroups();
 }
 
 void AccessControlWidget::reloadGroups()

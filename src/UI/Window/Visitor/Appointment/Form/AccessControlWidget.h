@@ -24,7 +24,9 @@ public:
     bool checkInput() override;
     void resetInput() override {}
 
-    /// Reads the groups from the server again (a failed read leaves the list empty).
+    /// Reads the groups from the server again (a failed read leaves the list empty). The
+    /// form reads them each time it opens: another page or client may have added groups
+    /// or moved the default flag since.
     void reloadGroups();
     /// Checks exactly these groups, or the default group when guids is empty.
     void setGroups(const QString &guids);

@@ -102,6 +102,7 @@ void AddAppointmentInfoWidget::setData(const AppointmentInfoData &info)
     if (m_pBasicInfo->organization().isEmpty() && !info.strReceptionistId.isEmpty())
         m_pBasicInfo->setOrganization(info.strOrganization);
     m_pAccompanying->setCount(info.iAccompanyingNumber);
+    m_pAccessControl->reloadGroups();
     m_pAccessControl->setGroups(info.strAccessGroupGuids);
 
     m_pAdditionalInfo->setDocumentType(info.iIdentityType);

@@ -31,7 +31,8 @@ class AddAppointmentInfoWidget : public BaseWidget
 public:
     explicit AddAppointmentInfoWidget(QWidget *parent = nullptr);
 
-    /// An empty id opens a new appointment (today's times, the default group).
+    /// An empty id opens a new appointment (today's times, the default group). Reads the
+    /// server's access-point groups afresh.
     void setData(const AppointmentInfoData &info);
     AppointmentInfoData collectData() const;
 

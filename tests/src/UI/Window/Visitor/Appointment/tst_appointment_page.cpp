@@ -18,6 +18,10 @@
 #include <JSONStruct/appointment/QueryAppointmentResultCondition.h>
 #include <JSONStruct/appointment/QueryAppointmentResultList.h>
 
+#include <JSONStruct/accessgroup/VisitAccessGroupModifyParam.h>
+#include <JSONStruct/accessgroup/VisitAccessGroupModifyResultData.h>
+
+#include <CommunicationLayer/AccessGroupPointComm.h>
 #include <CommunicationLayer/AppointmentComm.h>
 
 #include <UiDataController/ModelRoles.h>
@@ -26,6 +30,7 @@
 #include <QorvaGUIToolkit/CComboBox.h>
 #include <QorvaGUIToolkit/CLabelWithLeftPoint.h>
 #include <QorvaGUIToolkit/CMultiPageServerTableView.h>
+#include <QorvaGUIToolkit/CMultilevelComboBox.h>
 #include <QorvaGUIToolkit/CMutilColumnFilterProxyModel.h>
 #include <QorvaGUIToolkit/CSearchLineEdit.h>
 #include <QorvaGUIToolkit/CTableView.h>
@@ -81,6 +86,17 @@ QString updateUrl(const QString &id)
 }
 
 const int kPut = 2;
+
+// Makes a group (without doors) the default one or not, as another client would.
+bool setDefaultGroup(const std::string &guid, const std::string &name, bool defaultGroup)
+{
+    protocol::VisitAccessGroupModifyParam param;
+    param.name_ = name;
+    param.defaultGroup = defaultGroup ? 1 : 0;
+    param.QRCodeVersion = 1;
+    protocol::VisitAccessGroupModifyResultData answer;
+    return commlayer::AccessGroupPointComm::modifyAccessGroup(answer, param, guid);
+}
 
 // Column of the server's appointment listing.
 enum ListColumn { GuidCol = 0, CodeCol, NameCol, PhoneCol, VisitCol, ReceptionistCol, GroupsCol };
@@ -196,7 +212,7 @@ private slots:
         QCOMPARE(page.model()
                      ->headerData(6, Qt::Horizontal, QorvaGUIToolkit::HeaderColumnWidthRole)
                      .toInt(),
-                 120);
+                 108);
         QCOMPARE(page.model()->headerData(3, Qt::Horizontal, Qt::TextAlignmentRole).toInt(), 0x81);
         page.onSave(newRecord(QStringLiteral("Ann")));
         QCOMPARE(page.proxy()->index(0, 3).data(Qt::TextAlignmentRole).toInt(), 0x81);
@@ -225,12 +241,32 @@ private slots:
                      .isNull());
         QCOMPARE(top.strVisitTime.size(), 19);
 
+        tickRows(0, 1);
+        page.onRowDataChanged();
+        QVERIFY(page.deleteButton()->isEnabled());
         goToPage(2, 50);
         QCOMPARE(page.model()->rowCount(), 10);
         int total = 0, p = 0, size = 0;
         condition(total, p, size);
         QCOMPARE(total, 60);
         QCOMPARE(p, 2);
+        // Rows of the earlier page are reused: nothing of them may remain.
+        QVERIFY(!page.model()->isChecked(0));
+        QVERIFY(!page.deleteButton()->isEnabled());
+        QCOMPARE(page.model()->appointmentAt(0).strId, QString::fromStdString(rows[60][GuidCol]));
+        QCOMPARE(page.model()->item(0, AppointmentModel::AuthCodeColumn)->text(),
+                 QString::fromStdString(rows[60][CodeCol]));
+
+        goToPage(1, 50);
+        QCOMPARE(page.model()->appointmentAt(0).strId, QString::fromStdString(rows[50][GuidCol]));
+        for (const int row : {0, 9, 10, 49}) {
+            const AppointmentInfoData info = page.model()->appointmentAt(row);
+            QCOMPARE(info.strId, QString::fromStdString(rows[50 - row][GuidCol]));
+            QCOMPARE(page.model()->item(row, AppointmentModel::NameColumn)->text(), info.strName);
+            QCOMPARE(page.model()->item(row, AppointmentModel::AuthCodeColumn)->text(),
+                     QString::fromStdString(rows[50 - row][CodeCol]));
+            QVERIFY(!page.model()->isChecked(row));
+        }
     }
 
     void deletingTheWholeLastPageStepsBackAndPartOfItStays()
@@ -474,6 +510,43 @@ private slots:
         QCOMPARE(m_bench.requestCount(updateUrl(id), kPut), 2);
         QCOMPARE(onServer(id).receptionistNumber, number);
         QCOMPARE(onServer(id).name, std::string("Grace Hopper"));
+    }
+
+    void aNewFormTicksTheDefaultGroupOfTheMoment()
+    {
+        const std::string lobby = m_bench.addAccessGroup("Lobby", 0);
+        const std::string lab = m_bench.addAccessGroup("Lab", 0);
+        AppointmentWidget &page = openPage();
+        page.onAdd();
+        AccessControlWidget &groups = *page.form()->accessControl();
+        QVERIFY(groups.checkedGuids().isEmpty());
+        page.onCancel();
+
+        // The access-group page makes Lab the default and tells this page.
+        QVERIFY(setDefaultGroup(lab, "Lab", true));
+        page.onAccessPointDataChanged({{QString::fromStdString(lobby), QStringLiteral("Lobby")},
+                                       {QString::fromStdString(lab), QStringLiteral("Lab")}});
+        page.onAdd();
+        QCOMPARE(groups.checkedGuids(), QString::fromStdString(lab));
+        QCOMPARE(groups.box()->GetText(), QStringLiteral("Lab"));
+        page.onCancel();
+
+        // Another client moves the flag to Lobby without telling this page; a group added
+        // there shows up as well.
+        QVERIFY(setDefaultGroup(lab, "Lab", false));
+        QVERIFY(setDefaultGroup(lobby, "Lobby", true));
+        QVERIFY(!m_bench.addAccessGroup("Hall", 0).empty());
+        page.onAdd();
+        QCOMPARE(groups.checkedGuids(), QString::fromStdString(lobby));
+        QCOMPARE(groups.model()->rowCount(), 3);
+
+        // An existing appointment keeps its own groups, not the default.
+        AppointmentInfoData stored;
+        stored.strId = QStringLiteral("a1");
+        stored.strAccessGroupGuids = QString::fromStdString(lab);
+        page.form()->setData(stored);
+        QCOMPARE(groups.checkedGuids(), QString::fromStdString(lab));
+        page.onCancel();
     }
 
     void renamedReasonsReachRowsAndServer()
