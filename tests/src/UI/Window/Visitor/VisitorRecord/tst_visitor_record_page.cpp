@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QSortFilterProxyModel>
 #include <QStandardPaths>
 #include <QtTest>
 
@@ -262,6 +263,23 @@ private slots:
         QVERIFY(model.applyDownloadResult(QStringLiteral("3"), 2, QString()));
         QVERIFY(icon(&model, 3).isValid());
         QVERIFY(!model.applyDownloadResult(QStringLiteral("nope"), 1, QString()));
+
+        // A loaded page replaces every row at once, seen through a proxy as the page does.
+        QSortFilterProxyModel proxy;
+        proxy.setSourceModel(&model);
+        VisitorRecordData next;
+        next.strGuid = QStringLiteral("9");
+        next.strName = QStringLiteral("Next");
+        next.iDownloadResult = 2;
+        model.setRecords({next, next});
+        QCOMPARE(proxy.rowCount(), 2);
+        QCOMPARE(model.rowOf(QStringLiteral("0")), -1);
+        QVERIFY(icon(&model, 1).isValid());
+        QCOMPARE(
+            proxy.index(1, VisitorRecordModel::VisitTimeColumn).data(Qt::TextAlignmentRole).toInt(),
+            int(Qt::AlignLeft | Qt::AlignVCenter));
+        model.setRecords({});
+        QCOMPARE(proxy.rowCount(), 0);
     }
 
     void failedDownloadsAreTickedAndSentAgain()
