@@ -9,19 +9,19 @@
 namespace qorvaserver {
 namespace {
 
-// Times are stored as local "yyyy-MM-ddTHH:mm:ss" texts: they sort as they compare.
+// clang-format off
+// One table per line, as the SQL reads. Times are stored as local "yyyy-MM-ddTHH:mm:ss"
+// texts: they sort as they compare.
 const char *const kMigrations[] = {
     // 1: the site and the visitor data.
     "CREATE TABLE organizations (guid TEXT PRIMARY KEY, parent_guid TEXT NOT NULL, "
     "  name TEXT NOT NULL, sequence INTEGER NOT NULL);"
     "CREATE TABLE persons (guid TEXT PRIMARY KEY, org_guid TEXT NOT NULL, name TEXT NOT NULL, "
-    "  gender INTEGER NOT NULL, phone TEXT NOT NULL, sn TEXT NOT NULL, receptionist INTEGER NOT "
-    "NULL);"
+    "  gender INTEGER NOT NULL, phone TEXT NOT NULL, sn TEXT NOT NULL, receptionist INTEGER NOT NULL);"
     "CREATE TABLE devices (guid TEXT PRIMARY KEY, name TEXT NOT NULL, type INTEGER NOT NULL, "
     "  ip TEXT NOT NULL, port INTEGER NOT NULL, online INTEGER NOT NULL, serial_no TEXT NOT NULL, "
     "  failing INTEGER NOT NULL DEFAULT 0);"
-    "CREATE TABLE resource_groups (guid TEXT PRIMARY KEY, name TEXT NOT NULL, sequence INTEGER NOT "
-    "NULL);"
+    "CREATE TABLE resource_groups (guid TEXT PRIMARY KEY, name TEXT NOT NULL, sequence INTEGER NOT NULL);"
     "CREATE TABLE doors (guid TEXT PRIMARY KEY, name TEXT NOT NULL, device_guid TEXT NOT NULL, "
     "  door_no INTEGER NOT NULL, group_guid TEXT NOT NULL);"
     "CREATE TABLE appointments (seq INTEGER PRIMARY KEY AUTOINCREMENT, guid TEXT NOT NULL UNIQUE, "
@@ -33,18 +33,14 @@ const char *const kMigrations[] = {
     "CREATE TABLE appointment_groups (appointment_guid TEXT NOT NULL, group_guid TEXT NOT NULL, "
     "  PRIMARY KEY (appointment_guid, group_guid));"
     "CREATE TABLE access_groups (seq INTEGER PRIMARY KEY AUTOINCREMENT, guid TEXT NOT NULL UNIQUE, "
-    "  name TEXT NOT NULL UNIQUE, default_group INTEGER NOT NULL, download_id_card INTEGER NOT "
-    "NULL, "
+    "  name TEXT NOT NULL UNIQUE, default_group INTEGER NOT NULL, download_id_card INTEGER NOT NULL, "
     "  qr_version INTEGER NOT NULL, description TEXT NOT NULL);"
     "CREATE TABLE access_group_doors (group_guid TEXT NOT NULL, door_guid TEXT NOT NULL, "
-    "  position INTEGER NOT NULL, object_type INTEGER NOT NULL, PRIMARY KEY (group_guid, "
-    "door_guid));"
+    "  position INTEGER NOT NULL, object_type INTEGER NOT NULL, PRIMARY KEY (group_guid, door_guid));"
     "CREATE TABLE settings (id INTEGER PRIMARY KEY CHECK (id = 1), body TEXT NOT NULL);"
-    "CREATE TABLE visitor_records (seq INTEGER PRIMARY KEY AUTOINCREMENT, guid TEXT NOT NULL "
-    "UNIQUE, "
+    "CREATE TABLE visitor_records (seq INTEGER PRIMARY KEY AUTOINCREMENT, guid TEXT NOT NULL UNIQUE, "
     "  appointment_guid TEXT, auth_code TEXT, name TEXT, gender INTEGER, phone TEXT, card_no TEXT, "
-    "  visit_time TEXT, leave_time TEXT, visit_reason_id TEXT, visit_reason_name TEXT, org_path "
-    "TEXT, "
+    "  visit_time TEXT, leave_time TEXT, visit_reason_id TEXT, visit_reason_name TEXT, org_path TEXT, "
     "  receptionist_id TEXT, receptionist_name TEXT, access_groups TEXT, accompanying INTEGER, "
     "  identity_type INTEGER, identity_code TEXT, plate_code TEXT, company TEXT, belongings TEXT, "
     "  address TEXT, remark TEXT, state INTEGER, register_status TEXT, download_result INTEGER, "
@@ -67,6 +63,7 @@ const char *const kMigrations[] = {
     // table's wide rows.
     "CREATE INDEX idx_records_seq ON visitor_records (seq);",
 };
+// clang-format on
 
 const char *const kTables[] = {"organizations",  "persons",         "devices",
                                "resource_groups", "doors",          "appointments",
