@@ -70,6 +70,8 @@ private slots:
     void failsWithoutLeavingFiles();
     void unwritableFolderFails();
     void tooManyColumnsKeepsOldFile();
+    void rowsFromSourceContinueAcrossBatches();
+    void failingSourceKeepsOldFile();
     void convertsToLocalCodePage();
 };
 
@@ -217,6 +219,55 @@ void TestXlsx::tooManyColumnsKeepsOldFile()
     for (int i = 0; i < 16385; ++i)
         wide << QStringLiteral("c");
     QVERIFY(!QXlsxMgr::WriteExcel(path, QList<QStringList>{wide}));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("previous export"));
+    QCOMPARE(leftovers(dir.path(), "keep.xlsx"), QStringList());
+}
+
+void TestXlsx::rowsFromSourceContinueAcrossBatches()
+{
+    if (!readerAvailable())
+        QSKIP("Debian's python3-openpyxl is not installed");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("batches.xlsx"));
+    const QVector<QVector<QStringList>> batches = {
+        {{"名", "号"}}, {{"张三", "0012"}, {"Li"}}, {}, {{"late"}}};
+    int calls = 0;
+    bool startedEmpty = true;
+    QVERIFY(QXlsxMgr::WriteExcelRows(path, 2, [&](QVector<QStringList> &rows) {
+        startedEmpty = startedEmpty && rows.isEmpty();
+        rows = batches.value(calls++);
+        return true;
+    }));
+    QVERIFY(startedEmpty);
+    QCOMPARE(calls, 3); // the empty batch ends the sheet
+    const QJsonArray read = readBack(path).object().value("rows").toArray();
+    QCOMPARE(read.size(), 3);
+    QCOMPARE(read.at(1).toArray().at(1).toArray().at(0).toString(), QStringLiteral("0012"));
+    QCOMPARE(read.at(2).toArray().at(0).toArray().at(0).toString(), QStringLiteral("Li"));
+}
+
+void TestXlsx::failingSourceKeepsOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("keep.xlsx"));
+    {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("previous export");
+    }
+    int calls = 0;
+    const auto failSecond = [&calls](QVector<QStringList> &rows) {
+        rows = {{"a", "b"}};
+        return ++calls < 2;
+    };
+    QVERIFY(!QXlsxMgr::WriteExcelRows(path, 2, failSecond));
+    const auto tooWide = [](QVector<QStringList> &rows) {
+        rows = {{"a", "b", "c"}};
+        return true;
+    };
+    QVERIFY(!QXlsxMgr::WriteExcelRows(path, 2, tooWide));
     QFile old(path);
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("previous export"));
