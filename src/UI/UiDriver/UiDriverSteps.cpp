@@ -2,6 +2,7 @@
 
 #include <UI/Window/Application/Widget.h>
 #include <UI/Window/Application/WindowPointers.h>
+#include <UI/Window/Visitor/Appointment/Import/XlsxReader.h>
 
 #include <QorvaGUIToolkit/CBaseCentralWidget.h>
 #include <QorvaGUIToolkit/CMultiPageServerTableView.h>
@@ -21,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QSet>
 #include <QStackedWidget>
 #include <QTreeView>
 
@@ -259,6 +261,51 @@ StepOutcome expect(const QStringList &args)
                  texts.isEmpty()
                      ? QStringLiteral("none")
                      : QLatin1Char('"') + texts.join(QStringLiteral("\", \"")) + QLatin1Char('"'));
+    });
+}
+
+// expect-xlsx FILE ROWS [TEXT ...]: the first sheet of the workbook FILE of the file folder
+// has ROWS rows with values, and each TEXT is the whole text of a text cell (so digit
+// strings came back as written, not as numbers).
+StepOutcome expectXlsx(const QStringList &args)
+{
+    bool isNumber = false;
+    const int rows = args[1].toInt(&isNumber);
+    if (!isNumber || rows < 0)
+        return StepOutcome::failed(QStringLiteral("expect-xlsx FILE ROWS [TEXT ...]"));
+    const QString path = scenarioFilePath(args[0]);
+    const QStringList texts = args.mid(2);
+    return StepOutcome::until([path, rows, texts]() -> QString {
+        QString error;
+        std::unique_ptr<IXlsxPackage> package = openZipPackage(path, error);
+        if (!package)
+            return QStringLiteral("a workbook at %1 (%2)").arg(path, error);
+        CXlsxReader reader(std::move(package));
+        int read = 0;
+        QSet<QString> cells;
+        const bool ok = reader.open() && reader.checkSheets() &&
+                        reader.readSheet(0, [&](int, const std::vector<CXlsxReader::Cell> &row) {
+                            ++read;
+                            for (const CXlsxReader::Cell &cell : row) {
+                                if (cell.kind == CXlsxReader::CellKind::Text)
+                                    cells.insert(cell.text);
+                            }
+                            return true;
+                        });
+        if (!ok)
+            return QStringLiteral("a readable workbook at %1 (%2)").arg(path, reader.errorText());
+        QStringList missing;
+        for (const QString &text : texts) {
+            if (!cells.contains(text))
+                missing << text;
+        }
+        if (read == rows && missing.isEmpty())
+            return QString();
+        return QStringLiteral("%1 rows and the texts \"%2\" in %3 (read %4 rows; missing \"%5\")")
+            .arg(rows)
+            .arg(texts.join(QStringLiteral("\", \"")), path)
+            .arg(read)
+            .arg(missing.join(QStringLiteral("\", \"")));
     });
 }
 
@@ -719,6 +766,7 @@ const std::vector<StepEntry> &stepTable()
         {"click-cell", "PATH ROW COLUMN", 3, &clickCellStep},
         {"double-click-cell", "PATH ROW COLUMN", 3, &doubleClickCell},
         {"expect", "notice|tooltip|warning|question|wait TEXT", 2, &expect},
+        {"expect-xlsx", "FILE ROWS [TEXT ...]", 2, &expectXlsx},
         {"file-dialog", "FILE|cancel", 1, &fileDialog},
         {"key", "PATH Return|Enter|Escape|Tab|Space|Backspace|Delete|Up|Down", 2, &key},
         {"mark", "", 0, &markStep},
