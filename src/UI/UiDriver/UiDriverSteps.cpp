@@ -701,6 +701,34 @@ StepOutcome waitChecked(const QString &path, const QStringList &rest)
     });
 }
 
+// wait cell PATH ROW COLUMN TEXT: the display text of a table cell (1-based).
+StepOutcome waitCell(const QString &path, const QStringList &rest)
+{
+    if (rest.size() < 3)
+        return StepOutcome::failed(QStringLiteral("wait cell PATH ROW COLUMN TEXT"));
+    const QString row = rest[0];
+    const int column = rest[1].toInt() - 1;
+    const QString value = rest.mid(2).join(QLatin1Char(' '));
+    return StepOutcome::until([path, row, column, value]() -> QString {
+        QString error;
+        QWidget *widget = findWidget(path, &error);
+        if (widget == nullptr)
+            return error;
+        QAbstractItemView *view = itemViewOf(widget);
+        if (view == nullptr)
+            return QStringLiteral("%1 to be a table").arg(path);
+        const QModelIndex cell = rowIndex(view, row, column, &error);
+        if (!cell.isValid())
+            return error;
+        const QString now = cell.data(Qt::DisplayRole).toString();
+        return now == value ? QString()
+                            : QStringLiteral("text \"%1\" in row %2 column %3 of %4 (now \"%5\")")
+                                  .arg(value, row)
+                                  .arg(column + 1)
+                                  .arg(path, now);
+    });
+}
+
 StepOutcome wait(const QStringList &args)
 {
     const QString what = args[0];
@@ -719,6 +747,8 @@ StepOutcome wait(const QStringList &args)
     const QString path = args[1];
     if (what == QLatin1String("checked"))
         return waitChecked(path, args.mid(2));
+    if (what == QLatin1String("cell"))
+        return waitCell(path, args.mid(2));
     const QString value = args.mid(2).join(QLatin1Char(' '));
     bool flag = false;
     if ((what == QLatin1String("enabled") || what == QLatin1String("visible")) &&
@@ -782,7 +812,9 @@ const std::vector<StepEntry> &stepTable()
         {"tick-item", "PATH ITEM-TEXT [on|off]", 2, &tickItem},
         {"type", "PATH TEXT", 2, &type},
         {"type-file", "PATH FILE", 2, &typeFile},
-        {"wait", "rows|text|enabled|visible|checked PATH VALUE | dialog | idle", 1, &wait},
+        {"wait",
+         "rows|text|enabled|visible|checked PATH VALUE | cell PATH ROW COLUMN TEXT | dialog | idle",
+         1, &wait},
     };
     return table;
 }
