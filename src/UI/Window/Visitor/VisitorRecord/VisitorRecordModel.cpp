@@ -18,7 +18,7 @@ const char *const VisitorRecordModel::kOperationIcon =
 
 namespace {
 
-const int kWidths[VisitorRecordModel::ColumnCount] = {56, 120, 90, 150, 120, 160, 160, 90};
+const int kWidths[VisitorRecordModel::ColumnCount] = {56, 80, 80, 100, 90, 150, 150, 90};
 const int kAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 
 QStandardItem *newItem(const QString &text = QString())
