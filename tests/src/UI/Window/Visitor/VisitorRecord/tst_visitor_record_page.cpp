@@ -7,6 +7,7 @@
 #include <UI/Window/Common/DisplayTexts.h>
 #include <UI/Window/Visitor/VisitorRecord/ErrorInformationModel.h>
 #include <UI/Window/Visitor/VisitorRecord/RecordDetailWidget.h>
+#include <UI/Window/Visitor/VisitorRecord/VisitorRecordExport.h>
 #include <UI/Window/Visitor/VisitorRecord/VisitorRecordModel.h>
 #include <UI/Window/Visitor/VisitorRecord/VisitorRecordRules.h>
 #include <UI/Window/Visitor/VisitorRecord/VisitorRecordWidget.h>
@@ -25,6 +26,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -455,6 +457,36 @@ private slots:
                         VisitorRecordModel::DownloadColumn) == CDisplayTexts::downloadResult(2);
         }));
         QVERIFY(m_bench.log().waitForPart("did not report"));
+    }
+
+    void theExportTakesEachPageOnceInOrderFromTheCurrentOne()
+    {
+        QVERIFY(m_bench.seedRecords(7)); // "Guest 1", "访客2", "Guest 3", ...
+        const protocol::QueryVisitorRecordCondition stored;
+        const QString path = m_bench.testDir() + QStringLiteral("/pages.xlsx");
+        m_bench.mark();
+        QCOMPARE(exportRecords(path, stored, {2, 2, 4}), RecordExportOutcome::Written);
+        QCOMPARE(m_bench.requestCount(kQueryUrl, kPost), 3);
+        QProcess python;
+        python.start(QStringLiteral("/usr/bin/python3"),
+                     {QStringLiteral("-c"),
+                      QStringLiteral("import openpyxl,sys\n"
+                                     "ws=openpyxl.load_workbook(sys.argv[1]).active\n"
+                                     "print('|'.join(str(r[0].value) for r in ws.iter_rows()))\n"),
+                      path});
+        QVERIFY(python.waitForFinished(60000));
+        QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
+        QCOMPARE(QString::fromUtf8(python.readAllStandardOutput()).trimmed(),
+                 Rules::exportHeader().first() +
+                     QStringLiteral("|Guest 3|访客4|Guest 5|访客6|Guest 7"));
+
+        // A page the server refuses: nothing is written, not even a partial file.
+        const QString refused = m_bench.testDir() + QStringLiteral("/refused.xlsx");
+        QCOMPARE(exportRecords(refused, stored, {1, 501, 2}), RecordExportOutcome::QueryFailed);
+        QVERIFY(!QFileInfo::exists(refused));
+        QCOMPARE(QDir(m_bench.testDir())
+                     .entryList({QStringLiteral(".refused*")}, QDir::Files | QDir::Hidden),
+                 QStringList());
     }
 
     void theExportReadsBackWithItsTextsIntact()
