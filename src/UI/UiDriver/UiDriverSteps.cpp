@@ -662,6 +662,19 @@ StepOutcome typeFile(const QStringList &args)
     return type({args[0], scenarioFilePath(args.mid(1).join(QLatin1Char(' ')))});
 }
 
+// A cell (row as the script gives it, 0-based column) of the table widget at path, or an
+// invalid index with error set.
+QModelIndex tableCell(QWidget *widget, const QString &path, const QString &row, int column,
+                      QString *error)
+{
+    QAbstractItemView *view = itemViewOf(widget);
+    if (view == nullptr) {
+        *error = QStringLiteral("%1 to be a table").arg(path);
+        return QModelIndex();
+    }
+    return rowIndex(view, row, column, error);
+}
+
 // wait checked PATH [ROW COLUMN] yes|no: a check box, or the check box of a table cell.
 StepOutcome waitChecked(const QString &path, const QStringList &rest)
 {
@@ -682,10 +695,7 @@ StepOutcome waitChecked(const QString &path, const QStringList &rest)
                 return QStringLiteral("%1 to be a check box").arg(path);
             now = box->isChecked();
         } else {
-            QAbstractItemView *view = itemViewOf(widget);
-            if (view == nullptr)
-                return QStringLiteral("%1 to be a table").arg(path);
-            const QModelIndex cell = rowIndex(view, row, column, &error);
+            const QModelIndex cell = tableCell(widget, path, row, column, &error);
             if (!cell.isValid())
                 return error;
             now = cell.data(Qt::CheckStateRole).toInt() == Qt::Checked;
@@ -714,10 +724,7 @@ StepOutcome waitCell(const QString &path, const QStringList &rest)
         QWidget *widget = findWidget(path, &error);
         if (widget == nullptr)
             return error;
-        QAbstractItemView *view = itemViewOf(widget);
-        if (view == nullptr)
-            return QStringLiteral("%1 to be a table").arg(path);
-        const QModelIndex cell = rowIndex(view, row, column, &error);
+        const QModelIndex cell = tableCell(widget, path, row, column, &error);
         if (!cell.isValid())
             return error;
         const QString now = cell.data(Qt::DisplayRole).toString();
