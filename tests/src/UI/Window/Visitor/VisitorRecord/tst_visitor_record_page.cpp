@@ -324,7 +324,11 @@ private slots:
         QCOMPARE(m_bench.server().setDeviceFailing(device(0)[0], false), 0u);
         m_bench.mark();
         page.onBatchDownload();
-        QCOMPARE(m_bench.waitTexts(), QStringList{pageText("IssuedByTheMinistryOfbBpflAeG")});
+        // The wait dialog shows only when the work is still running as the wait starts (a
+        // fast answer and notification may beat it); when it shows, it names the download.
+        const QStringList waits = m_bench.waitTexts();
+        QVERIFY2(waits.isEmpty() || waits == QStringList{pageText("IssuedByTheMinistryOfbBpflAeG")},
+                 qPrintable(waits.join(QLatin1Char('|'))));
         QVERIFY(page.pendingDownloads().isEmpty());
         QVERIFY(m_bench.waitUntil([&] {
             return cell(page.failedModel(), row, VisitorRecordModel::DownloadColumn) ==
