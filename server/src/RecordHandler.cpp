@@ -129,8 +129,12 @@ HandlerResult CRecordHandler::query(CDatabase &db, const cJSON *node)
     list.total = count->int32(0);
     list.pageNo = c.pageNo;
     list.pageSize = c.pageSize;
-    const std::string pageSql = std::string("SELECT ") + kRecordColumns + " FROM visitor_records" + where +
-                                (c.descending ? " ORDER BY seq DESC" : " ORDER BY seq") + " LIMIT ? OFFSET ?";
+    // The offset is walked over keys only (a covering index), then the page's rows are read.
+    const std::string order = c.descending ? " ORDER BY seq DESC" : " ORDER BY seq";
+    const std::string pageSql =
+        std::string("SELECT ") + kRecordColumns +
+        " FROM visitor_records WHERE seq IN (SELECT seq FROM visitor_records" + where + order +
+        " LIMIT ? OFFSET ?)" + order;
     auto page = db.prepare(pageSql.c_str());
     bindFilters(*page);
     const int next = static_cast<int>(values.size()) + 1;

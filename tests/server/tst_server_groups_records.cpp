@@ -409,6 +409,45 @@ TEST_F(ServerTest, CheckInAndOutProduceFilterableRecords)
     }
 }
 
+TEST_F(ServerTest, RecordPagesTileTheWholeListInEitherOrderAndFilter)
+{
+    ASSERT_EQ(server->seedRecords(23), 0u);
+    for (const char *state : {"", "signOff"}) {
+        std::vector<std::string> ascending;
+        for (const bool descending : {false, true}) {
+            protocol::QueryVisitorRecordCondition whole;
+            whole.State = state;
+            whole.descending = descending;
+            whole.pageSize = 500;
+            const auto expected = records(whole);
+            ASSERT_EQ(expected.total, *state ? 15 : 23);
+            std::vector<std::string> paged;
+            protocol::QueryVisitorRecordCondition page = whole;
+            page.pageSize = 4;
+            for (page.pageNo = 1; page.pageNo <= 6; ++page.pageNo) {
+                const auto list = records(page);
+                EXPECT_EQ(list.total, expected.total);
+                for (const auto &r : list.visitorRecordResultList) {
+                    paged.push_back(r.guid);
+                    if (*state) {
+                        EXPECT_EQ(r.registerStatus, state);
+                    }
+                }
+            }
+            std::vector<std::string> guids;
+            for (const auto &r : expected.visitorRecordResultList)
+                guids.push_back(r.guid);
+            EXPECT_EQ(paged, guids) << "state [" << state << "] descending " << descending;
+            if (descending) {
+                EXPECT_TRUE(
+                    std::equal(guids.rbegin(), guids.rend(), ascending.begin(), ascending.end()));
+            } else {
+                ascending = guids;
+            }
+        }
+    }
+}
+
 TEST_F(ServerTest, FailingDeviceYieldsErrorRecordsAndDownloadNotifies)
 {
     const auto good = deviceOfType(108);

@@ -28,7 +28,6 @@
 
 #include <chrono>
 #include <future>
-#include <thread>
 
 namespace visitorclient {
 
@@ -65,18 +64,10 @@ void CAppRscManager::init()
     UiDataController::CLocalLogManager::Instance().init(localLog);
     CLpcCmd::setWindowResourceManager(this);
     // Pages cannot reach this manager (it owns them); they ask through this hook.
+    // The device manager loads at start (loadSharedManagers), so names are there at once.
     g_pDeviceNameLookup = [](const std::string &deviceId) {
         const auto devices = CAppRscManager::Instance().getIDeviceManager();
-        if (!devices)
-            return std::string();
-        // The manager loads on a thread of its own once created; a first question waits
-        // for that load a little rather than answer from empty data.
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-        while ((devices->loadState() == qorva7310::LoadState::Loading ||
-                devices->loadState() == qorva7310::LoadState::NotLoaded) &&
-               std::chrono::steady_clock::now() < deadline)
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        return devices->getDeviceName(deviceId);
+        return devices ? devices->getDeviceName(deviceId) : std::string();
     };
 }
 
@@ -260,6 +251,12 @@ std::shared_ptr<qorva7310::IAbstractDeviceManager> CAppRscManager::getIDeviceMan
     if (!m_pDeviceManager)
         m_pDeviceManager = std::make_shared<clientcommonlogical::CDeviceManagerDelegate>();
     return m_pDeviceManager;
+}
+
+void CAppRscManager::loadSharedManagers()
+{
+    getIGroupManager();
+    getIDeviceManager();
 }
 
 void CAppRscManager::runServingWindowRequests(const std::function<void()> &step)

@@ -57,8 +57,12 @@ public:
     int getToolWndWID();
     int getMaintainWndWID();
 
+    /// The shared managers, created on first use (they then load on a thread of their own).
     std::shared_ptr<qorva7310::IGroupManager> getIGroupManager();
     std::shared_ptr<qorva7310::IAbstractDeviceManager> getIDeviceManager();
+    /// Creates both shared managers, so that they load at start rather than when a page
+    /// first asks. Needs the backend link up. Any thread.
+    void loadSharedManagers();
 
     /// Runs a step that may wait for a pool thread blocked in getWIDbyMethod (stopping
     /// the net-task pool) on a helper thread, while the calling GUI thread keeps

@@ -169,8 +169,10 @@ bool CQorvaApplication::initLogical()
     // The pages read the operator's rights as soon as they are built.
     const bool linked = initLpcLink();
     const bool routed = initCmdManager();
-    if (linked && routed)
+    if (linked && routed) {
         CLpcCmd::refreshPermissions();
+        CAppRscManager::Instance().loadSharedManagers();
+    }
     initComponentDB();
     sendInitFinish();
     return true;

@@ -2,6 +2,7 @@
 
 #include <UI/Window/Application/Widget.h>
 #include <UI/Window/Application/WindowPointers.h>
+#include <UI/Window/Visitor/Appointment/Import/XlsxReader.h>
 
 #include <QorvaGUIToolkit/CBaseCentralWidget.h>
 #include <QorvaGUIToolkit/CMultiPageServerTableView.h>
@@ -21,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
+#include <QSet>
 #include <QStackedWidget>
 #include <QTreeView>
 
@@ -259,6 +261,51 @@ StepOutcome expect(const QStringList &args)
                  texts.isEmpty()
                      ? QStringLiteral("none")
                      : QLatin1Char('"') + texts.join(QStringLiteral("\", \"")) + QLatin1Char('"'));
+    });
+}
+
+// expect-xlsx FILE ROWS [TEXT ...]: the first sheet of the workbook FILE of the file folder
+// has ROWS rows with values, and each TEXT is the whole text of a text cell (so digit
+// strings came back as written, not as numbers).
+StepOutcome expectXlsx(const QStringList &args)
+{
+    bool isNumber = false;
+    const int rows = args[1].toInt(&isNumber);
+    if (!isNumber || rows < 0)
+        return StepOutcome::failed(QStringLiteral("expect-xlsx FILE ROWS [TEXT ...]"));
+    const QString path = scenarioFilePath(args[0]);
+    const QStringList texts = args.mid(2);
+    return StepOutcome::until([path, rows, texts]() -> QString {
+        QString error;
+        std::unique_ptr<IXlsxPackage> package = openZipPackage(path, error);
+        if (!package)
+            return QStringLiteral("a workbook at %1 (%2)").arg(path, error);
+        CXlsxReader reader(std::move(package));
+        int read = 0;
+        QSet<QString> cells;
+        const bool ok = reader.open() && reader.checkSheets() &&
+                        reader.readSheet(0, [&](int, const std::vector<CXlsxReader::Cell> &row) {
+                            ++read;
+                            for (const CXlsxReader::Cell &cell : row) {
+                                if (cell.kind == CXlsxReader::CellKind::Text)
+                                    cells.insert(cell.text);
+                            }
+                            return true;
+                        });
+        if (!ok)
+            return QStringLiteral("a readable workbook at %1 (%2)").arg(path, reader.errorText());
+        QStringList missing;
+        for (const QString &text : texts) {
+            if (!cells.contains(text))
+                missing << text;
+        }
+        if (read == rows && missing.isEmpty())
+            return QString();
+        return QStringLiteral("%1 rows and the texts \"%2\" in %3 (read %4 rows; missing \"%5\")")
+            .arg(rows)
+            .arg(texts.join(QStringLiteral("\", \"")), path)
+            .arg(read)
+            .arg(missing.join(QStringLiteral("\", \"")));
     });
 }
 
@@ -615,6 +662,19 @@ StepOutcome typeFile(const QStringList &args)
     return type({args[0], scenarioFilePath(args.mid(1).join(QLatin1Char(' ')))});
 }
 
+// A cell (row as the script gives it, 0-based column) of the table widget at path, or an
+// invalid index with error set.
+QModelIndex tableCell(QWidget *widget, const QString &path, const QString &row, int column,
+                      QString *error)
+{
+    QAbstractItemView *view = itemViewOf(widget);
+    if (view == nullptr) {
+        *error = QStringLiteral("%1 to be a table").arg(path);
+        return QModelIndex();
+    }
+    return rowIndex(view, row, column, error);
+}
+
 // wait checked PATH [ROW COLUMN] yes|no: a check box, or the check box of a table cell.
 StepOutcome waitChecked(const QString &path, const QStringList &rest)
 {
@@ -635,10 +695,7 @@ StepOutcome waitChecked(const QString &path, const QStringList &rest)
                 return QStringLiteral("%1 to be a check box").arg(path);
             now = box->isChecked();
         } else {
-            QAbstractItemView *view = itemViewOf(widget);
-            if (view == nullptr)
-                return QStringLiteral("%1 to be a table").arg(path);
-            const QModelIndex cell = rowIndex(view, row, column, &error);
+            const QModelIndex cell = tableCell(widget, path, row, column, &error);
             if (!cell.isValid())
                 return error;
             now = cell.data(Qt::CheckStateRole).toInt() == Qt::Checked;
@@ -651,6 +708,31 @@ StepOutcome waitChecked(const QString &path, const QStringList &rest)
                                   ? QString()
                                   : QStringLiteral(" row %1 column %2").arg(row).arg(column + 1),
                               on ? QString() : QStringLiteral("not "));
+    });
+}
+
+// wait cell PATH ROW COLUMN TEXT: the display text of a table cell (1-based).
+StepOutcome waitCell(const QString &path, const QStringList &rest)
+{
+    if (rest.size() < 3)
+        return StepOutcome::failed(QStringLiteral("wait cell PATH ROW COLUMN TEXT"));
+    const QString row = rest[0];
+    const int column = rest[1].toInt() - 1;
+    const QString value = rest.mid(2).join(QLatin1Char(' '));
+    return StepOutcome::until([path, row, column, value]() -> QString {
+        QString error;
+        QWidget *widget = findWidget(path, &error);
+        if (widget == nullptr)
+            return error;
+        const QModelIndex cell = tableCell(widget, path, row, column, &error);
+        if (!cell.isValid())
+            return error;
+        const QString now = cell.data(Qt::DisplayRole).toString();
+        return now == value ? QString()
+                            : QStringLiteral("text \"%1\" in row %2 column %3 of %4 (now \"%5\")")
+                                  .arg(value, row)
+                                  .arg(column + 1)
+                                  .arg(path, now);
     });
 }
 
@@ -672,6 +754,8 @@ StepOutcome wait(const QStringList &args)
     const QString path = args[1];
     if (what == QLatin1String("checked"))
         return waitChecked(path, args.mid(2));
+    if (what == QLatin1String("cell"))
+        return waitCell(path, args.mid(2));
     const QString value = args.mid(2).join(QLatin1Char(' '));
     bool flag = false;
     if ((what == QLatin1String("enabled") || what == QLatin1String("visible")) &&
@@ -719,6 +803,7 @@ const std::vector<StepEntry> &stepTable()
         {"click-cell", "PATH ROW COLUMN", 3, &clickCellStep},
         {"double-click-cell", "PATH ROW COLUMN", 3, &doubleClickCell},
         {"expect", "notice|tooltip|warning|question|wait TEXT", 2, &expect},
+        {"expect-xlsx", "FILE ROWS [TEXT ...]", 2, &expectXlsx},
         {"file-dialog", "FILE|cancel", 1, &fileDialog},
         {"key", "PATH Return|Enter|Escape|Tab|Space|Backspace|Delete|Up|Down", 2, &key},
         {"mark", "", 0, &markStep},
@@ -734,7 +819,9 @@ const std::vector<StepEntry> &stepTable()
         {"tick-item", "PATH ITEM-TEXT [on|off]", 2, &tickItem},
         {"type", "PATH TEXT", 2, &type},
         {"type-file", "PATH FILE", 2, &typeFile},
-        {"wait", "rows|text|enabled|visible|checked PATH VALUE | dialog | idle", 1, &wait},
+        {"wait",
+         "rows|text|enabled|visible|checked PATH VALUE | cell PATH ROW COLUMN TEXT | dialog | idle",
+         1, &wait},
     };
     return table;
 }

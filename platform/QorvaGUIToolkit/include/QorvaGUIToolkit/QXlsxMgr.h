@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+
 namespace QorvaGUIToolkit {
 
 /// Spreadsheet export. Safe to call from worker threads (each call has its own workbook).
@@ -47,6 +49,14 @@ public:
     /// reason is logged.
     static bool WriteExcel(const QString &path, const QList<QStringList> &rows);
     static bool WriteExcel(const QString &path, const QVector<QStringList> &rows);
+
+    /// Gives WriteExcelRows the next rows: fills rows (empty at each call); leaving it
+    /// empty ends the sheet; false abandons the file.
+    using RowSource = std::function<bool(QVector<QStringList> &rows)>;
+    /// WriteExcel with the rows taken from source batch by batch, so that the next ones
+    /// can be produced while these are written. columns: the most cells a row has.
+    /// False as WriteExcel, also when source fails or a row is wider than columns.
+    static bool WriteExcelRows(const QString &path, int columns, const RowSource &source);
 
     /// Writes sheets in order (at least one) with the same guarantees as WriteExcel.
     /// Cells may come in any order; of two cells at one place the later one wins.

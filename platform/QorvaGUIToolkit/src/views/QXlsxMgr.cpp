@@ -159,13 +159,13 @@ public:
 
     QString error() const { return m_error; }
 
-private:
     bool fail(const QString &reason)
     {
         m_error = reason;
         return false;
     }
 
+private:
     // Non-overlapping column ranges (a spreadsheet repairs overlapping ones): used
     // columns get a readable width, text columns the text format.
     void setColumns(int columns, const QVector<int> &textColumns)
@@ -315,12 +315,12 @@ bool writeReplacing(const QString &path, const std::function<bool(WorkbookWriter
 
 } // namespace
 
-bool QXlsxMgr::WriteExcel(const QString &path, const QVector<QStringList> &rows)
+bool QXlsxMgr::WriteExcel(const QString &path, const QList<QStringList> &rows)
 {
-    return WriteExcel(path, rows.toList());
+    return WriteExcel(path, rows.toVector());
 }
 
-bool QXlsxMgr::WriteExcel(const QString &path, const QList<QStringList> &rows)
+bool QXlsxMgr::WriteExcel(const QString &path, const QVector<QStringList> &rows)
 {
     if (rows.size() > MaxRows) {
         LOG_ERROR("WriteExcel: [%d] rows exceed the worksheet limit.", int(rows.size()));
@@ -329,28 +329,52 @@ bool QXlsxMgr::WriteExcel(const QString &path, const QList<QStringList> &rows)
     int columns = 0;
     for (const QStringList &row : rows)
         columns = qMax(columns, row.size());
+    // Straight from the rows: an export of many rows never exists twice in memory.
+    bool given = false;
+    return WriteExcelRows(path, columns, [&](QVector<QStringList> &batch) {
+        if (!given)
+            batch = rows;
+        given = true;
+        return true;
+    });
+}
+
+bool QXlsxMgr::WriteExcelRows(const QString &path, int columns, const RowSource &source)
+{
     if (columns > MaxColumns) {
         LOG_ERROR("WriteExcel: [%d] columns exceed the worksheet limit.", columns);
         return false;
     }
-    // Straight from the rows: an export of many rows never exists twice in memory.
     return writeReplacing(
         path,
         [&](WorkbookWriter &writer) {
             if (!writer.addSheet(QString(), columns, {}))
                 return false;
             Cell cell;
-            for (int r = 0; r < rows.size(); ++r) {
-                const QStringList &row = rows.at(r);
-                for (int c = 0; c < row.size(); ++c) {
-                    cell.row = r;
-                    cell.column = c;
-                    cell.text = row.at(c);
-                    if (!writer.writeCell(cell))
-                        return false;
+            QVector<QStringList> rows;
+            for (int next = 0;; next += rows.size()) {
+                rows.clear();
+                if (!source(rows))
+                    return writer.fail(QStringLiteral("the rows could not be produced"));
+                if (rows.isEmpty())
+                    return true;
+                if (next + rows.size() > MaxRows)
+                    return writer.fail(QStringLiteral("more rows than a worksheet holds"));
+                for (int r = 0; r < rows.size(); ++r) {
+                    const QStringList &row = rows.at(r);
+                    if (row.size() > columns)
+                        return writer.fail(QStringLiteral("row [%1] has more than [%2] cells")
+                                               .arg(next + r)
+                                               .arg(columns));
+                    for (int c = 0; c < row.size(); ++c) {
+                        cell.row = next + r;
+                        cell.column = c;
+                        cell.text = row.at(c);
+                        if (!writer.writeCell(cell))
+                            return false;
+                    }
                 }
             }
-            return true;
         },
         nullptr);
 }

@@ -1,5 +1,7 @@
 #include "BatchResultDialog.h"
 
+#include <QorvaGUIToolkit/ItemDataRole.h>
+
 #include <QorvaGUIToolkit/CSecondaryButton.h>
 #include <QorvaGUIToolkit/CTableView.h>
 
@@ -73,13 +75,18 @@ BatchResultDialog::BatchResultDialog(QAbstractItemModel *model, QWidget *parent)
     m_pNote->setProperty("secondaryText", true);
     m_pNote->setWordWrap(true);
     content->addWidget(m_pNote);
+    m_pSummary->hide();
+    m_pNote->hide();
 
     m_pTable = new QorvaGUIToolkit::CTableView(panel);
     m_pTable->setObjectName(QStringLiteral("BatchResultTable"));
     m_pTable->verticalHeader()->hide();
     m_pTable->setModel(model);
     m_pTable->horizontalHeader()->setStretchLastSection(true);
-    m_pTable->horizontalHeader()->resizeSection(0, 120);
+    // A model that gives its own column widths keeps them.
+    if (!model ||
+        !model->headerData(0, Qt::Horizontal, QorvaGUIToolkit::HeaderColumnWidthRole).isValid())
+        m_pTable->horizontalHeader()->resizeSection(0, 120);
     content->addSpacing(8);
     content->addWidget(m_pTable, 1);
 
@@ -107,11 +114,14 @@ void BatchResultDialog::setTitle(const QString &title)
 void BatchResultDialog::setSummary(const QString &summary)
 {
     m_pSummary->setText(summary);
+    // An empty line would leave a gap above the table.
+    m_pSummary->setVisible(!summary.isEmpty());
 }
 
 void BatchResultDialog::setNote(const QString &note)
 {
     m_pNote->setText(note);
+    m_pNote->setVisible(!note.isEmpty());
 }
 
 QString BatchResultDialog::title() const

@@ -69,7 +69,8 @@ private slots:
     void failsWithoutLeavingFiles_data();
     void failsWithoutLeavingFiles();
     void unwritableFolderFails();
-    void tooManyColumnsKeepsOldFile();
+    void refusedWritesKeepOldFile();
+    void rowsFromSourceContinueAcrossBatches();
     void convertsToLocalCodePage();
 };
 
@@ -204,7 +205,7 @@ void TestXlsx::unwritableFolderFails()
     QCOMPARE(inside, QStringList());
 }
 
-void TestXlsx::tooManyColumnsKeepsOldFile()
+void TestXlsx::refusedWritesKeepOldFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("keep.xlsx"));
@@ -217,10 +218,43 @@ void TestXlsx::tooManyColumnsKeepsOldFile()
     for (int i = 0; i < 16385; ++i)
         wide << QStringLiteral("c");
     QVERIFY(!QXlsxMgr::WriteExcel(path, QList<QStringList>{wide}));
+    // A row source that fails part way, and one that gives a row wider than announced.
+    int calls = 0;
+    QVERIFY(!QXlsxMgr::WriteExcelRows(path, 2, [&calls](QVector<QStringList> &rows) {
+        rows = {{"a", "b"}};
+        return ++calls < 2;
+    }));
+    QVERIFY(!QXlsxMgr::WriteExcelRows(path, 2, [](QVector<QStringList> &rows) {
+        rows = {{"a", "b", "c"}};
+        return true;
+    }));
     QFile old(path);
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("previous export"));
     QCOMPARE(leftovers(dir.path(), "keep.xlsx"), QStringList());
+}
+
+void TestXlsx::rowsFromSourceContinueAcrossBatches()
+{
+    if (!readerAvailable())
+        QSKIP("Debian's python3-openpyxl is not installed");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("batches.xlsx"));
+    const QVector<QVector<QStringList>> batches = {
+        {{"名", "号"}}, {{"张三", "0012"}, {"Li"}}, {}, {{"late"}}};
+    int calls = 0;
+    bool startedEmpty = true;
+    QVERIFY(QXlsxMgr::WriteExcelRows(path, 2, [&](QVector<QStringList> &rows) {
+        startedEmpty = startedEmpty && rows.isEmpty();
+        rows = batches.value(calls++);
+        return true;
+    }));
+    QVERIFY(startedEmpty);
+    QCOMPARE(calls, 3); // the empty batch ends the sheet
+    const QJsonArray read = readBack(path).object().value("rows").toArray();
+    QCOMPARE(read.size(), 3);
+    QCOMPARE(read.at(1).toArray().at(1).toArray().at(0).toString(), QStringLiteral("0012"));
+    QCOMPARE(read.at(2).toArray().at(0).toArray().at(0).toString(), QStringLiteral("Li"));
 }
 
 void TestXlsx::convertsToLocalCodePage()

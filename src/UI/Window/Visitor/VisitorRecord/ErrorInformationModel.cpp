@@ -1,5 +1,7 @@
 #include "ErrorInformationModel.h"
 
+#include <QorvaGUIToolkit/ItemDataRole.h>
+
 namespace visitorclient {
 
 ErrorInformationModel::ErrorInformationModel(QObject *parent) : QAbstractTableModel(parent) {}
@@ -35,7 +37,14 @@ QVariant ErrorInformationModel::data(const QModelIndex &index, int role) const
 
 QVariant ErrorInformationModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal)
+        return QVariant();
+    if (role == QorvaGUIToolkit::HeaderColumnWidthRole) {
+        // Room for a whole device name; the message takes what is left.
+        static const int widths[] = {56, 220, 90};
+        return section >= 0 && section < MessageColumn ? QVariant(widths[section]) : QVariant();
+    }
+    if (role != Qt::DisplayRole)
         return QVariant();
     switch (section) {
     case IndexColumn:

@@ -7,6 +7,8 @@
 
 #include <QorvaGUIToolkit/ItemDataRole.h>
 
+#include <QSignalBlocker>
+
 namespace visitorclient {
 
 namespace Rules = VisitorRecordRules;
@@ -23,7 +25,6 @@ QStandardItem *newItem(const QString &text = QString())
 {
     auto *item = new QStandardItem(text);
     item->setEditable(false);
-    item->setData(kAlignment, Qt::TextAlignmentRole);
     return item;
 }
 
@@ -36,6 +37,14 @@ VisitorRecordModel::VisitorRecordModel(QObject *parent)
     initVisitorResources();
     m_operationIcon = QPixmap(QString::fromLatin1(kOperationIcon));
     retranslate();
+}
+
+QVariant VisitorRecordModel::data(const QModelIndex &index, int role) const
+{
+    // Every cell has the same alignment: answered here rather than stored 8 times a row.
+    if (role == Qt::TextAlignmentRole && index.isValid())
+        return kAlignment;
+    return CStandardItemModel::data(index, role);
 }
 
 int VisitorRecordModel::columnWidth(int column)
@@ -79,18 +88,23 @@ void VisitorRecordModel::addRecord(const VisitorRecordData &record)
     appendRow(newRow(record));
 }
 
-void VisitorRecordModel::addRecords(const QVector<VisitorRecordData> &records)
+void VisitorRecordModel::setRecords(const QVector<VisitorRecordData> &records)
 {
-    if (records.isEmpty())
-        return;
-    // One insertion for the page instead of one per row: the view lays out once.
-    const int first = rowCount();
-    insertRows(first, records.size());
-    for (int i = 0; i < records.size(); ++i) {
-        const QList<QStandardItem *> items = newRow(records[i]);
-        for (int column = 0; column < items.size(); ++column)
-            setItem(first + i, column, items[column]);
+    // One reset for the whole page: a change signal per row or cell goes through the
+    // proxy and the view each time, which was most of a page change.
+    beginResetModel();
+    {
+        const QSignalBlocker quiet(this);
+        removeRows(0, rowCount());
+        if (!records.isEmpty())
+            insertRows(0, records.size());
+        for (int i = 0; i < records.size(); ++i) {
+            const QList<QStandardItem *> items = newRow(records[i]);
+            for (int column = 0; column < items.size(); ++column)
+                setItem(i, column, items[column]);
+        }
     }
+    endResetModel();
 }
 
 void VisitorRecordModel::clearRecords()

@@ -33,11 +33,12 @@ public:
 
     explicit VisitorRecordModel(QObject *parent = nullptr);
 
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     static int columnWidth(int column);
 
     void addRecord(const VisitorRecordData &record);
-    /// Appends the rows of a loaded page in one go.
-    void addRecords(const QVector<VisitorRecordData> &records);
+    /// Replaces every row by the records of a loaded page, as one model reset.
+    void setRecords(const QVector<VisitorRecordData> &records);
     void clearRecords();
     VisitorRecordData recordAt(int row) const;
     /// The first row whose name column holds guid under role 356, or -1.

@@ -7,7 +7,6 @@
 #include <comm_methodlib/UserDataPath.h>
 
 #include <Base/StringUtil.h>
-#include <Base/TimeUtil.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -162,14 +161,6 @@ QStringList exportHeader()
     return header;
 }
 
-QString exportTime(const QString &pageTime)
-{
-    if (pageTime.isEmpty())
-        return QString();
-    const std::time_t seconds = Base::TimeUtil::StrDatetime2TimeT(pageTime.toStdString());
-    return QString::fromStdString(Base::TimeUtil::TimeT2StrDatetime(seconds));
-}
-
 QStringList exportRow(const VisitorRecordData &r)
 {
     QString gender;
@@ -177,10 +168,10 @@ QStringList exportRow(const VisitorRecordData &r)
         gender = CDisplayTexts::gender(r.iGender);
     QStringList row;
     row.reserve(kExportColumnCount);
-    row << r.strName << gender << r.strPhone << exportTime(r.strAppointmentVisitTime)
-        << exportTime(r.strAppointmentLeaveTime) << exportTime(r.strVisitTime)
-        << exportTime(r.strLeaveTime) << r.strVisitReason << r.strReceptionistName
-        << r.strOrganization << QString::number(r.iAccompanyingNumber)
+    // Page times already are the client's date-time texts.
+    row << r.strName << gender << r.strPhone << r.strAppointmentVisitTime
+        << r.strAppointmentLeaveTime << r.strVisitTime << r.strLeaveTime << r.strVisitReason
+        << r.strReceptionistName << r.strOrganization << QString::number(r.iAccompanyingNumber)
         << CDisplayTexts::documentType(r.iIdentityType) << r.strIdentityCode << r.strPlateCode
         << r.strCompany << r.strBelongings << r.strAddress << r.strRemark;
     return row;

@@ -71,8 +71,6 @@ exportCondition(const protocol::QueryVisitorRecordCondition &stored, int pageNo,
 QStringList exportHeader();
 /// A record as one row of the exported sheet (18 texts).
 QStringList exportRow(const VisitorRecordData &record);
-/// A page time through the client's standard date-time text; empty stays empty.
-QString exportTime(const QString &pageTime);
 
 /// "SelectedPerson:<count>" in the current language.
 QString selectedCountText(int count);

@@ -465,7 +465,7 @@ void VisitorRecordWidget::onSearch()
         emit signalResult(false);
         return;
     }
-    m_pRecordModel->addRecords(outcome.records);
+    m_pRecordModel->setRecords(outcome.records);
     m_pTable->SetFilterCondition(outcome.total, outcome.pageNo, outcome.pageSize);
     updateExportEnabled();
     UiDataController::CLocalLogManager::Instance().writeDetailOperationLog(
@@ -516,7 +516,7 @@ void VisitorRecordWidget::onBatchApplyPermission()
     });
     if (!outcome.ok)
         LOG_WARN("getDownloadFailRecord failed");
-    m_pFailedModel->addRecords(outcome.records);
+    m_pFailedModel->setRecords(outcome.records);
     m_pProxy->setSourceModel(m_pFailedModel);
     m_pTable->SetModel(m_pProxy);
     connect(m_pTable->GetTableView()->selectionModel(), &QItemSelectionModel::selectionChanged,
