@@ -86,6 +86,8 @@ bool CThreadPoolDelegateModel::post(std::unique_ptr<CNetTask> task)
         // Checked under the lock so that concurrent producers cannot overshoot the limit
         // and nothing is appended after stop() has discarded the queue.
         if (!m_stopping.load() && m_queuedCount.load() <= m_queueLimit.load()) {
+            if (m_queuedCount.load() == 0 && handToIdleWorker(task))
+                return true;
             m_incoming.push_back(std::move(task));
             m_queuedCount.fetch_add(1);
             // Not while the dispatcher waits for a busy worker: it could not place the
@@ -97,6 +99,35 @@ bool CThreadPoolDelegateModel::post(std::unique_ptr<CNetTask> task)
     }
     task.reset(); // outside the lock: a destructor may post again
     return false;
+}
+
+bool CThreadPoolDelegateModel::handToIdleWorker(std::unique_ptr<CNetTask> &task)
+{
+    // Nothing is queued (the caller holds m_mutex and saw no task counted), so the
+    // dispatcher holds no task to place and the order of earlier tasks cannot be broken;
+    // going through it would only add a second thread wake-up before the task starts.
+    // m_running is set only after init() has filled the worker lists, and stop() raises
+    // m_stopping under m_mutex before it clears them.
+    if (!m_startDispatcher || !m_running.load())
+        return false;
+    bool conflict = false;
+    CThreadDelegate *worker = chooseWorker(*task, conflict);
+    if (worker == nullptr)
+        return false;
+    assignTask(*worker, std::move(task));
+    m_directHandOffs.fetch_add(1);
+    return true;
+}
+
+void CThreadPoolDelegateModel::assignTask(CThreadDelegate &worker, std::unique_ptr<CNetTask> task)
+{
+    if (worker.kind() == CThreadDelegate::Keyed) {
+        // Registered before the worker can see the task, so its removal can never come
+        // first.
+        boost::lock_guard<boost::mutex> lock(m_runningKeysMutex);
+        m_runningKeys.emplace_back(task.get(), task->key());
+    }
+    worker.assign(std::move(task));
 }
 
 void CThreadPoolDelegateModel::stop()
@@ -275,13 +306,9 @@ void CThreadPoolDelegateModel::dispatchLoop()
         if (worker) {
             std::unique_ptr<CNetTask> task = std::move(m_working.front());
             m_working.pop_front();
-            if (worker->kind() == CThreadDelegate::Keyed) {
-                // Registered before the worker can see the task, so its removal can
-                // never come first.
-                boost::lock_guard<boost::mutex> lock(m_runningKeysMutex);
-                m_runningKeys.emplace_back(task.get(), task->key());
-            }
-            worker->assign(std::move(task));
+            assignTask(*worker, std::move(task));
+            // Lowered only once the task is with its worker: while it is counted, post()
+            // does not hand tasks to workers itself.
             m_queuedCount.fetch_sub(1);
         } else if (conflict) {
             m_deferred.push_back(std::move(m_working.front()));

@@ -1,7 +1,8 @@
 #pragma once
 // Task pool of the delegate model: one dispatcher thread hands each net task to an
-// idle worker. Keyed workers never run two tasks of the same key at once; a task whose
-// key is busy goes to an idle free worker or waits in the deferred queue. A task that
+// idle worker, except that a task posted while nothing is queued goes straight to one.
+// Keyed workers never run two tasks of the same key at once; a task whose key is busy
+// goes to an idle free worker or waits in the deferred queue. A task that
 // waited longer than its time-out gets onTimeout() instead of run(). While no worker can
 // take the next task the dispatcher waits at most a short pause, and a worker that
 // finishes a task wakes it at once.
@@ -66,6 +67,8 @@ public:
     uint64_t fullPauseCount() const { return m_fullPauses.load(); }
     /// How often a task was moved to the deferred queue because its key was busy.
     uint64_t deferralCount() const { return m_deferrals.load(); }
+    /// How many tasks post() gave to an idle worker itself, the dispatcher not involved.
+    uint64_t directHandOffCount() const { return m_directHandOffs.load(); }
 
     /// The longest wait for a busy worker (kDefaultPause). Tests set a long one to show
     /// that a finishing worker, not the pause, ends the wait. Before init() only.
@@ -79,6 +82,10 @@ private:
     void stopPool(bool log);
     void dispatchLoop();
     CThreadDelegate *chooseWorker(const CNetTask &task, bool &conflict) const;
+    /// post() with m_mutex held and no task queued: gives task to an idle worker that
+    /// may run it; false (task untouched) when there is none.
+    bool handToIdleWorker(std::unique_ptr<CNetTask> &task);
+    void assignTask(CThreadDelegate &worker, std::unique_ptr<CNetTask> task);
     void discardQueued();
     void dropIncomingAtLimit();
     /// Waits at most the pause until a worker finishes after seenFinished (or, with
@@ -127,6 +134,7 @@ private:
     std::atomic<uint64_t> m_workerWaits{0};
     std::atomic<uint64_t> m_fullPauses{0};
     std::atomic<uint64_t> m_deferrals{0};
+    std::atomic<uint64_t> m_directHandOffs{0};
 };
 
 } // namespace comm_method

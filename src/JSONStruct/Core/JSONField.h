@@ -117,7 +117,7 @@ JSONField<R> makeField(const char *key)
     if constexpr (std::is_same_v<T, std::string>) {
         f.kind = FieldKind::String;
         f.read = [](R &r, const cJSON *m) { fieldrules::readString(m, r.*M); };
-        f.build = [](const R &r) { return fieldrules::writeString(r.*M); };
+        f.build = [](const R &r) { return fieldrules::writeFieldString(r.*M); };
         f.text = [](const R &r) { return &(r.*M); };
     } else if constexpr (std::is_same_v<T, bool>) {
         f.kind = FieldKind::Bool;
@@ -154,7 +154,7 @@ JSONField<R> makeField(const char *key)
                 if (array == nullptr)
                     return array;
                 for (const std::string &s : r.*M)
-                    if (cJSON *item = fieldrules::writeString(s))
+                    if (cJSON *item = fieldrules::writeFieldString(s))
                         cJSON_AddItemToArray(array, item);
                 return array;
             };
@@ -209,7 +209,9 @@ JSONField<R> makeOptionalString(const char *key)
     static_assert(std::is_same_v<MemberType<M>, std::string>, "optional strings are std::string");
     JSONField<R> f = makeField<R, M>(key);
     f.kind = FieldKind::OptionalString;
-    f.build = [](const R &r) -> cJSON * { return (r.*M).empty() ? nullptr : fieldrules::writeString(r.*M); };
+    f.build = [](const R &r) -> cJSON * {
+        return (r.*M).empty() ? nullptr : fieldrules::writeFieldString(r.*M);
+    };
     return f;
 }
 

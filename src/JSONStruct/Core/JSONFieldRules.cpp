@@ -78,6 +78,28 @@ cJSON *writeString(const std::string &value)
     return cJSON_CreateString(value.c_str());
 }
 
+namespace {
+
+thread_local bool t_borrowStrings = false;
+
+} // namespace
+
+cJSON *writeFieldString(const std::string &value)
+{
+    return t_borrowStrings ? cJSON_CreateStringReference(value.c_str())
+                           : cJSON_CreateString(value.c_str());
+}
+
+BorrowedFieldStrings::BorrowedFieldStrings() : m_outer(t_borrowStrings)
+{
+    t_borrowStrings = true;
+}
+
+BorrowedFieldStrings::~BorrowedFieldStrings()
+{
+    t_borrowStrings = m_outer;
+}
+
 cJSON *writeInt64(std::int64_t value)
 {
     return cJSON_CreateNumber(static_cast<double>(value));

@@ -31,7 +31,25 @@ PROTOCOL_EXPORT bool readBool(const cJSON *item);
 PROTOCOL_EXPORT std::string readNumericText(const cJSON *item);
 
 PROTOCOL_EXPORT cJSON *writeString(const std::string &value);
+/// Node for a string member of a record: a copy of the text, or, while a
+/// BorrowedFieldStrings scope is open on this thread, a reference to the member.
+PROTOCOL_EXPORT cJSON *writeFieldString(const std::string &value);
 PROTOCOL_EXPORT cJSON *writeInt64(std::int64_t value);
+
+/// Open while a tree that toJSON builds is printed and deleted with its record unchanged
+/// and alive: string members are then referenced by the nodes instead of copied (a page of
+/// records holds thousands). Trees that may outlive the scope must be built outside it.
+class PROTOCOL_EXPORT BorrowedFieldStrings
+{
+public:
+    BorrowedFieldStrings();
+    ~BorrowedFieldStrings();
+    BorrowedFieldStrings(const BorrowedFieldStrings &) = delete;
+    BorrowedFieldStrings &operator=(const BorrowedFieldStrings &) = delete;
+
+private:
+    bool m_outer;
+};
 
 /// Number of children of an array or object (0 for other nodes).
 PROTOCOL_EXPORT std::size_t childCount(const cJSON *node);

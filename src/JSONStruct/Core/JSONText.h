@@ -11,6 +11,8 @@ struct cJSON;
 
 namespace protocol {
 
+class IJSONStruct;
+
 struct PROTOCOL_EXPORT JSONNodeDeleter
 {
     void operator()(cJSON *node) const;
@@ -25,6 +27,12 @@ PROTOCOL_EXPORT JSONNodePtr parseJSONText(const std::string &text, const char *&
 
 /// Formatted (tab-indented) text of node; empty when node is null or printing fails.
 PROTOCOL_EXPORT std::string printJSON(const cJSON *node);
+
+/// Formatted text of root with data's tree attached under key (root alone when data is
+/// null); empty when building fails. data's strings are borrowed, not copied, since the
+/// tree is gone before this returns.
+PROTOCOL_EXPORT std::string printWithRecord(JSONNodePtr root, const char *key,
+                                            const IJSONStruct *data);
 
 /// Attaches item under key; false (item released) when item is null or attaching fails.
 PROTOCOL_EXPORT bool addMember(cJSON *object, const char *key, cJSON *item);

@@ -10,6 +10,7 @@
 #include <cjson/cJSON.h>
 
 #include <sstream>
+#include <utility>
 
 namespace protocol {
 
@@ -75,9 +76,7 @@ std::string ReturnData::toString() const
     if (!addMember(root.get(), kCode, fieldrules::writeString(ErrorCode2Str(code))) ||
         !addMember(root.get(), kMsg, fieldrules::writeString(msg)))
         return std::string();
-    if (data && !addMember(root.get(), kData, data->toJSON()))
-        return std::string();
-    return printJSON(root.get());
+    return printWithRecord(std::move(root), kData, data.get());
 }
 
 } // namespace protocol

@@ -9,6 +9,8 @@
 
 #include <cjson/cJSON.h>
 
+#include <utility>
+
 namespace protocol {
 
 namespace {
@@ -61,9 +63,7 @@ std::string LPCRequestData::toString() const
     JSONNodePtr root(cJSON_CreateObject());
     if (!root || !addMember(root.get(), kMethod, fieldrules::writeString(method)))
         return std::string();
-    if (data && !addMember(root.get(), kData, data->toJSON()))
-        return std::string();
-    return printJSON(root.get());
+    return printWithRecord(std::move(root), kData, data.get());
 }
 
 LPCResponseData::LPCResponseData(std::shared_ptr<ILPCData> payload)
@@ -98,9 +98,7 @@ std::string LPCResponseData::toString() const
         !addMember(root.get(), kErrorModule, cJSON_CreateNumber(errorModule)) ||
         !addMember(root.get(), kMethod, fieldrules::writeString(method)))
         return std::string();
-    if (data && !addMember(root.get(), kData, data->toJSON()))
-        return std::string();
-    return printJSON(root.get());
+    return printWithRecord(std::move(root), kData, data.get());
 }
 
 } // namespace protocol

@@ -9,6 +9,8 @@
 
 #include <cjson/cJSON.h>
 
+#include <utility>
+
 namespace protocol {
 
 using namespace wire::key;
@@ -46,9 +48,7 @@ std::string WebSocketNotifyData::toString() const
     if (!root || !addMember(root.get(), kGuid, fieldrules::writeString(guid)) ||
         !addMember(root.get(), kType, fieldrules::writeString(type)))
         return std::string();
-    if (data && !addMember(root.get(), kData, data->toJSON()))
-        return std::string();
-    return printJSON(root.get());
+    return printWithRecord(std::move(root), kData, data.get());
 }
 
 } // namespace protocol

@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -307,6 +308,65 @@ TEST(JSONRecordWrite, NumbersPrintAsThePrinterDoes)
         const std::string text = protocol::printJSON(protocol::JSONNodePtr(record.toJSON()).get());
         EXPECT_NE(text.find(std::string("\"ratio\":\t") + row.printed + ",\n"), std::string::npos) << text;
     }
+}
+
+// Printing writes into room estimated from the tree and prints again when the estimate
+// falls short; whatever the content, the text is the library printer's.
+TEST(JSONTextPrint, SameTextAsTheLibraryPrinter)
+{
+    const std::string controls(300, '\x01'); // each escaped to six characters
+    const std::string quotes(200, '"');
+    const char *texts[] = {
+        "{}",
+        "[]",
+        R"({"a":{},"b":[],"c":[[],[{}]],"d":null,"e":true,"f":false})",
+        R"({"n":[-1.2345678901234567e-300,1.7976931348623157e308,-0,123456789012345]})",
+        R"({"text":"\u5f20\u4e09 \u00e9","nested":{"deeper":{"deepest":[1,"x",{"k":"v"}]}}})",
+    };
+    std::vector<protocol::JSONNodePtr> trees;
+    for (const char *text : texts)
+        trees.emplace_back(parse(text).release());
+    protocol::JSONNodePtr escapes(cJSON_CreateObject());
+    cJSON_AddStringToObject(escapes.get(), "controls", controls.c_str());
+    cJSON_AddStringToObject(escapes.get(), quotes.c_str(), quotes.c_str());
+    trees.push_back(std::move(escapes));
+    protocol::JSONNodePtr wide(cJSON_CreateArray());
+    for (int i = 0; i < 2000; ++i)
+        cJSON_AddItemToArray(wide.get(), cJSON_CreateNumber(-1.0 / (i + 3)));
+    trees.push_back(std::move(wide));
+
+    for (const auto &tree : trees) {
+        ASSERT_TRUE(tree);
+        char *expected = cJSON_Print(tree.get());
+        ASSERT_NE(expected, nullptr);
+        EXPECT_EQ(protocol::printJSON(tree.get()), std::string(expected));
+        cJSON_free(expected);
+    }
+    EXPECT_EQ(protocol::printJSON(nullptr), "");
+}
+
+// Envelopes print records without copying their strings; a tree built by toJSON outside
+// that printing must still own its strings once the record is gone.
+TEST(JSONRecordWrite, TreesOwnTheirStringsOutsideEnvelopePrinting)
+{
+    auto record = std::make_unique<AllKinds>();
+    record->name = std::string(64, 'n');
+    record->remark = std::string(40, 'r');
+    record->guidList = {std::string(50, 'g'), "short"};
+    record->door.guid = std::string(30, 'd');
+    const std::string owned = protocol::printJSON(protocol::JSONNodePtr(record->toJSON()).get());
+
+    protocol::JSONNodePtr copied(cJSON_CreateObject());
+    cJSON_AddItemToObject(copied.get(), "data", record->toJSON());
+    EXPECT_EQ(protocol::printWithRecord(protocol::JSONNodePtr(cJSON_CreateObject()), "data",
+                                        record.get()),
+              protocol::printJSON(copied.get()));
+
+    // Built after the envelope printed: owns its strings, so the record may go first.
+    protocol::JSONNodePtr kept(record->toJSON());
+    record.reset();
+    std::vector<std::string> reuse(64, std::string(64, 'x')); // reuses the freed memory
+    EXPECT_EQ(protocol::printJSON(kept.get()), owned);
 }
 
 TEST(JSONRecordWrite, IgnoreSettings)

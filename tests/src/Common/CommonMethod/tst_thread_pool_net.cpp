@@ -275,18 +275,20 @@ TEST(NetPool, FreeWorkerMayRunAKeyThatIsBusyOnAKeyedWorker)
     pool.stop();
 }
 
-// Without free workers no two tasks of one key may ever overlap, whatever the load.
+// Without free workers no two tasks of one key may ever overlap, whatever the load:
+// tasks posted while nothing is queued go to a worker directly while the dispatcher
+// places the others, from several producers at once.
 class KeyGuardTask : public CNetTask
 {
 public:
-    KeyGuardTask(std::string key, std::atomic<int> &inFlight, std::atomic<int> &overlaps,
+    KeyGuardTask(std::string key, std::atomic<int> &inFlight, std::atomic<int> &faults,
                  Counter &done)
-        : CNetTask(std::move(key)), m_inFlight(inFlight), m_overlaps(overlaps), m_done(done)
+        : CNetTask(std::move(key)), m_inFlight(inFlight), m_faults(faults), m_done(done)
     {}
     void run() override
     {
         if (m_inFlight.fetch_add(1) != 0)
-            m_overlaps.fetch_add(1);
+            m_faults.fetch_add(1);
         std::this_thread::yield();
         m_inFlight.fetch_sub(1);
         m_done.add();
@@ -294,27 +296,46 @@ public:
 
 private:
     std::atomic<int> &m_inFlight;
-    std::atomic<int> &m_overlaps;
+    std::atomic<int> &m_faults;
     Counter &m_done;
 };
 
 TEST(NetPool, KeyedWorkersNeverRunOneKeyTwiceAtOnce)
 {
-    const std::vector<std::string> keys{"a", "b", "c"};
+    constexpr int kProducers = 3;
+    constexpr int kKeysEach = 2;
+    constexpr int kTasksPerKey = 150;
     std::map<std::string, std::atomic<int>> inFlight;
-    for (const auto &k : keys)
-        inFlight[k] = 0;
-    std::atomic<int> overlaps{0};
+    for (int p = 0; p < kProducers; ++p)
+        for (int k = 0; k < kKeysEach; ++k)
+            inFlight["p" + std::to_string(p) + "k" + std::to_string(k)] = 0;
+    std::atomic<int> faults{0};
+    std::atomic<int> refused{0};
     Counter done;
+    Gate go;
     CThreadPoolDelegateModel pool;
     ASSERT_EQ(pool.init(4, 0, 4), 0);
-    const int total = 300;
-    for (int i = 0; i < total; ++i) {
-        const std::string &key = keys[i % keys.size()];
-        ASSERT_TRUE(pool.post(std::make_unique<KeyGuardTask>(key, inFlight[key], overlaps, done)));
+    std::vector<std::thread> producers;
+    for (int p = 0; p < kProducers; ++p) {
+        producers.emplace_back([&, p] {
+            go.wait();
+            for (int i = 0; i < kTasksPerKey * kKeysEach; ++i) {
+                const std::string key =
+                    "p" + std::to_string(p) + "k" + std::to_string(i % kKeysEach);
+                if (!pool.post(std::make_unique<KeyGuardTask>(key, inFlight.at(key), faults, done)))
+                    refused.fetch_add(1);
+                // Bursts and gaps: the pool runs dry now and then, so both ways in are used.
+                if (i % 16 == 15)
+                    std::this_thread::yield();
+            }
+        });
     }
-    EXPECT_TRUE(done.waitAtLeast(total));
-    EXPECT_EQ(overlaps.load(), 0);
+    go.open();
+    for (auto &t : producers)
+        t.join();
+    EXPECT_EQ(refused.load(), 0);
+    EXPECT_TRUE(done.waitAtLeast(kProducers * kKeysEach * kTasksPerKey));
+    EXPECT_EQ(faults.load(), 0);
     pool.stop();
 }
 
