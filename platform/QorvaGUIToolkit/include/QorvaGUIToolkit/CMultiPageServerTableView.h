@@ -4,8 +4,9 @@
 #include <QorvaGUIToolkit/QorvaGUIToolkitExport.h>
 
 #include <QList>
-#include <QMutex>
 #include <QWidget>
+
+#include <mutex>
 
 class QAbstractItemModel;
 class QComboBox;
@@ -98,7 +99,9 @@ private:
     QLabel *m_pGoLabel = nullptr;
 
     QList<int> m_pageSizes; // GUI thread only
-    mutable QMutex m_mutex; // guards the three numbers below
+    // Guards the three numbers below, which page loads set from worker threads. A standard
+    // mutex so that ThreadSanitizer sees the ordering (Debian's Qt is not instrumented).
+    mutable std::mutex m_mutex;
     int m_total = 0;
     int m_page = 0;
     int m_pageSize = 50;

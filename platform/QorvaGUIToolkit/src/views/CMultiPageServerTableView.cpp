@@ -123,7 +123,7 @@ void CMultiPageServerTableView::SetSupportPageItemType(const QList<int> &pageSiz
         return;
     m_pageSizes = sizes;
     {
-        QMutexLocker locker(&m_mutex);
+        std::lock_guard<std::mutex> locker(m_mutex);
         if (!m_pageSizes.contains(m_pageSize))
             m_pageSize = m_pageSizes.first();
     }
@@ -143,7 +143,7 @@ void CMultiPageServerTableView::SetSortingEnabled(bool enable, int order)
 void CMultiPageServerTableView::SetFilterCondition(int total, int page, int pageSize)
 {
     {
-        QMutexLocker locker(&m_mutex);
+        std::lock_guard<std::mutex> locker(m_mutex);
         m_total = qMax(0, total);
         m_page = qMax(0, page);
         if (pageSize > 0)
@@ -171,13 +171,13 @@ void CMultiPageServerTableView::applyCondition()
 
 int CMultiPageServerTableView::currentPageSize() const
 {
-    QMutexLocker locker(&m_mutex);
+    std::lock_guard<std::mutex> locker(m_mutex);
     return m_pageSize;
 }
 
 void CMultiPageServerTableView::GetFilterCondition(int &total, int &page, int &pageSize) const
 {
-    QMutexLocker locker(&m_mutex);
+    std::lock_guard<std::mutex> locker(m_mutex);
     total = m_total;
     page = m_page;
     pageSize = m_pageSize;
@@ -185,7 +185,7 @@ void CMultiPageServerTableView::GetFilterCondition(int &total, int &page, int &p
 
 int CMultiPageServerTableView::getTotalPage() const
 {
-    QMutexLocker locker(&m_mutex);
+    std::lock_guard<std::mutex> locker(m_mutex);
     if (m_pageSize <= 0 || m_total <= 0)
         return 0;
     return static_cast<int>((static_cast<qint64>(m_total) + m_pageSize - 1) / m_pageSize);
@@ -211,7 +211,7 @@ int CMultiPageServerTableView::effectivePage() const
     const int pages = getTotalPage();
     if (pages == 0)
         return 0;
-    QMutexLocker locker(&m_mutex);
+    std::lock_guard<std::mutex> locker(m_mutex);
     return qBound(1, m_page, pages);
 }
 
@@ -223,7 +223,7 @@ void CMultiPageServerTableView::goToPage(int page)
     page = qBound(1, page, pages);
     int pageSize = 0;
     {
-        QMutexLocker locker(&m_mutex);
+        std::lock_guard<std::mutex> locker(m_mutex);
         if (page == m_page)
             return;
         m_page = page;
@@ -237,7 +237,7 @@ void CMultiPageServerTableView::onPageSizeActivated(int comboIndex)
 {
     const int size = m_pPageSizeCombo->itemData(comboIndex).toInt();
     {
-        QMutexLocker locker(&m_mutex);
+        std::lock_guard<std::mutex> locker(m_mutex);
         if (size <= 0 || size == m_pageSize)
             return;
         m_pageSize = size;
