@@ -10,6 +10,7 @@
 
 #include <comm_methodlib/UserDataPath.h>
 
+#include <Base/HeapUtil.h>
 #include <Base/Log.h>
 
 #include <QApplication>
@@ -35,6 +36,8 @@ bool isHeadless(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    // The host runs the server simulator too: its answers are the large blocks.
+    Base::HeapUtil::KeepFreedMemory();
     // Headless runs need no display at all.
     std::unique_ptr<QCoreApplication> app(isHeadless(argc, argv) ? new QCoreApplication(argc, argv)
                                                                  : new QApplication(argc, argv));

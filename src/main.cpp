@@ -11,6 +11,7 @@
 
 #include <Base/Encoding.h>
 #include <Base/FileUtil.h>
+#include <Base/HeapUtil.h>
 #include <Base/Log.h>
 
 #include <QDir>
@@ -48,6 +49,7 @@ bool hasArgument(int argc, char **argv, const char *argument)
 
 int main(int argc, char *argv[])
 {
+    const bool heapKept = Base::HeapUtil::KeepFreedMemory();
     ensureUtf8Locale();
 
     const std::string exeDir = Base::FileUtil::GetCurExeDir();
@@ -55,6 +57,8 @@ int main(int argc, char *argv[])
     Base::FileUtil::InitCurExeDirUtf8(Base::LocalToUTF8(exeDir));
     Base::details::CLog::instance().InitLog(comm_methodlib::CUserDataPath::Instance().logPropertiesPath());
     LOG_INFO("===== VisitorManagement.C main start =====");
+    if (!heapKept)
+        LOG_INFO("Heap thresholds left to the allocator.");
 
     std::future<void> crashSetup = std::async(std::launch::async, visitorclient::crashAPIInit);
 
