@@ -12,11 +12,12 @@
 
 #include <Base/Error.h>
 
+#include <testsupport/XlsxReadBack.h>
+
 #include <cjson/cJSON.h>
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -118,21 +119,6 @@ private:
     int m_answered = 0;
 };
 
-// Column A of the workbook's first sheet, joined by "|", read by another program.
-QString firstColumn(const QString &path)
-{
-    QProcess python;
-    python.start(QStringLiteral("/usr/bin/python3"),
-                 {QStringLiteral("-c"),
-                  QStringLiteral("import openpyxl,sys\n"
-                                 "ws=openpyxl.load_workbook(sys.argv[1]).active\n"
-                                 "print('|'.join(str(r[0].value) for r in ws.iter_rows()))\n"),
-                  path});
-    if (!python.waitForFinished(60000) || python.exitCode() != 0)
-        return QStringLiteral("python failed: ") + QString::fromUtf8(python.readAllStandardError());
-    return QString::fromUtf8(python.readAllStandardOutput()).trimmed();
-}
-
 QString expectedColumn(int firstPage, int lastPage)
 {
     QStringList cells{VisitorRecordRules::exportHeader().first()};
@@ -178,7 +164,7 @@ private slots:
         QCOMPARE(asked, (std::vector<int>{3, 4, 5, 6, 7, 8, 9}));
         // The held first page was overtaken, yet no more than the bound was ever asked for.
         QCOMPARE(m_server->mostInFlight(), kExportPagesInFlight);
-        QCOMPARE(firstColumn(path), expectedColumn(3, 9));
+        QCOMPARE(testsupport::xlsxFirstColumn(path), expectedColumn(3, 9));
     }
 
     void aSinglePageAndNoPageAtAll()
@@ -186,7 +172,7 @@ private slots:
         const QString one = m_dir.filePath(QStringLiteral("one.xlsx"));
         QCOMPARE(exportRecords(one, m_anyRecord, {1, kRowsPerPage, 1}),
                  RecordExportOutcome::Written);
-        QCOMPARE(firstColumn(one), expectedColumn(1, 1));
+        QCOMPARE(testsupport::xlsxFirstColumn(one), expectedColumn(1, 1));
 
         // Past the last page: the header alone, and no request.
         const QString none = m_dir.filePath(QStringLiteral("none.xlsx"));
@@ -194,7 +180,7 @@ private slots:
         QCOMPARE(exportRecords(none, m_anyRecord, {4, kRowsPerPage, 3}),
                  RecordExportOutcome::Written);
         QVERIFY(m_server->asked().empty());
-        QCOMPARE(firstColumn(none), expectedColumn(1, 0));
+        QCOMPARE(testsupport::xlsxFirstColumn(none), expectedColumn(1, 0));
     }
 
     void aRefusedMiddlePageWritesNothingAndKeepsTheOldFile()
