@@ -96,11 +96,13 @@ lpcserver::OutgoingCall RequestRouter::notificationCall(const std::string &type,
     return call;
 }
 
-lpcserver::Message RequestRouter::json(const std::string &body) const
+RequestRouter::Answer RequestRouter::json(std::uint32_t error,
+                                          std::shared_ptr<protocol::IReturnData> data)
 {
-    lpcserver::Message answer;
-    answer.headers[kHeaderContentType] = kJsonContentType;
-    answer.body = body;
+    Answer answer;
+    answer.message.headers[kHeaderContentType] = kJsonContentType;
+    answer.message.body = protocol::routeAnswer(error, std::move(data));
+    answer.code = protocol::routeAnswerCode(error);
     return answer;
 }
 
@@ -113,11 +115,11 @@ lpcserver::Message RequestRouter::route(const lpcserver::ClientRequest &request)
     const long method = std::strtol(methodText.c_str(), &end, 10);
     const bool methodOk = !methodText.empty() && end != nullptr && *end == '\0';
 
-    lpcserver::Message answer;
+    Answer answer;
     if (url.empty() || !methodOk) {
         LOG_WARN("Refused request without url or method code. url[%s] method[%s] from [%s].", url.c_str(),
                  methodText.c_str(), request.clientIdentity.c_str());
-        answer = json(protocol::routeAnswer(ErrUnknownRoute));
+        answer = json(ErrUnknownRoute);
     } else {
         bool urlKnown = false;
         const Route *route = matchRoute(static_cast<std::int32_t>(method), url, nullptr, &urlKnown);
@@ -132,18 +134,19 @@ lpcserver::Message RequestRouter::route(const lpcserver::ClientRequest &request)
                     ++m_serverCalls;
             }
             if (server == nullptr) {
-                answer = json(protocol::routeAnswer(ErrInternal));
+                answer = json(ErrInternal);
             } else {
                 // The server's answer travels back unchanged, headers and body.
-                const qorvaserver::ServerAnswer reply =
-                    server->handle(static_cast<std::int32_t>(method), url, headers, request.message.body);
+                qorvaserver::ServerAnswer reply = server->handle(
+                    static_cast<std::int32_t>(method), url, headers, request.message.body);
                 {
                     std::lock_guard<std::mutex> lock(m_mutex);
                     if (--m_serverCalls == 0)
                         m_serverIdle.notify_all();
                 }
-                answer.headers[kHeaderContentType] = reply.contentType;
-                answer.body = reply.body;
+                answer.message.headers[kHeaderContentType] = reply.contentType;
+                answer.message.body = std::move(reply.body);
+                answer.code = std::move(reply.code);
             }
         }
     }
@@ -154,50 +157,50 @@ lpcserver::Message RequestRouter::route(const lpcserver::ClientRequest &request)
         observer = m_observer;
     }
     if (observer) {
-        protocol::ReturnData parsed;
-        const bool isJson = header(answer.headers, kHeaderContentType) == kJsonContentType;
-        const std::string code =
-            isJson && parsed.Parse(answer.body) ? parsed.code.toString() : std::string();
-        observer(url, methodOk ? static_cast<int>(method) : -1, code);
+        // Only a JSON answer has a code to report.
+        const bool isJson = header(answer.message.headers, kHeaderContentType) == kJsonContentType;
+        const bool coded = isJson && !answer.message.body.empty();
+        observer(url, methodOk ? static_cast<int>(method) : -1,
+                 coded ? answer.code : std::string());
     }
-    return answer;
+    return std::move(answer.message);
 }
 
-lpcserver::Message RequestRouter::answerHost(const protocol::routes::Route &route,
-                                             const std::string &body)
+RequestRouter::Answer RequestRouter::answerHost(const protocol::routes::Route &route,
+                                                const std::string &body)
 {
     if (route.id == RouteId::GetOperatorPermissions)
-        return json(protocol::routeAnswer(0, std::make_shared<protocol::OperatorPermissionData>(
-                                                 currentOperator().permissions())));
+        return json(
+            0, std::make_shared<protocol::OperatorPermissionData>(currentOperator().permissions()));
 
     const protocol::RouteRequest request = protocol::readRouteRequest(route, body);
     if (request.error != 0)
-        return json(protocol::routeAnswer(request.error));
+        return json(request.error);
 
     if (route.id == RouteId::RegisterComponent) {
         const protocol::ComponentRegisterInfo info(request.record);
         if (!complete(info))
-            return json(protocol::routeAnswer(ErrInvalidParameter));
+            return json(ErrInvalidParameter);
         std::lock_guard<std::mutex> lock(m_mutex);
         m_urls = info.supportUrlList;
         m_methods = info.supportMethodList;
         LOG_INFO("Component registered %zu urls and %zu methods.", m_urls.size(), m_methods.size());
-        return json(protocol::routeAnswer(0));
+        return json(0);
     }
 
     if (route.id == RouteId::SubscribeNotifications) {
         const protocol::SubscribeInfo info(request.record);
         if (!complete(info))
-            return json(protocol::routeAnswer(ErrInvalidParameter));
+            return json(ErrInvalidParameter);
         std::lock_guard<std::mutex> lock(m_mutex);
         // A new subscription replaces the earlier one.
         m_subscriptions = info.typeList;
         m_subscribed = std::set<std::string>(m_subscriptions.begin(), m_subscriptions.end());
         LOG_INFO("Component subscribed %zu notification types (%zu distinct).", m_subscriptions.size(),
                  m_subscribed.size());
-        return json(protocol::routeAnswer(0));
+        return json(0);
     }
-    return json(protocol::routeAnswer(ErrUnknownRoute));
+    return json(ErrUnknownRoute);
 }
 
 std::vector<std::string> RequestRouter::registeredUrls() const

@@ -9,6 +9,7 @@
 
 #include <condition_variable>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <set>
 #include <string>
@@ -18,6 +19,7 @@ namespace qorvaserver {
 class CManagementServer;
 }
 namespace protocol {
+class IReturnData;
 namespace routes {
 struct Route;
 }
@@ -61,8 +63,15 @@ public:
                                                     const std::string &dataJson);
 
 private:
-    lpcserver::Message answerHost(const protocol::routes::Route &route, const std::string &body);
-    lpcserver::Message json(const std::string &body) const;
+    // An answer with its return code beside the body, so that the observer need not
+    // parse the body again to learn it.
+    struct Answer
+    {
+        lpcserver::Message message;
+        std::string code;
+    };
+    Answer answerHost(const protocol::routes::Route &route, const std::string &body);
+    static Answer json(std::uint32_t error, std::shared_ptr<protocol::IReturnData> data = nullptr);
 
     mutable std::mutex m_mutex;
     qorvaserver::CManagementServer *m_server = nullptr;

@@ -277,23 +277,28 @@ void CManagementServer::setNotificationSink(NotificationSink sink)
 ServerAnswer CManagementServer::handle(std::int32_t method, const std::string &url,
                                        const std::map<std::string, std::string> &, const std::string &body)
 {
-    ServerAnswer answer{kJsonContentType, std::string()};
+    ServerAnswer answer{kJsonContentType, std::string(), std::string()};
+    const auto answerWith = [&answer](std::uint32_t error,
+                                      std::shared_ptr<protocol::IReturnData> data) {
+        answer.body = protocol::routeAnswer(error, std::move(data));
+        answer.code = protocol::routeAnswerCode(error);
+    };
     try {
         std::string id;
         bool urlKnown = false;
         const Route *route = matchRoute(method, url, &id, &urlKnown);
         if (route == nullptr || route->answeredBy != Answerer::Server) {
-            answer.body = protocol::routeAnswer(route == nullptr && urlKnown ? ErrMethodNotAllowed
-                                                                             : ErrUnknownRoute);
+            answerWith(route == nullptr && urlKnown ? ErrMethodNotAllowed : ErrUnknownRoute,
+                       nullptr);
             return answer;
         }
         if (route->requestKey[0] != '\0' && body.size() > kMaxBody) {
-            answer.body = protocol::routeAnswer(ErrTextTooLong, nullptr);
+            answerWith(ErrTextTooLong, nullptr);
             return answer;
         }
         const protocol::RouteRequest request = protocol::readRouteRequest(*route, body);
         if (request.error != 0) {
-            answer.body = protocol::routeAnswer(request.error, nullptr);
+            answerWith(request.error, nullptr);
             return answer;
         }
         const cJSON *node = request.record;
@@ -311,7 +316,7 @@ ServerAnswer CManagementServer::handle(std::int32_t method, const std::string &u
                     result = HandlerResult::fail(ErrStorageFailed);
             }
         }
-        answer.body = protocol::routeAnswer(result.error, result.data);
+        answerWith(result.error, result.data);
         if (result.error == 0) {
             m_impl->emit(out);
             m_impl->enqueue(out.downloads);
@@ -321,10 +326,10 @@ ServerAnswer CManagementServer::handle(std::int32_t method, const std::string &u
         }
     } catch (const std::exception &e) {
         LOG_ERROR("Server failed on [%s %s]: %s.", methodName(method), url.c_str(), e.what());
-        answer.body = protocol::routeAnswer(ErrInternal, nullptr);
+        answerWith(ErrInternal, nullptr);
     } catch (...) {
         LOG_ERROR("Server failed on [%s %s].", methodName(method), url.c_str());
-        answer.body = protocol::routeAnswer(ErrInternal, nullptr);
+        answerWith(ErrInternal, nullptr);
     }
     return answer;
 }

@@ -20,6 +20,8 @@
 #include <memory>
 #include <string>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 using clientframework::DemoOperator;
 using clientframework::RequestRouter;
@@ -198,6 +200,47 @@ TEST_F(RouterTest, ServerRoutesComeBackExactlyAsTheServerAnswers)
     EXPECT_EQ(code(routed), "0-0");
     // A server route called with the wrong method gets the server's own refusal.
     EXPECT_EQ(code(send("/framework/v1/organizations", "3")), "20-2");
+}
+
+TEST_F(RouterTest, TheObserverGetsTheCodeEachAnswerCarries)
+{
+    ASSERT_EQ(m_server.seedAppointments(500), 0u);
+    struct Seen
+    {
+        std::string url;
+        int method;
+        std::string code;
+    };
+    std::vector<Seen> seen;
+    m_router.setObserver([&seen](const std::string &url, int method, const std::string &code) {
+        seen.push_back({url, method, code});
+    });
+    const std::string page = "/7310/v1/appointments/query";
+    const std::string units = "/framework/v1/organizations";
+    const std::string registration = "/framework/v1/components/register";
+    // A page of 500 rows, a server refusal, a method the route lacks, the host's own
+    // answer and refusal, a request without a method code.
+    const std::vector<lpcserver::Message> answers = {
+        send(page, "1", R"({"queryAppointmentResultCondition":{"pageSize":500,"pageNo":1}})"),
+        send(page, "1", "{"),
+        send(units, "3"),
+        send("/framework/v1/operator/permissions", "0"),
+        send(registration, "1", "{}"),
+        send(units, "x"),
+    };
+    const std::vector<std::pair<std::string, int>> requests = {
+        {page, 1},         {page, 1},   {units, 3}, {"/framework/v1/operator/permissions", 0},
+        {registration, 1}, {units, -1},
+    };
+    ASSERT_EQ(seen.size(), answers.size());
+    EXPECT_GT(answers[0].body.size(), 100000u);
+    EXPECT_EQ(seen[0].code, "0-0");
+    EXPECT_EQ(seen[1].code, "20-3");
+    for (std::size_t i = 0; i < answers.size(); ++i) {
+        EXPECT_EQ(seen[i].url, requests[i].first) << i;
+        EXPECT_EQ(seen[i].method, requests[i].second) << i;
+        EXPECT_EQ(seen[i].code, code(answers[i])) << i << " " << seen[i].url;
+    }
 }
 
 TEST_F(RouterTest, WithoutServerForwardedRequestsGetAnInternalError)

@@ -38,13 +38,18 @@ bool readAnswer(const Route &route, const std::string &url, const RspInfos &rsp,
 {
     if (answer == nullptr && rsp.body.empty())
         return true;
-    const char *errorAt = nullptr;
-    protocol::JSONNodePtr root = protocol::parseJSONText(rsp.body, errorAt);
-    if (!root || !cJSON_IsObject(root.get()))
+    protocol::JSONNodePtr parsed;
+    const cJSON *root = rsp.tree.get();
+    if (root == nullptr) {
+        const char *errorAt = nullptr;
+        parsed = protocol::parseJSONText(rsp.body, errorAt);
+        root = parsed.get();
+    }
+    if (!root || !cJSON_IsObject(root))
         return fail(route, url, ErrAnswerNotJSON, "The answer is not a JSON object.");
 
     // The transport checks the code of answers with the JSON content type only.
-    const cJSON *code = cJSON_GetObjectItem(root.get(), protocol::wire::key::kCode);
+    const cJSON *code = cJSON_GetObjectItem(root, protocol::wire::key::kCode);
     if (code != nullptr) {
         const Base::Error::ErrorCode error =
             protocol::Str2ErrorCode(cJSON_IsString(code) ? code->valuestring : std::string());
@@ -58,7 +63,7 @@ bool readAnswer(const Route &route, const std::string &url, const RspInfos &rsp,
     if (answer == nullptr)
         return true;
 
-    const cJSON *data = cJSON_GetObjectItem(root.get(), protocol::wire::key::kData);
+    const cJSON *data = cJSON_GetObjectItem(root, protocol::wire::key::kData);
     if (!cJSON_IsObject(data))
         return fail(route, url, ErrAnswerWrongShape, "The answer has no \"data\" object.");
     if (route.answerKey[0] != '\0') {

@@ -17,11 +17,13 @@
 namespace qorvaserver {
 
 /// One answer of handle(): contentType is protocol::routes::kJsonContentType and body a
-/// ReturnData JSON text.
+/// ReturnData JSON text whose "code" is code, so that a forwarder that only needs the
+/// outcome does not have to parse a large body.
 struct ServerAnswer
 {
     std::string contentType;
     std::string body;
+    std::string code;
 };
 
 /// A change notification: type is the record name ("appointmentDeleted",

@@ -10,7 +10,9 @@
 #include <LPC_Client/LPCClient.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <utility>
 
 namespace comm_method {
 
@@ -63,8 +65,8 @@ bool CHTTPOverLPCClient::request(commlayer::RspInfos &rsp, const commlayer::Requ
         return false;
     }
 
-    // Copied before any check so that the library can still read the server's message.
-    rsp.body = response.body;
+    // Taken before any check so that the library can still read the server's message.
+    rsp.body = std::move(response.body);
     std::string contentType;
     for (const char *key : {kHeaderContentType, "Range", "Content-Range"}) {
         const auto found = response.headers.find(key);
@@ -82,7 +84,8 @@ bool CHTTPOverLPCClient::request(commlayer::RspInfos &rsp, const commlayer::Requ
         return true;
 
     protocol::ReturnData answer(nullptr);
-    if (!answer.Parse(rsp.body)) {
+    protocol::JSONNodePtr tree;
+    if (!answer.Parse(rsp.body, tree)) {
         Base::Error::SetLastError(1, 7);
         LOG_WARN("Failed to request [url-%s]. JSON paring failed. [body-%s].", params.url.c_str(),
                  rsp.body.c_str());
@@ -94,6 +97,7 @@ bool CHTTPOverLPCClient::request(commlayer::RspInfos &rsp, const commlayer::Requ
                  static_cast<int>(answer.code.module), static_cast<int>(answer.code.code));
         return false;
     }
+    rsp.tree = std::shared_ptr<const cJSON>(tree.release(), protocol::JSONNodeDeleter());
     return true;
 }
 

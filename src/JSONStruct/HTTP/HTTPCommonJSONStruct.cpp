@@ -49,10 +49,17 @@ ReturnData::ReturnData(std::shared_ptr<IReturnData> answer) : data(std::move(ans
 
 bool ReturnData::Parse(const std::string &text)
 {
+    JSONNodePtr tree;
+    return Parse(text, tree);
+}
+
+bool ReturnData::Parse(const std::string &text, JSONNodePtr &tree)
+{
+    tree.reset();
     if (text.empty())
         return false;
     const char *errorAt = nullptr;
-    const JSONNodePtr root = parseJSONText(text, errorAt);
+    JSONNodePtr root = parseJSONText(text, errorAt);
     if (!root) {
         LOG_ERROR("Failed to cJSON_Parse( [%s] ). Error info: [%s].", text.c_str(), errorAt);
         return false;
@@ -65,6 +72,7 @@ bool ReturnData::Parse(const std::string &text)
         if (data)
             data->fromJSON(member);
     }
+    tree = std::move(root);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <JSONStruct/ProtocolExport.h>
 
 #include <JSONStruct/Core/IReturnData.h>
+#include <JSONStruct/Core/JSONText.h>
 
 #include <Base/Error.h>
 
@@ -30,6 +31,9 @@ struct PROTOCOL_EXPORT ReturnData
     /// empty text and for text cJSON cannot parse (logged); fields then keep their values.
     /// Missing keys are no failure.
     bool Parse(const std::string &text);
+    /// Parse that hands the parsed tree to tree (null when the text does not parse), for
+    /// a caller that reads more of the answer than its envelope.
+    bool Parse(const std::string &text, JSONNodePtr &tree);
     /// Formatted JSON: "code", "msg", then "data" when data is set; "" when building fails.
     std::string toString() const;
 

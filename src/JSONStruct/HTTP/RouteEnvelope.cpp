@@ -41,17 +41,32 @@ RouteRequest readRouteRequest(const routes::Route &route, const std::string &bod
     return request;
 }
 
+namespace {
+
+Base::Error::ErrorCode answerCode(std::uint32_t serverError)
+{
+    return serverError == 0 ? Base::Error::ErrorCode()
+                            : Base::Error::ErrorCode{routes::kServerModule, serverError};
+}
+
+} // namespace
+
 std::string routeAnswer(std::uint32_t serverError, std::shared_ptr<IReturnData> data)
 {
     ReturnData answer(serverError == 0 ? std::move(data) : nullptr);
+    answer.code = answerCode(serverError);
     if (serverError == 0) {
         answer.msg = routes::kSuccessMessage;
     } else {
-        answer.code = Base::Error::ErrorCode{routes::kServerModule, serverError};
         const char *text = routes::errorText(routes::kServerModule, serverError);
         answer.msg = text != nullptr ? text : "";
     }
     return answer.toString();
+}
+
+std::string routeAnswerCode(std::uint32_t serverError)
+{
+    return ErrorCode2Str(answerCode(serverError));
 }
 
 } // namespace protocol

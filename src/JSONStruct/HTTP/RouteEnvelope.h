@@ -44,4 +44,7 @@ PROTOCOL_EXPORT RouteRequest readRouteRequest(const routes::Route &route, const 
 PROTOCOL_EXPORT std::string routeAnswer(std::uint32_t serverError,
                                         std::shared_ptr<IReturnData> data = nullptr);
 
+/// The "code" text of routeAnswer(serverError, ...): "0-0" or "<server module>-<error>".
+PROTOCOL_EXPORT std::string routeAnswerCode(std::uint32_t serverError);
+
 } // namespace protocol

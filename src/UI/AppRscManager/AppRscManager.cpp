@@ -1,6 +1,7 @@
 #include "AppRscManager.h"
 
 #include <UI/Window/Application/MainWindow.h>
+#include <UI/Window/Application/RunBeside.h>
 #include <UI/Window/Application/WindowPointers.h>
 #include <UI/Window/Maintain/CMaintain.h>
 #include <UI/Window/ToolMenu/CToolMenu.h>
@@ -263,7 +264,7 @@ void CAppRscManager::runServingWindowRequests(const std::function<void()> &step)
 {
     // A pool worker may wait in getWIDbyMethod for this thread; the step (a pool stop)
     // waits for that worker. Keep answering requests until the step is done.
-    std::future<void> done = std::async(std::launch::async, step);
+    std::future<void> done = runBeside(step);
     while (done.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
         serveRequests();
     serveRequests();

@@ -19,6 +19,7 @@
 
 #include <testsupport/TempDir.h>
 
+#include <cjson/cJSON.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -282,6 +283,11 @@ TEST_F(HttpOverLpcTest, ContentTypeAndReturnCodeDecideTheResult)
         EXPECT_EQ(Base::Error::GetLastError(), row.error) << Base::Error::GetLastError().toString();
         // The body and content type are there also when the request failed.
         EXPECT_EQ(rsp.body, row.body);
+        // A JSON answer that was checked comes with its tree, so that it is not parsed again.
+        const bool checkedJson = row.ok && row.contentType == kJson && !row.body.empty();
+        EXPECT_EQ(rsp.tree != nullptr, checkedJson);
+        if (checkedJson)
+            EXPECT_TRUE(cJSON_IsString(cJSON_GetObjectItemCaseSensitive(rsp.tree.get(), "msg")));
         if (row.contentType.empty()) {
             EXPECT_EQ(rsp.headers.count("Content-Type"), 0u);
         } else

@@ -6,6 +6,7 @@
 #include "Import/ImportWidget.h"
 
 #include <UI/Window/Application/COverlayFrame.h>
+#include <UI/Window/Application/RunBeside.h>
 #include <UI/Window/Application/WaitingRunner.h>
 #include <UI/Window/BasicSetting/Data/AppointmentSettingManager.h>
 #include <UI/Window/Visitor/Appointment/Data/AppointmentConversions.h>
@@ -217,10 +218,8 @@ void AppointmentWidget::reloadPage(int requestedPage, int requestedPageSize)
         pageSize = requestedPageSize;
     pageSize = Rules::effectivePageSize(pageSize);
 
-    // The group names do not depend on the page: ask for them beside the page query on a
-    // thread of their own (a pool thread waiting on another pool task could starve the
-    // pool's two threads).
-    std::future<QMap<QString, QString>> groupNames = std::async(std::launch::async, [] {
+    // The group names do not depend on the page: ask for them beside the page query.
+    std::future<QMap<QString, QString>> groupNames = runBeside([] {
         protocol::VisitAccessGroupQueryResponseData groups;
         QMap<QString, QString> names;
         if (!commlayer::AccessGroupPointComm::getAccessGroups(groups))

@@ -2,6 +2,8 @@
 
 #include "VisitorRecordRules.h"
 
+#include <UI/Window/Application/RunBeside.h>
+
 #include <JSONStruct/visitorrecord/QueryVisitorRecordResultListData.h>
 
 #include <CommunicationLayer/RecordComm.h>
@@ -13,8 +15,8 @@
 #include <QFileInfo>
 #include <QVector>
 
+#include <deque>
 #include <future>
-#include <memory>
 
 namespace visitorclient {
 
@@ -22,15 +24,28 @@ namespace Rules = VisitorRecordRules;
 
 namespace {
 
-using PageAnswer = std::unique_ptr<protocol::QueryVisitorRecordResultListData>;
-
-// A page query on a thread of its own; null when it failed.
-std::future<PageAnswer> requestPage(const protocol::QueryVisitorRecordCondition &condition)
+// One page as export rows; ok is false when its query failed.
+struct PageRows
 {
-    return std::async(std::launch::async, [condition] {
-        auto answer = std::make_unique<protocol::QueryVisitorRecordResultListData>();
-        return commlayer::RecordComm::getRecord(*answer, condition) ? std::move(answer)
-                                                                    : PageAnswer();
+    bool ok = false;
+    QVector<QStringList> rows;
+};
+
+// Queries a page and turns it into export rows beside the writer, so that both the
+// waiting for the server and the conversion overlap the writing of earlier pages.
+std::future<PageRows> requestPage(const protocol::QueryVisitorRecordCondition &condition)
+{
+    return runBeside([condition] {
+        PageRows page;
+        protocol::QueryVisitorRecordResultListData answer;
+        if (!commlayer::RecordComm::getRecord(answer, condition))
+            return page;
+        const auto &records = answer.queryVisitorRecordResultList.visitorRecordResultList;
+        page.rows.reserve(static_cast<int>(records.size()));
+        for (const auto &record : records)
+            page.rows.append(Rules::exportRow(VisitorRecordData::fromResult(record)));
+        page.ok = true;
+        return page;
     });
 }
 
@@ -41,14 +56,16 @@ RecordExportOutcome exportRecords(const QString &path,
                                   const RecordExportRange &range)
 {
     const int pageSize = range.pageSize > 0 ? range.pageSize : Rules::kDefaultPageSize;
-    int page = Rules::firstExportPage(range.currentPage);
-    auto request = [&stored, pageSize](int pageNo) {
-        return requestPage(Rules::exportCondition(stored, pageNo, pageSize));
+    int nextToAsk = Rules::firstExportPage(range.currentPage);
+    int nextToWrite = nextToAsk;
+    // Oldest page first; a page is taken off the front only when it is written.
+    std::deque<std::future<PageRows>> inFlight;
+    const auto askAhead = [&] {
+        while (nextToAsk <= range.totalPages &&
+               inFlight.size() < static_cast<std::size_t>(kExportPagesInFlight))
+            inFlight.push_back(requestPage(Rules::exportCondition(stored, nextToAsk++, pageSize)));
     };
-    // The next page is asked for while the current one is converted and written.
-    std::future<PageAnswer> next;
-    if (page <= range.totalPages)
-        next = request(page);
+    askAhead();
     bool headerGiven = false;
     bool queryFailed = false;
     const QStringList header = Rules::exportHeader();
@@ -58,22 +75,24 @@ RecordExportOutcome exportRecords(const QString &path,
                 headerGiven = true;
                 rows.append(header);
             }
-            if (page > range.totalPages)
+            if (inFlight.empty())
                 return true;
-            const PageAnswer answer = next.get();
-            if (!answer) {
-                LOG_WARN("getRecord failed while exporting page [%d].", page);
+            PageRows page = inFlight.front().get();
+            inFlight.pop_front();
+            if (!page.ok) {
+                LOG_WARN("getRecord failed while exporting page [%d].", nextToWrite);
                 queryFailed = true;
                 return false;
             }
-            if (++page <= range.totalPages)
-                next = request(page);
-            const auto &records = answer->queryVisitorRecordResultList.visitorRecordResultList;
-            rows.reserve(rows.size() + static_cast<int>(records.size()));
-            for (const auto &record : records)
-                rows.append(Rules::exportRow(VisitorRecordData::fromResult(record)));
+            ++nextToWrite;
+            askAhead();
+            if (rows.isEmpty())
+                rows = std::move(page.rows);
+            else
+                rows += page.rows;
             return true;
         });
+    // Pages still in flight after a failure are waited for as inFlight goes.
     if (queryFailed)
         return RecordExportOutcome::QueryFailed;
     return written ? RecordExportOutcome::Written : RecordExportOutcome::WriteFailed;

@@ -9,6 +9,10 @@
 
 namespace visitorclient {
 
+// Pages of the export asked for at once: the server, the link and the writer then work
+// side by side, while memory stays bounded to a few pages.
+constexpr int kExportPagesInFlight = 3;
+
 // A work that failed before it could say comes back as the first value: nothing written.
 enum class RecordExportOutcome { QueryFailed, WriteFailed, Written };
 
