@@ -13,6 +13,7 @@
 // Usage: bench_accessgroups [runs=7]
 
 #include "../common/BenchStats.h"
+#include "../common/ComponentProcess.h"
 #include "pagebench/PageBench.h"
 
 #include <UI/Window/AccessPointGroup/AccessPointGroupModel.h>
@@ -154,8 +155,7 @@ void printFigure(const char *what, const std::vector<double> &values, double bas
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchstats::prepareComponentProcess();
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
     std::printf("bench_accessgroups: %d runs, 5000 doors in 50 areas (first area %d doors), "

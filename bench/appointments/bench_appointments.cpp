@@ -13,6 +13,7 @@
 // Usage: bench_appointments [runs=15]
 
 #include "../common/BenchStats.h"
+#include "../common/ComponentProcess.h"
 #include "pagebench/PageBench.h"
 
 #include <UI/Window/Visitor/Appointment/AppointmentModel.h>
@@ -98,8 +99,7 @@ double bareFill(QTableView &view, const QVector<AppointmentInfoData> &rows)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchstats::prepareComponentProcess();
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     std::printf("bench_appointments: %d runs, %d stored, pages of %d, load average at start %s\n",

@@ -7,6 +7,7 @@
 // Usage: bench_import [runs]
 
 #include "../common/BenchStats.h"
+#include "../common/ComponentProcess.h"
 #include "../common/XlsxReadBaseline.h"
 #include "ImportTestSupport.h"
 #include "pagebench/PageBench.h"
@@ -107,8 +108,7 @@ struct Page
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchstats::prepareComponentProcess();
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     std::printf("bench_import: %d runs of %d rows, load average at start %s\n", runs, kRows,

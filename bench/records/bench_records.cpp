@@ -10,6 +10,7 @@
 // Usage: bench_records [runs=9]
 
 #include "../common/BenchStats.h"
+#include "../common/ComponentProcess.h"
 #include "pagebench/PageBench.h"
 
 #include <UI/Window/Application/WaitingRunner.h>
@@ -78,8 +79,7 @@ bool writeBare(const QString &path, const QVector<QStringList> &rows)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchstats::prepareComponentProcess();
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 9;
     std::printf("bench_records: %d runs, load average at start %s\n", runs,

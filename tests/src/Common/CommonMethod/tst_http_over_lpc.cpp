@@ -286,8 +286,9 @@ TEST_F(HttpOverLpcTest, ContentTypeAndReturnCodeDecideTheResult)
         // A JSON answer that was checked comes with its tree, so that it is not parsed again.
         const bool checkedJson = row.ok && row.contentType == kJson && !row.body.empty();
         EXPECT_EQ(rsp.tree != nullptr, checkedJson);
-        if (checkedJson)
+        if (checkedJson) {
             EXPECT_TRUE(cJSON_IsString(cJSON_GetObjectItemCaseSensitive(rsp.tree.get(), "msg")));
+        }
         if (row.contentType.empty()) {
             EXPECT_EQ(rsp.headers.count("Content-Type"), 0u);
         } else
