@@ -434,7 +434,7 @@ private slots:
                            .toString() == text;
             });
         };
-        QVERIFY(downloadHeaderIs(QStringLiteral("Permission download")));
+        QVERIFY(downloadHeaderIs(QStringLiteral("Permissions")));
         QVERIFY(noSidewaysScrolling());
         {
             ChineseTexts chinese;
@@ -443,7 +443,7 @@ private slots:
             QVERIFY(noSidewaysScrolling());
             QCOMPARE(elidedHeaders(), QStringList());
         }
-        QVERIFY(downloadHeaderIs(QStringLiteral("Permission download")));
+        QVERIFY(downloadHeaderIs(QStringLiteral("Permissions")));
         QVERIFY(noSidewaysScrolling());
         page.onShrink();
         QVERIFY(m_bench.waitUntil([&] { return !detail->isVisible(); }));
