@@ -10,10 +10,12 @@
 #include <JSONStruct/Routes/WireNames.h>
 #include <JSONStruct/accessgroup/VisitAaccessGroupAddParam.h>
 #include <JSONStruct/appointment/AddAppointment.h>
+#include <JSONStruct/appointment/QueryAppointmentResultCondition.h>
 
 #include <Base/Log.h>
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
@@ -255,62 +257,104 @@ bool ScriptRunner::waitSatisfied(const Step &step) const
 namespace {
 
 // Sends a request record to the server as the component's backend library would; the
-// answer's "code" ("0-0" on success).
+// whole answer ("code", "data").
 template <class Record>
-QString sendToServer(qorvaserver::CManagementServer &server, protocol::routes::RouteId id,
-                     const Record &record)
+QJsonObject askServer(qorvaserver::CManagementServer &server, protocol::routes::RouteId id,
+                      const Record &record)
 {
     const protocol::routes::Route &route = protocol::routes::findRoute(id);
     const protocol::JSONNodePtr node(record.toJSON());
     const std::string body =
         std::string("{\"") + route.requestKey + "\":" + protocol::printJSON(node.get()) + "}";
     const auto answer = server.handle(static_cast<std::int32_t>(route.method), route.url, {}, body);
-    return QJsonDocument::fromJson(QByteArray::fromStdString(answer.body))
-        .object()
-        .value(QStringLiteral("code"))
-        .toString();
+    return QJsonDocument::fromJson(QByteArray::fromStdString(answer.body)).object();
+}
+
+// The answer's "code" ("0-0" on success).
+template <class Record>
+QString sendToServer(qorvaserver::CManagementServer &server, protocol::routes::RouteId id,
+                     const Record &record)
+{
+    return askServer(server, id, record).value(QStringLiteral("code")).toString();
 }
 
 const char kVisitorDoors[] = "Visitor doors";
+
+std::string groupGuid(qorvaserver::CManagementServer &server, const std::string &name)
+{
+    for (const auto &row : server.list("groups")) {
+        if (row.size() > 1 && row[1] == name)
+            return row[0];
+    }
+    return std::string();
+}
+
+// Creates an access-point group over the doors of the devices online now, as an operator
+// would on the access-group page; its GUID, empty when the server refused.
+std::string addGroup(qorvaserver::CManagementServer &server, const std::string &name,
+                     bool defaultGroup)
+{
+    protocol::VisitAaccessGroupAddParam param;
+    param.name_ = name;
+    param.defaultGroup = defaultGroup ? 1 : 0;
+    param.QRCodeVersion = 1;
+    std::set<std::string> online; // devices: guid, name, type, ip, port, online, failing
+    for (const auto &row : server.list("devices")) {
+        if (row.size() > 5 && row[5] == "1")
+            online.insert(row[0]);
+    }
+    const auto doors = server.list("doors"); // guid, name, device_guid, door_no, group_guid
+    for (std::size_t i = 1; i < doors.size(); ++i) {
+        if (online.count(doors[i][2]) == 0)
+            continue;
+        protocol::VisitObjectAdd door;
+        door.objectGuid = doors[i][0];
+        door.objectName = doors[i][1];
+        door.deviceGuid = doors[i][2];
+        door.objectNo = std::stoi(doors[i][3]);
+        door.objGroupGuid = doors[i][4];
+        param.visitObjectAddList.push_back(door);
+    }
+    if (sendToServer(server, protocol::routes::RouteId::CreateAccessGroup, param) !=
+        QLatin1String("0-0"))
+        return std::string();
+    return groupGuid(server, name);
+}
+
+// The stored appointment with that id as the server's page query answers it (empty when
+// no page holds it).
+QJsonObject storedAppointment(qorvaserver::CManagementServer &server, const QString &guid)
+{
+    const protocol::routes::Route &route =
+        protocol::routes::findRoute(protocol::routes::RouteId::GetAppointmentByCondition);
+    protocol::QueryAppointmentResultCondition condition;
+    condition.pageSize = 500;
+    for (condition.pageNo = 1;; ++condition.pageNo) {
+        const QJsonObject page = askServer(server, route.id, condition)
+                                     .value(QStringLiteral("data"))
+                                     .toObject()
+                                     .value(QLatin1String(route.answerKey))
+                                     .toObject();
+        const QJsonArray rows = page.value(QStringLiteral("appointmentResultList")).toArray();
+        for (const QJsonValue &row : rows) {
+            if (row.toObject().value(QStringLiteral("appointmentID")).toString() == guid)
+                return row.toObject();
+        }
+        if (rows.isEmpty() ||
+            condition.pageNo * condition.pageSize >= page.value(QStringLiteral("total")).toInt())
+            return QJsonObject();
+    }
+}
 
 // Books a visitor with the access-point group "Visitor doors" (the doors of the devices
 // online when it is created), as an operator would through the appointment form.
 std::uint32_t bookVisitor(qorvaserver::CManagementServer &server, const std::string &name)
 {
-    std::string group;
-    for (const auto &row : server.list("groups")) {
-        if (row.size() > 1 && row[1] == kVisitorDoors)
-            group = row[0];
-    }
-    if (group.empty()) {
-        protocol::VisitAaccessGroupAddParam param;
-        param.name_ = kVisitorDoors;
-        param.QRCodeVersion = 1;
-        std::set<std::string> online; // devices: guid, name, type, ip, port, online, failing
-        for (const auto &row : server.list("devices")) {
-            if (row.size() > 5 && row[5] == "1")
-                online.insert(row[0]);
-        }
-        const auto doors = server.list("doors"); // guid, name, device_guid, door_no, group_guid
-        for (std::size_t i = 1; i < doors.size(); ++i) {
-            if (online.count(doors[i][2]) == 0)
-                continue;
-            protocol::VisitObjectAdd door;
-            door.objectGuid = doors[i][0];
-            door.objectName = doors[i][1];
-            door.deviceGuid = doors[i][2];
-            door.objectNo = std::stoi(doors[i][3]);
-            door.objGroupGuid = doors[i][4];
-            param.visitObjectAddList.push_back(door);
-        }
-        if (sendToServer(server, protocol::routes::RouteId::CreateAccessGroup, param) !=
-            QLatin1String("0-0"))
-            return protocol::routes::ErrInternal;
-        for (const auto &row : server.list("groups")) {
-            if (row.size() > 1 && row[1] == kVisitorDoors)
-                group = row[0];
-        }
-    }
+    std::string group = groupGuid(server, kVisitorDoors);
+    if (group.empty())
+        group = addGroup(server, kVisitorDoors, false);
+    if (group.empty())
+        return protocol::routes::ErrInternal;
     protocol::Appointment appointment;
     appointment.name_ = name;
     appointment.gender = 1;
@@ -423,6 +467,10 @@ int ScriptRunner::execute(const Step &step)
         else if (op == QLatin1String("repair-device"))
             m_lastControl =
                 server->setDeviceFailing(resolveGuid("devices", a.value(1)).toStdString(), false);
+        else if (op == QLatin1String("add-group"))
+            m_lastControl = addGroup(*server, arg1, a.value(2) == QLatin1String("default")).empty()
+                                ? static_cast<std::uint32_t>(protocol::routes::ErrInternal)
+                                : 0u;
         else if (op == QLatin1String("checkout"))
             m_lastControl = server->checkOut(arg1);
         else if (op == QLatin1String("delete-appointment"))
@@ -544,6 +592,34 @@ int ScriptRunner::check(const Step &step)
         seen = cells.isEmpty() ? QStringLiteral("no such row") : cells.join(QLatin1Char(' '));
         ok = !cells.isEmpty() && !text.isEmpty() &&
              seen.contains(text) == (what == QLatin1String("listed"));
+    } else if (what == QLatin1String("appointment")) {
+        // A key of the stored appointment of row ROW (from 1) of the server's listing, as
+        // the server answers its page query; "groups" names the groups whose GUIDs it holds.
+        const auto rows = m_host.server()->list("appointments");
+        const int row = step.args.value(1).toInt();
+        const QString key = step.args.value(2);
+        const QString text = joinFrom(step.args, 3);
+        const QJsonObject stored =
+            row >= 1 && static_cast<std::size_t>(row) < rows.size()
+                ? storedAppointment(*m_host.server(),
+                                    QString::fromStdString(rows[static_cast<std::size_t>(row)][0]))
+                : QJsonObject();
+        if (key == QLatin1String("groups")) {
+            QStringList expected;
+            for (const QString &name : text.split(QLatin1Char(','), QString::SkipEmptyParts))
+                expected << QString::fromStdString(groupGuid(*m_host.server(), name.toStdString()));
+            QStringList got = stored.value(QStringLiteral("visitGroupGuid"))
+                                  .toString()
+                                  .split(QLatin1Char(','), QString::SkipEmptyParts);
+            seen = got.join(QLatin1Char(','));
+            expected.sort();
+            got.sort();
+            ok = !stored.isEmpty() && !expected.contains(QString()) && got == expected;
+        } else {
+            seen = stored.isEmpty() ? QStringLiteral("no such appointment")
+                                    : stored.value(key).toVariant().toString();
+            ok = !stored.isEmpty() && stored.contains(key) && seen == text;
+        }
     } else {
         m_error = QStringLiteral("line %1: unknown check \"%2\"").arg(step.line).arg(what);
         return -1;

@@ -15,7 +15,7 @@
 //   remove-device GUID|first | rename-group GUID|first NAME
 //           | rename-door GUID|first NAME | fail-device GUID|first | offline-device GUID|first
 //           | online-device GUID|first | settings-fault none|refuse-saves|drop-reasons
-//           | delete-appointment GUID|first
+//           | delete-appointment GUID|first | add-group NAME [default]
 //   switch-user INDEX               0 "admin", 1 "guard" (no function 9)
 //   expect reply-ok | reply-contains TEXT | forwarded yes|no | control-ok | subscriptions N
 //          | registered-url URL | registered-method NAME
@@ -23,6 +23,10 @@
 //                                   row ROW (from 1) of the server's listing WHAT
 //                                   ("devices", ...), columns joined by blanks,
 //                                   holds TEXT | does not
+//          | appointment ROW KEY TEXT   the stored appointment of row ROW of the server's
+//                                   listing has KEY (a key of the server's page query
+//                                   answer) equal to TEXT; KEY "groups": its group GUIDs
+//                                   are those of the groups named in TEXT ("A,B")
 //   stop [METHOD]                   "componentUninit" (default) or "clientDisconnected"
 //   kill                            kill the component process (as a crash would)
 //   quit                            end the script successfully

@@ -37,11 +37,11 @@
     </message>
     <message>
         <source>ApplyingPermissionSettings</source>
-        <translation>Permission download</translation>
+        <translation>Permissions</translation>
     </message>
     <message>
         <source>CredType</source>
-        <translation>Document type</translation>
+        <translation>ID type</translation>
     </message>
     <message>
         <source>TheVisitingTimedHeettrt</source>

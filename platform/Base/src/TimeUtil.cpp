@@ -150,13 +150,16 @@ std::string TimeT2StrDatetime(std::time_t t)
     return format(t, ' ');
 }
 
-std::time_t ISODatetime2TimeT(const std::string &input)
+namespace {
+
+// Unlike ISODatetime2TimeT, tells a failure apart from the valid time -1.
+bool readISO(const std::string &input, std::time_t &result)
 {
     const std::string text = trimmed(input);
     std::size_t pos = 0;
     Fields f;
     if (!readFields(text, pos, 'T', f))
-        return -1;
+        return false;
     if (pos < text.size() && (text[pos] == '.' || text[pos] == ',')) {
         ++pos;
         std::size_t digits = 0;
@@ -165,10 +168,12 @@ std::time_t ISODatetime2TimeT(const std::string &input)
             ++digits;
         }
         if (digits == 0)
-            return -1;
+            return false;
     }
-    if (pos == text.size())
-        return localToTimeT(f);
+    if (pos == text.size()) {
+        result = localToTimeT(f);
+        return result != -1;
+    }
 
     long offsetSeconds = 0;
     if (text[pos] == 'Z' || text[pos] == 'z') {
@@ -178,25 +183,39 @@ std::time_t ISODatetime2TimeT(const std::string &input)
         ++pos;
         int hh = 0, mm = 0;
         if (!readNumber(text, pos, 2, hh))
-            return -1;
+            return false;
         if (pos < text.size()) {
             if (text[pos] == ':')
                 ++pos;
             if (!readNumber(text, pos, 2, mm))
-                return -1;
+                return false;
         }
         if (hh > 23 || mm > 59)
-            return -1;
+            return false;
         offsetSeconds = sign * (hh * 3600L + mm * 60L);
     } else {
-        return -1;
+        return false;
     }
     if (pos != text.size())
-        return -1;
+        return false;
     struct tm tmv = toTm(f);
     tmv.tm_isdst = 0;
-    std::time_t utc = timegm(&tmv);
-    return utc - offsetSeconds;
+    result = timegm(&tmv) - offsetSeconds;
+    return true;
+}
+
+} // namespace
+
+std::time_t ISODatetime2TimeT(const std::string &input)
+{
+    std::time_t result = -1;
+    return readISO(input, result) ? result : -1;
+}
+
+std::string ISODatetime2StrDatetime(const std::string &text)
+{
+    std::time_t seconds = -1;
+    return readISO(text, seconds) ? TimeT2StrDatetime(seconds) : std::string();
 }
 
 std::time_t StrDatetime2TimeT(const std::string &input)

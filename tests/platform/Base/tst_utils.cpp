@@ -230,6 +230,17 @@ TEST(TimeUtil, BadTextsFailWithMinusOne)
     EXPECT_EQ(TimeUtil::ISODatetime2TimeT("2024-02-29T00:00:00"), 1709164800); // leap day
 }
 
+TEST(TimeUtil, IsoToPlainTextKeepsTheMomentAndRefusesBadTexts)
+{
+    ScopedTz tz("CST-8");
+    EXPECT_EQ(TimeUtil::ISODatetime2StrDatetime("2023-11-14T22:13:20Z"), "2023-11-15 06:13:20");
+    EXPECT_EQ(TimeUtil::ISODatetime2StrDatetime("2023-11-15T06:13:20.5"), "2023-11-15 06:13:20");
+    // The one moment whose seconds are -1 is still a readable time.
+    EXPECT_EQ(TimeUtil::ISODatetime2StrDatetime("1969-12-31T23:59:59Z"), "1970-01-01 07:59:59");
+    for (const char *bad : {"", "2023-11-15 06:13:20", "2023-02-29T00:00:00", "yesterday"})
+        EXPECT_EQ(TimeUtil::ISODatetime2StrDatetime(bad), "") << bad;
+}
+
 TEST(GuidUtil, FormatAndUniqueness)
 {
     std::set<std::string> seen;

@@ -26,6 +26,10 @@ BASE_EXPORT std::time_t ISODatetime2TimeT(const std::string &text);
 /// Local time as "yyyy-MM-dd HH:mm:ss". Empty text on failure (as TimeT2LocalTimeStrISO).
 BASE_EXPORT std::string TimeT2StrDatetime(std::time_t t);
 
+/// An ISO 8601 text as read by ISODatetime2TimeT, rendered as TimeT2StrDatetime does.
+/// Empty text when it cannot be read or rendered.
+BASE_EXPORT std::string ISODatetime2StrDatetime(const std::string &text);
+
 /// Reads exactly "yyyy-MM-dd HH:mm:ss" as local time (surrounding white space ignored).
 /// Returns -1 on failure, like ISODatetime2TimeT.
 BASE_EXPORT std::time_t StrDatetime2TimeT(const std::string &text);

@@ -14,6 +14,8 @@ namespace QorvaGUIToolkit {
 /// ticks (or, when all are ticked, unticks) the checkable items of its column in every
 /// row; ticking rows one by one updates the header box (partly ticked when some are)
 /// at once, inserting or removing rows updates it when the event loop next runs.
+/// A section too narrow for its text shows it elided, with the whole text as tool tip
+/// (unless the model gives the section a tool tip of its own).
 class QORVAGUITOOLKIT_EXPORT CHeaderView : public QHeaderView
 {
     Q_OBJECT
@@ -26,9 +28,12 @@ public:
     Qt::CheckState CheckState(int section) const;
     /// Ticks or unticks the checkable items of the section's column in every row.
     void SetAllChecked(int section, bool checked);
+    /// The section is narrower than its text (with margins and sort indicator) needs.
+    bool IsSectionTextElided(int section) const;
 
 protected:
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override;
+    bool viewportEvent(QEvent *event) override;
 
 private:
     void onSectionClicked(int section);

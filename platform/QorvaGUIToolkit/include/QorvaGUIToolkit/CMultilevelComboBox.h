@@ -57,6 +57,7 @@ private:
 
     QTreeView *m_pTreeView = nullptr;
     QPersistentModelIndex m_current;
+    QString m_text;
     bool m_multiSelect = false;
 };
 

@@ -1,10 +1,12 @@
 #include <QorvaGUIToolkit/CHeaderView.h>
 #include <QorvaGUIToolkit/ItemDataRole.h>
 
+#include <QHelpEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStyleOptionViewItem>
 #include <QTimer>
+#include <QToolTip>
 
 namespace QorvaGUIToolkit {
 
@@ -136,6 +138,31 @@ QRect CHeaderView::checkBoxRect(const QRect &sectionRect) const
     option.rect = sectionRect;
     option.features = QStyleOptionViewItem::HasCheckIndicator;
     return style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, this);
+}
+
+bool CHeaderView::IsSectionTextElided(int section) const
+{
+    if (!model() || section < 0 || section >= count() || isSectionHidden(section))
+        return false;
+    return sectionSizeFromContents(section).width() > sectionSize(section);
+}
+
+bool CHeaderView::viewportEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip && model()) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        const int section = logicalIndexAt(help->pos());
+        if (section >= 0 &&
+            !model()->headerData(section, orientation(), Qt::ToolTipRole).isValid()) {
+            if (IsSectionTextElided(section))
+                QToolTip::showText(help->globalPos(),
+                                   model()->headerData(section, orientation()).toString(), this);
+            else
+                QToolTip::hideText();
+            return true;
+        }
+    }
+    return QHeaderView::viewportEvent(event);
 }
 
 void CHeaderView::paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const

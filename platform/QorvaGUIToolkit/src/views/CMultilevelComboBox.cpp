@@ -27,15 +27,15 @@ CMultilevelComboBox::CMultilevelComboBox(QWidget *parent) : QComboBox(parent)
     // container never turns a press into a flat-row selection.
     m_pTreeView->viewport()->installEventFilter(this);
     m_pTreeView->installEventFilter(this);
-    // QComboBox would track a row of the root and overwrite the field's text with it;
-    // the current item is kept in m_current instead.
+    // QComboBox would track a row of the root and overwrite the field's text with it (also
+    // when a model that loads late gets its first row); the current item is kept in
+    // m_current and the field's text in m_text instead.
     connect(this, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int row) {
         if (row == -1)
             return;
-        const QString text = lineEdit()->text();
         const QSignalBlocker blocker(this);
         QComboBox::setCurrentIndex(-1);
-        lineEdit()->setText(text);
+        lineEdit()->setText(m_text);
     });
 }
 
@@ -51,7 +51,7 @@ void CMultilevelComboBox::SetModel(QAbstractItemModel *newModel)
         const QSignalBlocker blocker(this);
         QComboBox::setCurrentIndex(-1);
     }
-    lineEdit()->clear();
+    SetText(QString());
 }
 
 QAbstractItemModel *CMultilevelComboBox::GetModel() const
@@ -67,7 +67,7 @@ void CMultilevelComboBox::SetCurrentIndex(const QModelIndex &index)
     }
     const bool changed = QModelIndex(m_current) != index;
     m_current = QPersistentModelIndex(index);
-    lineEdit()->setText(index.isValid() ? index.data(Qt::DisplayRole).toString() : QString());
+    SetText(index.isValid() ? index.data(Qt::DisplayRole).toString() : QString());
     if (changed)
         emit SignalCurrentIndexChanged(index);
 }
@@ -89,6 +89,7 @@ void CMultilevelComboBox::LocationModel(const QModelIndex &index)
 
 void CMultilevelComboBox::SetText(const QString &text)
 {
+    m_text = text;
     lineEdit()->setText(text);
 }
 
@@ -104,9 +105,8 @@ void CMultilevelComboBox::SetMultiSelect(bool multiSelect)
 
 void CMultilevelComboBox::showPopup()
 {
-    const QString text = lineEdit()->text();
     QComboBox::showPopup();
-    lineEdit()->setText(text);
+    lineEdit()->setText(m_text);
     LocationModel(m_current);
     adjustPopupHeight();
 }

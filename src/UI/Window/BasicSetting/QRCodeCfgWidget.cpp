@@ -114,6 +114,8 @@ void QRCodeCfgWidget::buildForm()
     m_pDeviceTree->setObjectName(QStringLiteral("QRDeviceTree"));
     m_pDeviceTree->setFixedSize(kFieldWidth, kTreeHeight);
     m_pDeviceTree->setRootIsDecorated(false);
+    // One row height for every device, so the list never looks ragged.
+    m_pDeviceTree->setUniformRowHeights(true);
 
     m_pSaveBtn = new QorvaGUIToolkit::CPushButton(tr("Save"), this);
     m_pSaveBtn->setObjectName(QStringLiteral("QRSaveBtn"));

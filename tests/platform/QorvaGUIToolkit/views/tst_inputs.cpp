@@ -54,6 +54,7 @@ private slots:
 
     void multilevelComboPicksNestedItems();
     void multilevelComboPressCanBeRefused();
+    void multilevelComboStaysEmptyWhileItsModelLoads();
     void multiSelectKeepsPopupOpen();
     void locationComboExpandsFolders();
     void combinationModelJoinsTickedTexts();
@@ -405,6 +406,28 @@ protected:
     }
 };
 } // namespace
+
+void TestInputs::multilevelComboStaysEmptyWhileItsModelLoads()
+{
+    // A tree that arrives after the box got it: its first row is no choice of the user.
+    CTreeViewModel model;
+    CMultilevelComboBox combo;
+    combo.SetModel(&model);
+    QSignalSpy changed(&combo, &CMultilevelComboBox::SignalCurrentIndexChanged);
+    auto *org = new CTreeViewItem("Head office");
+    org->appendRow(new CTreeViewItem("Li Si"));
+    model.appendRow(org);
+    QVERIFY(combo.GetText().isEmpty());
+    QVERIFY(!combo.GetCurrentIndex().isValid());
+    QCOMPARE(changed.count(), 0);
+
+    // A text set by the owner survives the same late arrival.
+    CTreeViewModel later;
+    combo.SetModel(&later);
+    combo.SetText(QStringLiteral("Wang Fang"));
+    later.appendRow(new CTreeViewItem("Branch"));
+    QCOMPARE(combo.GetText(), QStringLiteral("Wang Fang"));
+}
 
 void TestInputs::multilevelComboPressCanBeRefused()
 {

@@ -1,9 +1,11 @@
 #include "VisitorRecordData.h"
 
 #include <UI/Window/Common/DisplayTexts.h>
-#include <UI/Window/Visitor/Appointment/Data/AppointmentConversions.h>
 
 #include <JSONStruct/visitorrecord/VisitorRecordResult.h>
+
+#include <Base/Log.h>
+#include <Base/TimeUtil.h>
 
 #include <QStringList>
 
@@ -28,6 +30,19 @@ QString text(const std::string &value)
     return QString::fromStdString(value);
 }
 
+// A record time as the page shows it; an unreadable one is shown empty (the detail shows
+// "-") and logged with the record it came from.
+QString recordTime(const std::string &wireTime, const std::string &recordGuid)
+{
+    if (wireTime.empty())
+        return {};
+    const std::string shown = Base::TimeUtil::ISODatetime2StrDatetime(wireTime);
+    if (shown.empty())
+        LOG_WARN("Invalid visitor record time [%s] in record [%s].", wireTime.c_str(),
+                 recordGuid.c_str());
+    return text(shown);
+}
+
 } // namespace
 
 bool VisitorRecordData::operator==(const VisitorRecordData &other) const
@@ -38,16 +53,15 @@ bool VisitorRecordData::operator==(const VisitorRecordData &other) const
 VisitorRecordData VisitorRecordData::fromResult(const protocol::VisitorRecordResult &r,
                                                 bool withFaceImage)
 {
-    using AppointmentConversions::toPageTime;
     VisitorRecordData d;
     d.strGuid = text(r.guid);
     d.strName = text(r.name);
     d.iGender = r.gender;
     d.strPhone = text(r.phone);
-    d.strVisitTime = toPageTime(r.visitTime);
-    d.strLeaveTime = toPageTime(r.leaveTime);
-    d.strAppointmentVisitTime = toPageTime(r.appointmentVisitTime);
-    d.strAppointmentLeaveTime = toPageTime(r.appointmentLeaveTime);
+    d.strVisitTime = recordTime(r.visitTime, r.guid);
+    d.strLeaveTime = recordTime(r.leaveTime, r.guid);
+    d.strAppointmentVisitTime = recordTime(r.appointmentVisitTime, r.guid);
+    d.strAppointmentLeaveTime = recordTime(r.appointmentLeaveTime, r.guid);
     d.strAuthType = text(r.authType);
     d.strCardNo = text(r.cardNo);
     d.strVisitReason = CDisplayTexts::visitReason(text(r.visitReasonName));

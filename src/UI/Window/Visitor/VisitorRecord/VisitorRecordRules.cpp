@@ -280,5 +280,27 @@ bool CPendingDownloads::waitAnswered(int boundMs) const
     return true;
 }
 
+QVector<int> fittedColumnWidths(const QVector<int> &own, const QVector<int> &wanted, int available)
+{
+    qint64 ownSum = 0, wantedSum = 0;
+    for (int column = 0; column < own.size(); ++column) {
+        ownSum += own[column];
+        wantedSum += qMax(own[column], wanted.value(column));
+    }
+    QVector<int> widths(own.size());
+    for (int column = 0; column < own.size(); ++column) {
+        const qint64 mine = own[column];
+        const qint64 extra = qMax(own[column], wanted.value(column)) - mine;
+        if (wantedSum <= available)
+            widths[column] = static_cast<int>(mine + extra);
+        else if (ownSum <= available)
+            widths[column] =
+                static_cast<int>(mine + extra * (available - ownSum) / (wantedSum - ownSum));
+        else
+            widths[column] = static_cast<int>(mine * qMax(0, available) / ownSum);
+    }
+    return widths;
+}
+
 } // namespace VisitorRecordRules
 } // namespace visitorclient

@@ -98,6 +98,12 @@ QVector<ErrorRow> errorRows(const std::vector<protocol::VisitorErrorRecord> &rec
 /// "records/downloadWaitSeconds" in <component data>/VisitorManagement.ini (1 or more),
 /// else kDefaultDownloadWaitSeconds. In milliseconds.
 int configuredDownloadWaitMs();
+/// Column widths for a table of the given width: each column gets what it wants (at
+/// least its own width, more where its header needs it) when everything fits; else the
+/// extra over the own widths is shared in proportion; else the own widths shrink in
+/// proportion. 0 for a hidden column. The sum never exceeds available.
+QVector<int> fittedColumnWidths(const QVector<int> &own, const QVector<int> &wanted, int available);
+
 /// "%1 records did not report the result of their permission download." in the
 /// current language.
 QString unansweredText(int count);

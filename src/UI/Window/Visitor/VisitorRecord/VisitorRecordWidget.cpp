@@ -34,6 +34,7 @@
 
 #include <QEvent>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -42,6 +43,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <climits>
 #include <cstring>
 
 namespace visitorclient {
@@ -203,11 +205,13 @@ void VisitorRecordWidget::initPage()
     m_pProxy->setSortRole(-1);
     m_pProxy->sort(-1);
     header->setSortIndicatorShown(false);
-    for (int column = 0; column < VisitorRecordModel::ColumnCount; ++column)
-        view->setColumnWidth(column, VisitorRecordModel::columnWidth(column));
+    view->setColumnWidth(VisitorRecordModel::CheckColumn,
+                         VisitorRecordModel::columnWidth(VisitorRecordModel::CheckColumn));
     header->setSectionResizeMode(VisitorRecordModel::CheckColumn, QHeaderView::Fixed);
     header->setStretchLastSection(true);
     view->setColumnHidden(VisitorRecordModel::CheckColumn, true);
+    fitColumnWidths();
+    view->viewport()->installEventFilter(this);
 
     m_pFailedPanel->hide();
     m_pFailedTip->hide();
@@ -259,7 +263,7 @@ void VisitorRecordWidget::buildControls()
     m_pStatusLabel = caption(this, "RecordStatusLabel");
     m_pStatusBox = new QorvaGUIToolkit::CComboBox(this);
     m_pStatusBox->setObjectName(QStringLiteral("RecordStatusBox"));
-    m_pStatusBox->setMinimumWidth(150);
+    m_pStatusBox->setFixedWidth(160);
     m_pRegisterTypeLabel = caption(this, "RegisterTypeLabel");
     m_pRegisterTypeBox = new QorvaGUIToolkit::CComboBox(this);
     m_pRegisterTypeBox->setObjectName(QStringLiteral("RegisterTypeBox"));
@@ -313,25 +317,28 @@ void VisitorRecordWidget::buildControls()
     detailLayout->addWidget(m_pDetailTitle);
     m_pCollapsible->hide();
 
-    auto *filters = new QHBoxLayout;
-    filters->setSpacing(8);
-    filters->addWidget(m_pNameLabel);
-    filters->addWidget(m_pNameEdit);
-    filters->addSpacing(8);
-    filters->addWidget(m_pStatusLabel);
-    filters->addWidget(m_pStatusBox);
-    filters->addWidget(m_pRegisterTypeLabel);
-    filters->addWidget(m_pRegisterTypeBox);
-    filters->addSpacing(8);
-    filters->addWidget(m_pVisitTimeLabel);
-    filters->addWidget(m_pVisitTimeEdit);
-    filters->addSpacing(8);
-    filters->addWidget(m_pLeaveTimeLabel);
-    filters->addWidget(m_pLeaveTimeEdit);
-    filters->addSpacing(8);
-    filters->addWidget(m_pSearchBtn);
-    filters->addWidget(m_pResetBtn);
-    filters->addStretch(1);
+    // Two rows of filters, so that the page fits a 1280-pixel window in either language.
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
+    buttons->addWidget(m_pSearchBtn);
+    buttons->addWidget(m_pResetBtn);
+    auto *filters = new QGridLayout;
+    filters->setHorizontalSpacing(8);
+    filters->setVerticalSpacing(12);
+    filters->addWidget(m_pNameLabel, 0, 0);
+    filters->addWidget(m_pNameEdit, 0, 1);
+    filters->addWidget(m_pStatusLabel, 1, 0);
+    filters->addWidget(m_pStatusBox, 1, 1);
+    filters->setColumnMinimumWidth(2, 16);
+    filters->addWidget(m_pVisitTimeLabel, 0, 3);
+    filters->addWidget(m_pVisitTimeEdit, 0, 4);
+    filters->addWidget(m_pLeaveTimeLabel, 1, 3);
+    filters->addWidget(m_pLeaveTimeEdit, 1, 4);
+    filters->setColumnMinimumWidth(5, 16);
+    filters->addWidget(m_pRegisterTypeLabel, 0, 6);
+    filters->addWidget(m_pRegisterTypeBox, 0, 7);
+    filters->addLayout(buttons, 1, 6, 1, 2, Qt::AlignLeft);
+    filters->setColumnStretch(8, 1);
 
     auto *failedLayout = new QHBoxLayout(m_pFailedPanel);
     failedLayout->setContentsMargins(0, 0, 0, 0);
@@ -397,6 +404,40 @@ void VisitorRecordWidget::retranslate()
     m_pTable->GetTableView()->SetEmptyText(tr("No data"));
 }
 
+void VisitorRecordWidget::fitColumnWidths()
+{
+    // Headers longer than their column (some languages) widen it while the table has
+    // room; without room the columns share it, the headers elide and show their whole
+    // text as tool tip, and no sideways scroll bar appears. The check column keeps its
+    // width.
+    QorvaGUIToolkit::CTableView *view = m_pTable->GetTableView();
+    const QHeaderView *header = view->horizontalHeader();
+    const int checkColumn = VisitorRecordModel::CheckColumn;
+    QVector<int> own(VisitorRecordModel::ColumnCount), wanted(VisitorRecordModel::ColumnCount);
+    for (int column = 0; column < VisitorRecordModel::ColumnCount; ++column) {
+        if (column == checkColumn || view->isColumnHidden(column))
+            continue;
+        own[column] = VisitorRecordModel::columnWidth(column);
+        wanted[column] = header->sectionSizeHint(column);
+    }
+    int available = view->viewport()->width() > 0 ? view->viewport()->width() : INT_MAX;
+    if (!view->isColumnHidden(checkColumn))
+        available -= VisitorRecordModel::columnWidth(checkColumn);
+    const QVector<int> widths = Rules::fittedColumnWidths(own, wanted, available);
+    for (int column = 0; column < VisitorRecordModel::ColumnCount; ++column) {
+        if (column != checkColumn && !view->isColumnHidden(column))
+            view->setColumnWidth(column, widths[column]);
+    }
+}
+
+bool VisitorRecordWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Resize && m_pTable &&
+        watched == m_pTable->GetTableView()->viewport())
+        fitColumnWidths();
+    return Widget::eventFilter(watched, event);
+}
+
 void VisitorRecordWidget::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange && m_pTable) {
@@ -404,6 +445,7 @@ void VisitorRecordWidget::changeEvent(QEvent *event)
         fillCombos();
         m_pRecordModel->retranslate();
         m_pFailedModel->retranslate();
+        fitColumnWidths();
         onClickedItem();
     }
     Widget::changeEvent(event);
@@ -497,6 +539,7 @@ void VisitorRecordWidget::onBatchApplyPermission()
     if (!m_pTable)
         return;
     m_pTable->GetTableView()->setColumnHidden(VisitorRecordModel::CheckColumn, false);
+    fitColumnWidths();
     m_pTable->GetTableView()->setColumnWidth(
         VisitorRecordModel::CheckColumn,
         VisitorRecordModel::columnWidth(VisitorRecordModel::CheckColumn));
@@ -530,6 +573,7 @@ void VisitorRecordWidget::onCancel()
     if (!m_pTable)
         return;
     m_pTable->GetTableView()->setColumnHidden(VisitorRecordModel::CheckColumn, true);
+    fitColumnWidths();
     m_pTable->ShowBottom();
     m_pFailedPanel->hide();
     m_pFailedTip->hide();

@@ -106,12 +106,14 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void initPage();
     void buildControls();
     void fillCombos();
     void retranslate();
+    void fitColumnWidths();
     void applyPermission();
     void updateExportEnabled();
     VisitorRecordModel *shownModel() const;

@@ -99,13 +99,9 @@ QString toPageTime(const std::string &wireTime)
 {
     if (wireTime.empty())
         return {};
-    const std::time_t seconds = Base::TimeUtil::ISODatetime2TimeT(wireTime);
-    const std::string text = Base::TimeUtil::TimeT2StrDatetime(seconds);
-    // -1 is also 1969-12-31T23:59:59Z, which no appointment carries: take it as unreadable.
-    if (seconds == -1 || text.empty()) {
+    const std::string text = Base::TimeUtil::ISODatetime2StrDatetime(wireTime);
+    if (text.empty())
         LOG_WARN("Invalid appointment time [%s].", wireTime.c_str());
-        return {};
-    }
     return fromUtf8(text);
 }
 

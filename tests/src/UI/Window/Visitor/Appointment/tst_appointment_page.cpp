@@ -577,6 +577,15 @@ private slots:
         AddAppointmentInfoWidget &form = *page.form();
         QVERIFY(!form.addAndNewButton()->isHidden());
         BasicInfoWidget &basic = *form.basicInfo();
+        // Once the organisation tree has loaded, nobody is chosen yet: the tree's root
+        // is no receptionist.
+        const auto persons = m_bench.server().list("persons");
+        QVERIFY(m_bench.waitUntil([&] {
+            return basic.organizationModel()->findPersonIndexByGuid(persons[1][0]).isValid();
+        }));
+        QVERIFY(basic.receptionistName().isEmpty());
+        QVERIFY(basic.receptionistGuid().isEmpty());
+        QVERIFY(basic.organization().isEmpty());
         const QString receptionist = chooseReceptionist(basic);
         QVERIFY(!receptionist.isEmpty());
         QCOMPARE(basic.visitTime(), QDateTime(QDate::currentDate(), QTime(0, 0)));
@@ -597,11 +606,19 @@ private slots:
         QCOMPARE(basic.gender(), 1);
         QCOMPARE(basic.reasonText(), reason);
         QCOMPARE(basic.receptionistGuid(), receptionist);
+        QCOMPARE(basic.receptionistName(),
+                 basic.receptionistBox()->GetCurrentIndex().data().toString());
         QVERIFY(!basic.organization().isEmpty());
         QCOMPARE(basic.visitTime(), QDateTime(QDate::currentDate(), QTime(0, 0)));
         QCOMPARE(form.accessControl()->checkedGuids(), QString::fromStdString(lobby));
         QCOMPARE(form.additionalInfo()->documentType(), 4);
         QVERIFY(form.additionalInfo()->text(AdditionalInfoWidget::PlateRow).isEmpty());
+
+        // The next new appointment starts without one again.
+        page.onCancel();
+        page.onAdd();
+        QVERIFY(basic.receptionistName().isEmpty());
+        QVERIFY(basic.organization().isEmpty());
     }
 
     void theFormRefusesInFieldOrder()

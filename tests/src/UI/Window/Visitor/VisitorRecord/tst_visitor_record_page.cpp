@@ -19,11 +19,14 @@
 
 #include <CommunicationLayer/AppointmentComm.h>
 
+#include <QorvaGUIToolkit/CHeaderView.h>
 #include <QorvaGUIToolkit/CMultiPageServerTableView.h>
 #include <QorvaGUIToolkit/CMutilColumnFilterProxyModel.h>
 #include <QorvaGUIToolkit/CRangeDateTimeEdit.h>
 #include <QorvaGUIToolkit/CTableView.h>
 #include <QorvaGUIToolkit/ItemDataRole.h>
+
+#include <UiDataController/Translation.h>
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
@@ -32,9 +35,12 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
 #include <QtTest>
+
+#include <sqlite3.h>
 
 using namespace visitorclient;
 namespace Rules = visitorclient::VisitorRecordRules;
@@ -48,6 +54,22 @@ QString pageText(const char *key)
 {
     return Rules::pageText(key);
 }
+
+// The page's width in a 1280-pixel main window (the navigation takes the rest).
+const int kWidthIn1280Window = 1080;
+
+// Chinese texts over the English ones while it lives.
+struct ChineseTexts
+{
+    QList<QTranslator *> translators =
+        UiDataController::loadTranslations(1, QStringLiteral(QORVA_TRANSLATION_DIR));
+    ~ChineseTexts()
+    {
+        for (QTranslator *translator : translators)
+            QCoreApplication::removeTranslator(translator);
+        qDeleteAll(translators);
+    }
+};
 
 // One row of the server's record listing: guid, auth_code, name, visit, leave, status, result.
 enum RecordColumn { GuidCol = 0, ResultCol = 6 };
@@ -163,6 +185,20 @@ class TestVisitorRecordPage : public pagebench::BenchTestCase
     }
 
     void releaseTestObjects() override { m_page.reset(); }
+
+    // Writes straight into the server's store, for data its operations never produce.
+    bool storeOnServer(const QString &sql)
+    {
+        const QByteArray path = QDir(m_bench.testDir()).filePath("server.db").toUtf8();
+        sqlite3 *db = nullptr;
+        bool ok =
+            sqlite3_open(path.constData(), &db) == SQLITE_OK &&
+            sqlite3_busy_timeout(db, 10000) == SQLITE_OK &&
+            sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK &&
+            sqlite3_changes(db) == 1;
+        sqlite3_close(db);
+        return ok;
+    }
 
 private slots:
     void emptyFieldsSearchEverythingAndCrossedRangesSendNothing()
@@ -362,6 +398,94 @@ private slots:
         page.onCancel();
         QVERIFY(!page.exportButton()->isEnabled());
         QVERIFY(page.table()->IsBottomVisible());
+    }
+
+    // In a 1280-pixel window, in either language and either mode, the table has no
+    // sideways scroll bar; with the detail folded away every header is whole. A change
+    // of language must not leave the other language's widths behind.
+    void theTableFitsA1280WindowInEitherLanguage()
+    {
+        VisitorRecordWidget &page = openPage();
+        page.resize(kWidthIn1280Window, 700);
+        QCOMPARE(page.width(), kWidthIn1280Window); // the filters fit as well
+        QorvaGUIToolkit::CTableView *view = page.table()->GetTableView();
+        auto *header = qobject_cast<QorvaGUIToolkit::CHeaderView *>(view->horizontalHeader());
+        QVERIFY(header);
+        QWidget *detail = page.findChild<QWidget *>(QStringLiteral("RecordDetailPanel"));
+        QVERIFY(detail && detail->isVisible());
+        auto noSidewaysScrolling = [&] {
+            return m_bench.waitUntil([&] {
+                return view->horizontalScrollBar()->maximum() == 0 &&
+                       header->length() <= view->viewport()->width();
+            });
+        };
+        auto elidedHeaders = [&] {
+            QCoreApplication::processEvents();
+            QStringList cut;
+            for (int column = 0; column < VisitorRecordModel::ColumnCount; ++column) {
+                if (header->IsSectionTextElided(column))
+                    cut << header->model()->headerData(column, Qt::Horizontal).toString();
+            }
+            return cut;
+        };
+        auto downloadHeaderIs = [&](const QString &text) {
+            return m_bench.waitUntil([&] {
+                return header->model()
+                           ->headerData(VisitorRecordModel::DownloadColumn, Qt::Horizontal)
+                           .toString() == text;
+            });
+        };
+        QVERIFY(downloadHeaderIs(QStringLiteral("Permissions")));
+        QVERIFY(noSidewaysScrolling());
+        {
+            ChineseTexts chinese;
+            QVERIFY(!chinese.translators.isEmpty());
+            QVERIFY(downloadHeaderIs(QStringLiteral("权限下发")));
+            QVERIFY(noSidewaysScrolling());
+            QCOMPARE(elidedHeaders(), QStringList());
+        }
+        QVERIFY(downloadHeaderIs(QStringLiteral("Permissions")));
+        QVERIFY(noSidewaysScrolling());
+        page.onShrink();
+        QVERIFY(m_bench.waitUntil([&] { return !detail->isVisible(); }));
+        QVERIFY(noSidewaysScrolling());
+        QCOMPARE(elidedHeaders(), QStringList());
+        page.onShrink();
+
+        // The failed-download list adds its check column.
+        page.onBatchApplyPermission();
+        QVERIFY(m_bench.waitUntil(
+            [&] { return !view->isColumnHidden(VisitorRecordModel::CheckColumn); }));
+        QVERIFY(noSidewaysScrolling());
+        QCOMPARE(view->columnWidth(VisitorRecordModel::CheckColumn),
+                 VisitorRecordModel::columnWidth(VisitorRecordModel::CheckColumn));
+    }
+
+    void anUnreadableRecordTimeIsShownEmptyAndLoggedAsARecordTime()
+    {
+        QVERIFY(m_bench.seedRecords(3));
+        const QString guid = QString::fromStdString(m_bench.ids("records").at(1));
+        QVERIFY(storeOnServer(QStringLiteral("UPDATE visitor_records SET visit_time = "
+                                             "'2026-02-30T09:00:00', appointment_leave_time = "
+                                             "'soon' WHERE guid = '%1'")
+                                  .arg(guid)));
+        VisitorRecordWidget &page = openPage();
+        searchAll();
+        QVERIFY(m_bench.waitUntil([&] { return rowOf(page.recordModel(), guid) >= 0; }));
+        const int row = rowOf(page.recordModel(), guid);
+        QCOMPARE(cell(page.recordModel(), row, VisitorRecordModel::VisitTimeColumn), QString());
+        selectRow(guid, page.recordModel());
+        QCOMPARE(page.detail()->valueLabel("TheVisitingTimedHeettrt")->text(), QStringLiteral("-"));
+        QCOMPARE(page.detail()->valueLabel("EstimatedTimeOfDeparNPEjYRqn")->text(),
+                 QStringLiteral("-"));
+        // The readable times of the same record are still shown.
+        QVERIFY(page.detail()->valueLabel("EstimatedTimeOfVisitTDpmssKL")->text().contains(':'));
+        const std::string id = guid.toStdString();
+        QVERIFY(m_bench.log().hasPart(
+            "Invalid visitor record time [2026-02-30T09:00:00] in record [" + id + "]."));
+        QVERIFY(
+            m_bench.log().hasPart("Invalid visitor record time [soon] in record [" + id + "]."));
+        QVERIFY(!m_bench.log().hasPart("Invalid appointment time"));
     }
 
     void theIconResendsOneRecordAndTheDetailShowsTheDevices()

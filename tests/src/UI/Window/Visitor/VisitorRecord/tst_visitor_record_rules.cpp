@@ -208,6 +208,22 @@ private slots:
         QVERIFY(!values.contains(QStringLiteral("LeaveTime8UO8GP4D")));
     }
 
+    void columnsShareTheRoomTheTableHas()
+    {
+        const QVector<int> own{0, 80, 100, 150};
+        const QVector<int> wanted{0, 60, 140, 150}; // the header of column 2 is longer
+        // Room for everything: each column as wide as it wants, never below its own.
+        QCOMPARE(Rules::fittedColumnWidths(own, wanted, 1000), QVector<int>({0, 80, 140, 150}));
+        QCOMPARE(Rules::fittedColumnWidths(own, wanted, 370), QVector<int>({0, 80, 140, 150}));
+        // Room for the own widths only: the wish shrinks first.
+        QCOMPARE(Rules::fittedColumnWidths(own, wanted, 350), QVector<int>({0, 80, 120, 150}));
+        QCOMPARE(Rules::fittedColumnWidths(own, wanted, 330), QVector<int>({0, 80, 100, 150}));
+        // Less than that: the own widths shrink alike, and the sum stays within the room.
+        const QVector<int> tight = Rules::fittedColumnWidths(own, wanted, 165);
+        QCOMPARE(tight, QVector<int>({0, 40, 50, 75}));
+        QVERIFY(Rules::fittedColumnWidths(own, wanted, 0) == QVector<int>({0, 0, 0, 0}));
+    }
+
     void pendingDownloadsOnlyTakeWhatWasAsked()
     {
         Rules::CPendingDownloads pending;
