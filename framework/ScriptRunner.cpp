@@ -606,11 +606,11 @@ int ScriptRunner::check(const Step &step)
                 : QJsonObject();
         if (key == QLatin1String("groups")) {
             QStringList expected;
-            for (const QString &name : text.split(QLatin1Char(','), QString::SkipEmptyParts))
+            for (const QString &name : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
                 expected << QString::fromStdString(groupGuid(*m_host.server(), name.toStdString()));
             QStringList got = stored.value(QStringLiteral("visitGroupGuid"))
                                   .toString()
-                                  .split(QLatin1Char(','), QString::SkipEmptyParts);
+                                  .split(QLatin1Char(','), Qt::SkipEmptyParts);
             seen = got.join(QLatin1Char(','));
             expected.sort();
             got.sort();
