@@ -73,27 +73,15 @@ void CTemplateStore::loadNewest(const QString &current)
 
 void CTemplateStore::deliver(std::function<void()> emitOutcome)
 {
-    // Emitting on the worker would run direct receivers there, and a receiver waiting for
-    // the signal could miss it. The outcome goes through a standard mutex, which
-    // ThreadSanitizer sees, and the queued wake-up carries nothing of ours.
-    bool wake = false;
-    {
-        std::lock_guard<std::mutex> lock(m_outcomesMutex);
-        wake = m_outcomes.empty();
-        m_outcomes.push_back(std::move(emitOutcome));
-    }
-    if (wake)
+    // Emitting on the worker would run direct receivers there, and a receiver that began
+    // waiting for the signal just after the request could miss it.
+    if (m_outcomes.push(std::move(emitOutcome)))
         QMetaObject::invokeMethod(this, "deliverOutcomes", Qt::QueuedConnection);
 }
 
 void CTemplateStore::deliverOutcomes()
 {
-    std::vector<std::function<void()>> batch;
-    {
-        std::lock_guard<std::mutex> lock(m_outcomesMutex);
-        batch.swap(m_outcomes);
-    }
-    for (const auto &emitOutcome : batch)
+    for (const auto &emitOutcome : m_outcomes.takeAll())
         emitOutcome();
 }
 

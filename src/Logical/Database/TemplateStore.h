@@ -3,14 +3,13 @@
 // store, one after another in the order asked (a set followed by a load sees the set),
 // and its outcome comes back as a signal on the store's thread.
 
+#include <Base/HandOffList.h>
 #include <Base/WorkQueue.h>
 
 #include <QObject>
 #include <QString>
 
 #include <functional>
-#include <mutex>
-#include <vector>
 
 namespace visitorclient {
 
@@ -45,8 +44,7 @@ private:
     /// From the worker: emit runs on the store's thread.
     void deliver(std::function<void()> emitOutcome);
 
-    std::mutex m_outcomesMutex;
-    std::vector<std::function<void()>> m_outcomes;
+    Base::CHandOffList<std::function<void()>> m_outcomes;
     // Last: joined before the members its jobs use go.
     Base::CWorkQueue m_worker{1};
 };
