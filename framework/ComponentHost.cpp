@@ -123,25 +123,13 @@ ComponentHost::~ComponentHost()
 
 void ComponentHost::post(std::function<void()> work)
 {
-    bool wake = false;
-    {
-        std::lock_guard<std::mutex> lock(m_postedMutex);
-        wake = m_posted.empty();
-        m_posted.push_back(std::move(work));
-    }
-    // The wake-up carries nothing of ours; a queue that was not empty has one on its way.
-    if (wake)
+    if (m_posted.push(std::move(work)))
         QMetaObject::invokeMethod(this, "runPosted", Qt::QueuedConnection);
 }
 
 void ComponentHost::runPosted()
 {
-    std::vector<std::function<void()>> batch;
-    {
-        std::lock_guard<std::mutex> lock(m_postedMutex);
-        batch.swap(m_posted);
-    }
-    for (const auto &work : batch)
+    for (const auto &work : m_posted.takeAll())
         work();
 }
 

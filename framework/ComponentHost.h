@@ -10,6 +10,7 @@
 #include "RequestRouter.h"
 #include "RestartPolicy.h"
 
+#include <Base/HandOffList.h>
 #include <Base/WorkQueue.h>
 #include <JSONStruct/Routes/WireNames.h>
 
@@ -138,7 +139,7 @@ private:
     void onProcessError(QProcess::ProcessError error);
     void finishShutdown();
     /// Runs work on this object's thread; any thread may call it. Work and data travel
-    /// through m_posted under m_postedMutex, so the owner's members are only ever touched
+    /// through m_posted, so the owner's members are only ever touched
     /// on the owner's thread and the hand-over is visible to race checkers.
     void post(std::function<void()> work);
     Q_INVOKABLE void runPosted();
@@ -180,8 +181,7 @@ private:
     bool m_shutDown = false;
     std::atomic<bool> m_connected{false};
     std::atomic<int> m_nextTicket{1};
-    std::mutex m_postedMutex;
-    std::vector<std::function<void()>> m_posted;
+    Base::CHandOffList<std::function<void()>> m_posted;
 };
 
 } // namespace clientframework

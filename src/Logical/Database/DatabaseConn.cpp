@@ -12,16 +12,18 @@ namespace visitorclient {
 namespace {
 
 std::mutex g_instanceMutex;
-std::once_flag g_instanceOnce;
 std::unique_ptr<CDatabaseConn> g_instance;
 
 } // namespace
 
 CDatabaseConn &CDatabaseConn::Instance()
 {
+    // A constructor that throws leaves no instance: the next call tries again. Not
+    // std::call_once: under ThreadSanitizer's pthread_once a throwing call leaves the flag
+    // taken, and every later call waits forever.
     std::lock_guard<std::mutex> lock(g_instanceMutex);
-    // A constructor that throws leaves the flag unset: the next call tries again.
-    std::call_once(g_instanceOnce, [] { g_instance.reset(new CDatabaseConn); });
+    if (!g_instance)
+        g_instance.reset(new CDatabaseConn);
     return *g_instance;
 }
 

@@ -6,17 +6,12 @@
 
 namespace visitorclient {
 
-CTemplateStore::CTemplateStore(QObject *parent) : QObject(parent)
-{
-    // One thread: requests run in the order they were made.
-    m_worker.setMaxThreadCount(1);
-    m_worker.setExpiryTimeout(-1);
-}
+CTemplateStore::CTemplateStore(QObject *parent) : QObject(parent) {}
 
 CTemplateStore::~CTemplateStore()
 {
-    // The jobs emit this object's signals: they must be done before it goes.
-    m_worker.waitForDone();
+    // The jobs use this object: they must be done before it goes.
+    m_worker.waitForIdle();
 }
 
 bool CTemplateStore::isAvailable()
@@ -37,27 +32,57 @@ void CTemplateStore::seed(const QString &name)
 void CTemplateStore::write(const QString &name, bool onlyIntoEmptyTable)
 {
     const std::string utf8 = name.toStdString();
-    m_worker.start([this, utf8, onlyIntoEmptyTable] {
+    const auto written = [this, onlyIntoEmptyTable](bool ok) {
+        deliver([this, onlyIntoEmptyTable, ok] {
+            if (onlyIntoEmptyTable)
+                emit signalSeeded(ok);
+            else
+                emit signalInserted(ok);
+        });
+    };
+    const bool queued = m_worker.post([utf8, onlyIntoEmptyTable, written] {
         TemplateSession session;
-        if (onlyIntoEmptyTable) {
+        if (onlyIntoEmptyTable)
             session.seed(TemplateStruct{utf8});
-            emit signalSeeded(session.ok());
-        } else {
+        else
             session.insert(TemplateStruct{utf8});
-            emit signalInserted(session.ok());
-        }
+        written(session.ok());
     });
+    // Without a worker thread (logged by the queue) the caller still gets its answer.
+    if (!queued)
+        written(false);
 }
 
 void CTemplateStore::loadNewest(const QString &current)
 {
     const std::string utf8 = current.toStdString();
-    m_worker.start([this, utf8] {
+    const auto loaded = [this](bool ok, std::string name) {
+        deliver([this, ok, name = std::move(name)] {
+            emit signalLoaded(ok, QString::fromStdString(name));
+        });
+    };
+    const bool queued = m_worker.post([utf8, loaded] {
         TemplateSession session;
         TemplateStruct data{utf8};
         session.query(data);
-        emit signalLoaded(session.ok(), QString::fromStdString(data.Name));
+        loaded(session.ok(), std::move(data.Name));
     });
+    if (!queued)
+        loaded(false, utf8);
+}
+
+void CTemplateStore::deliver(std::function<void()> emitOutcome)
+{
+    // Emitting on the worker would run direct receivers there, and a receiver that began
+    // waiting for the signal just after the request could miss it.
+    if (m_outcomes.push(std::move(emitOutcome)))
+        QMetaObject::invokeMethod(this, "deliverOutcomes", Qt::QueuedConnection);
+}
+
+void CTemplateStore::deliverOutcomes()
+{
+    for (const auto &emitOutcome : m_outcomes.takeAll())
+        emitOutcome();
 }
 
 } // namespace visitorclient

@@ -3,9 +3,13 @@
 // store, one after another in the order asked (a set followed by a load sees the set),
 // and its outcome comes back as a signal on the store's thread.
 
+#include <Base/HandOffList.h>
+#include <Base/WorkQueue.h>
+
 #include <QObject>
 #include <QString>
-#include <QThreadPool>
+
+#include <functional>
 
 namespace visitorclient {
 
@@ -14,7 +18,7 @@ class CTemplateStore : public QObject
     Q_OBJECT
 public:
     explicit CTemplateStore(QObject *parent = nullptr);
-    /// Waits for the requests still queued.
+    /// Waits for the requests still queued; outcomes not yet delivered are dropped.
     ~CTemplateStore() override;
 
     /// Whether the component database was set up at start; without it every request fails.
@@ -32,10 +36,17 @@ signals:
     void signalSeeded(bool ok);
     void signalLoaded(bool ok, const QString &name);
 
+private slots:
+    void deliverOutcomes();
+
 private:
     void write(const QString &name, bool onlyIntoEmptyTable);
+    /// From the worker: emit runs on the store's thread.
+    void deliver(std::function<void()> emitOutcome);
 
-    QThreadPool m_worker;
+    Base::CHandOffList<std::function<void()>> m_outcomes;
+    // Last: joined before the members its jobs use go.
+    Base::CWorkQueue m_worker{1};
 };
 
 } // namespace visitorclient

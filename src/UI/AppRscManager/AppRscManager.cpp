@@ -112,26 +112,13 @@ int CAppRscManager::getWIDbyMethod(const std::string &strID, int iType)
 
 void CAppRscManager::enqueue(std::shared_ptr<WindowRequest> request)
 {
-    bool wake = false;
-    {
-        std::lock_guard<std::mutex> lock(m_requestsMutex);
-        wake = m_requests.empty();
-        m_requests.push_back(std::move(request));
-    }
-    // The wake-up names a method and carries no data; a queue that was not empty already
-    // has one on its way.
-    if (wake)
+    if (m_requests.push(std::move(request)))
         QMetaObject::invokeMethod(this, "serveRequests", Qt::QueuedConnection);
 }
 
 void CAppRscManager::serveRequests()
 {
-    std::deque<std::shared_ptr<WindowRequest>> batch;
-    {
-        std::lock_guard<std::mutex> lock(m_requestsMutex);
-        batch.swap(m_requests);
-    }
-    for (const auto &request : batch) {
+    for (const auto &request : m_requests.takeAll()) {
         if (request->show)
             emit signalShowWnd(request->strID, request->iType);
         else

@@ -5,13 +5,13 @@
 
 #include <Logical/Communication/Cmd/LpcCmd/IWindowResourceManager.h>
 
+#include <Base/HandOffList.h>
 #include <Base/Singleton.h>
 
 #include <QObject>
 #include <QPointer>
 
 #include <atomic>
-#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -104,11 +104,9 @@ private:
     std::shared_ptr<qorva7310::IGroupManager> m_pGroupManager;
     std::shared_ptr<qorva7310::IAbstractDeviceManager> m_pDeviceManager;
 
-    // Requests travel to the GUI thread through this queue rather than as arguments of a
-    // queued or blocking signal: Qt's event queue locks with futexes that race checkers
-    // cannot see, while a std::mutex and the request's promise are visible to them.
-    std::mutex m_requestsMutex;
-    std::deque<std::shared_ptr<WindowRequest>> m_requests;
+    // Requests travel to the GUI thread through this list rather than as arguments of a
+    // queued or blocking signal: race checkers see its hand-over and the request's promise.
+    Base::CHandOffList<std::shared_ptr<WindowRequest>> m_requests;
     // Guards the map only; never held while waiting for the GUI thread, which reads the
     // map in onShowWnd.
     mutable std::mutex m_mapMutex;

@@ -83,7 +83,7 @@ private:
     void refreshPager();
     void fillPageSizeCombo();
     void retranslate();
-    void applyCondition();
+    Q_INVOKABLE void applyCondition();
     int currentPageSize() const;
 
     CTableView *m_pTableView = nullptr;

@@ -150,12 +150,13 @@ void CMultiPageServerTableView::SetFilterCondition(int total, int page, int page
             m_pageSize = pageSize;
     }
     // Pages report the answer of a worker-thread load from that thread: the numbers are
-    // stored at once, the widgets follow on the GUI thread.
+    // stored at once, the widgets follow on the GUI thread. The queued call names the method
+    // and carries nothing of ours: a functor built here would reach the GUI thread through
+    // Qt's event queue, whose locking ThreadSanitizer cannot see.
     if (QThread::currentThread() == thread())
         applyCondition();
     else
-        QMetaObject::invokeMethod(
-            this, [this] { applyCondition(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, "applyCondition", Qt::QueuedConnection);
 }
 
 void CMultiPageServerTableView::applyCondition()

@@ -4,28 +4,26 @@
 
 #include <Base/Log.h>
 
-#include <exception>
-
 namespace visitorclient {
 
 bool waitForWork(QWidget *page, const QString &text, const QFuture<void> &future)
 {
-    if (!future.isFinished()) {
-        QorvaGUIToolkit::CWaitWatcher watcher(page, text);
-        watcher.wait(future);
-    }
-    // The work has finished here; a stored exception comes out of this wait.
+    if (future.isFinished())
+        return true;
+    QorvaGUIToolkit::CWaitWatcher watcher(page, text);
+    return watcher.wait(future);
+}
+
+void logWorkFailure(const QString &text, const std::exception_ptr &error)
+{
     try {
-        QFuture<void>(future).waitForFinished();
+        std::rethrow_exception(error);
     } catch (const std::exception &e) {
         LOG_ERROR("The work behind the wait dialog [%s] failed: %s.", qUtf8Printable(text),
                   e.what());
-        return false;
     } catch (...) {
         LOG_ERROR("The work behind the wait dialog [%s] failed.", qUtf8Printable(text));
-        return false;
     }
-    return true;
 }
 
 } // namespace visitorclient

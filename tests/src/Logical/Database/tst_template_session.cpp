@@ -168,21 +168,34 @@ void TestTemplateSession::statementsKeepTextAsGiven()
 
 void TestTemplateSession::storeRunsRequestsInOrder()
 {
-    CTemplateStore store;
-    QSignalSpy inserted(&store, &CTemplateStore::signalInserted);
-    QSignalSpy loaded(&store, &CTemplateStore::signalLoaded);
+    auto store = std::make_unique<CTemplateStore>();
+    QSignalSpy inserted(store.get(), &CTemplateStore::signalInserted);
+    QSignalSpy loaded(store.get(), &CTemplateStore::signalLoaded);
+    // Outcomes come on the store's thread: a receiver connected directly never runs on the
+    // worker, where a wait that began just after the request could miss the signal.
+    int offThread = 0;
+    connect(
+        store.get(), &CTemplateStore::signalInserted, this,
+        [&offThread] { offThread += QThread::currentThread() != qApp->thread() ? 1 : 0; },
+        Qt::DirectConnection);
     for (int i = 0; i < 20; ++i)
-        store.insert(QStringLiteral("text %1").arg(i));
-    store.loadNewest(QStringLiteral("current"));
+        store->insert(QStringLiteral("text %1").arg(i));
+    store->loadNewest(QStringLiteral("current"));
     QTRY_COMPARE_WITH_TIMEOUT(loaded.count(), 1, 30000);
     QCOMPARE(inserted.count(), 20);
+    QCOMPARE(offThread, 0);
     QCOMPARE(loaded.at(0).at(0).toBool(), true);
     QCOMPARE(loaded.at(0).at(1).toString(), QStringLiteral("text 19"));
 
     QVERIFY(CDatabaseConn::Instance().Execute("DELETE FROM Template;"));
-    store.loadNewest(QStringLiteral("current"));
+    store->loadNewest(QStringLiteral("current"));
     QTRY_COMPARE_WITH_TIMEOUT(loaded.count(), 2, 30000);
     QCOMPARE(loaded.at(1).at(1).toString(), QStringLiteral("current"));
+
+    // A store that goes writes what it was asked first; the outcome has nobody to reach.
+    store->insert(QStringLiteral("last words"));
+    store.reset();
+    QCOMPARE(allNames(), std::vector<std::string>{"last words"});
 }
 
 QTEST_GUILESS_MAIN(TestTemplateSession)
