@@ -2,6 +2,8 @@
 
 #include <Base/HeapUtil.h>
 
+#include <testsupport/ScopedEnv.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -10,33 +12,9 @@
 
 #include <string>
 
+using testsupport::ScopedEnv;
+
 namespace {
-
-// Sets an environment variable for one scope and restores what was there.
-class ScopedEnv
-{
-public:
-    ScopedEnv(const char *name, const char *value) : m_name(name)
-    {
-        const char *old = std::getenv(name);
-        m_had = old != nullptr;
-        if (m_had)
-            m_old = old;
-        setenv(name, value, 1);
-    }
-    ~ScopedEnv()
-    {
-        if (m_had)
-            setenv(m_name, m_old.c_str(), 1);
-        else
-            unsetenv(m_name);
-    }
-
-private:
-    const char *m_name;
-    bool m_had = false;
-    std::string m_old;
-};
 
 bool environmentTunesMalloc()
 {

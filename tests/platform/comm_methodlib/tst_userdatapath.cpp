@@ -4,6 +4,7 @@
 #include <Base/Log.h>
 #include <Base/LogCapture.h>
 
+#include <testsupport/ScopedEnv.h>
 #include <testsupport/TempDir.h>
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 #include <unistd.h>
 
 using comm_methodlib::CUserDataPath;
+using testsupport::ScopedEnv;
 
 namespace {
 
@@ -33,34 +35,6 @@ std::string readAll(const std::string &path)
     s << in.rdbuf();
     return s.str();
 }
-
-class ScopedEnv
-{
-public:
-    ScopedEnv(const char *name, const char *value) : m_name(name)
-    {
-        const char *old = std::getenv(name);
-        m_had = old != nullptr;
-        if (old)
-            m_old = old;
-        if (value)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
-    }
-    ~ScopedEnv()
-    {
-        if (m_had)
-            setenv(m_name.c_str(), m_old.c_str(), 1);
-        else
-            unsetenv(m_name.c_str());
-    }
-
-private:
-    std::string m_name;
-    bool m_had = false;
-    std::string m_old;
-};
 
 class UserDataPathTest : public ::testing::Test
 {
