@@ -39,8 +39,14 @@ void CDataChangeFeed::scheduleLocked()
     if (m_scheduled)
         return;
     m_scheduled = true;
-    QMetaObject::invokeMethod(
-        this, [this] { deliver(false); }, Qt::QueuedConnection);
+    // Called from loader threads: the wake-up goes by method name and carries nothing, so
+    // all that crosses threads does so under m_mutex, where race checkers see it.
+    QMetaObject::invokeMethod(this, "deliverTurn", Qt::QueuedConnection);
+}
+
+void CDataChangeFeed::deliverTurn()
+{
+    deliver(false);
 }
 
 void CDataChangeFeed::flush()

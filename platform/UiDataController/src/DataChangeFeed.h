@@ -44,6 +44,7 @@ signals:
     void signalItemsChanged(const UiDataController::CDataChangeFeed::Items &items);
 
 private:
+    Q_INVOKABLE void deliverTurn();
     void deliver(bool all);
     void scheduleLocked();
 

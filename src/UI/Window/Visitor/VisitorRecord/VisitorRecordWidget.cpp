@@ -692,25 +692,24 @@ void VisitorRecordWidget::onNotify(const std::shared_ptr<protocol::IWebsocketDat
     const QString groups = QString::fromStdString(payload->accessgroup);
     const bool lastOne = m_pending.remaining() == 0;
     // Rows change on the GUI thread; the update is queued before the waiting worker
-    // learns that the last record answered, so it is applied before the wait ends.
-    QMetaObject::invokeMethod(
-        this,
-        [this, guid, result, groups, lastOne] {
-            applyDownloadNotice(guid, result, groups, lastOne);
-        },
-        Qt::QueuedConnection);
+    // learns that the last record answered, so it is applied before the wait ends. The
+    // notice travels in a mutex-guarded list and the wake-up by method name, so race
+    // checkers see the hand-off.
+    if (m_downloadNotices.push(DownloadNotice{guid, result, groups, lastOne}))
+        QMetaObject::invokeMethod(this, "applyDownloadNotices", Qt::QueuedConnection);
     m_pending.settle();
 }
 
-void VisitorRecordWidget::applyDownloadNotice(const QString &guid, int result,
-                                              const QString &accessGroups, bool lastOne)
+void VisitorRecordWidget::applyDownloadNotices()
 {
-    if (!m_pRecordModel)
-        return;
-    m_pRecordModel->applyDownloadResult(guid, result, accessGroups);
-    m_pFailedModel->applyDownloadResult(guid, result, accessGroups);
-    if (lastOne)
-        refreshDetail();
+    for (const DownloadNotice &notice : m_downloadNotices.takeAll()) {
+        if (!m_pRecordModel)
+            return;
+        m_pRecordModel->applyDownloadResult(notice.guid, notice.result, notice.accessGroups);
+        m_pFailedModel->applyDownloadResult(notice.guid, notice.result, notice.accessGroups);
+        if (notice.lastOne)
+            refreshDetail();
+    }
 }
 
 void VisitorRecordWidget::onExportVisitRecords()

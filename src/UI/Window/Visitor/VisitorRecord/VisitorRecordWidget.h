@@ -15,6 +15,7 @@
 #include "VisitorRecordData.h"
 #include "VisitorRecordRules.h"
 
+#include <Base/HandOffList.h>
 #include <UI/Window/Application/Widget.h>
 
 #include <clientcommonlogical/INotifyCenterManagerObserver.h>
@@ -120,10 +121,9 @@ private:
     VisitorRecordRules::SearchForm readForm() const;
     /// Sends the pending list and waits behind the wait dialog for its notifications.
     void runPermissionDownload();
-    /// A reported download on the GUI thread: both models, and the detail once the last
-    /// pending record has answered.
-    void applyDownloadNotice(const QString &guid, int result, const QString &accessGroups,
-                             bool lastOne);
+    /// Reported downloads on the GUI thread, in arrival order: both models, and the detail
+    /// once the last pending record has answered.
+    Q_INVOKABLE void applyDownloadNotices();
     void refreshDetail();
 
     QLineEdit *m_pNameEdit = nullptr;
@@ -156,6 +156,14 @@ private:
 
     protocol::QueryVisitorRecordCondition m_condition;
     VisitorRecordRules::CPendingDownloads m_pending;
+    struct DownloadNotice
+    {
+        QString guid;
+        int result = 0;
+        QString accessGroups;
+        bool lastOne = false;
+    };
+    Base::CHandOffList<DownloadNotice> m_downloadNotices;
     bool m_bPermission = true;
     int m_downloadWaitMs = 0;
 };
