@@ -102,9 +102,9 @@ std::string CUiDriver::handle(const std::string &body)
         return reply(BadRequest, false, QStringLiteral("the request carries no step"));
 
     auto pending = std::make_shared<PendingStep>();
-    const bool posted = QMetaObject::invokeMethod(
-        g_driver.data(),
-        [pending, line, boundMs] {
+    CUiDriver *driver = g_driver.data();
+    const bool posted =
+        driver != nullptr && (!driver->m_steps.push([pending, line, boundMs] {
             g_driver->runStep(line, boundMs, [pending](bool ok, const QString &message) {
                 std::lock_guard<std::mutex> lock(pending->mutex);
                 pending->done = true;
@@ -112,8 +112,7 @@ std::string CUiDriver::handle(const std::string &body)
                 pending->message = message;
                 pending->finished.notify_all();
             });
-        },
-        Qt::QueuedConnection);
+        }) || QMetaObject::invokeMethod(driver, "runHandedSteps", Qt::QueuedConnection));
     if (!posted)
         return reply(GuiBusy, false, QStringLiteral("the window is gone"));
     std::unique_lock<std::mutex> lock(pending->mutex);
@@ -127,6 +126,12 @@ std::string CUiDriver::handle(const std::string &body)
     LOG_INFO("UI driver step [%s]: %s %s", qUtf8Printable(line), pending->ok ? "ok" : "failed",
              qUtf8Printable(pending->message));
     return reply(pending->ok ? 0 : StepFailed, pending->ok, pending->message);
+}
+
+void CUiDriver::runHandedSteps()
+{
+    for (const std::function<void()> &step : m_steps.takeAll())
+        step();
 }
 
 void CUiDriver::runStep(const QString &line, int boundMs,

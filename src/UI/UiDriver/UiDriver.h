@@ -9,6 +9,8 @@
 // envelope's errorModule is 7 and its errorCode 0, or one of the codes below.
 // The steps and their grammar are in UiDriverSteps.cpp.
 
+#include <Base/HandOffList.h>
+
 #include <QObject>
 #include <QString>
 
@@ -44,6 +46,12 @@ public:
 
 private:
     explicit CUiDriver(QObject *parent);
+    /// GUI thread: runs the steps handed over by pool threads.
+    Q_INVOKABLE void runHandedSteps();
+
+    // Steps cross from the pool thread under a mutex and the wake-up goes by method name,
+    // so race checkers see the hand-off (Qt's event queue is invisible to them).
+    Base::CHandOffList<std::function<void()>> m_steps;
 };
 
 } // namespace visitorclient
