@@ -28,14 +28,9 @@ public:
     /// future then goes on running unobserved.
     bool wait(const QFuture<void> &future);
 
-    /// Waits for a future of any type: its result, or whenStopped when the operator
-    /// stopped waiting (never blocks on an unfinished future).
-    template <typename T> T waitResult(const QFuture<T> &future, const T &whenStopped = T())
-    {
-        if (!wait(QFuture<void>(future)))
-            return whenStopped;
-        return future.result();
-    }
+    // No result-reading variant: a result read through QFuture crosses threads inside
+    // Qt's futex locking, which race checkers cannot see. Workers hand their results over
+    // themselves (see the waiting runner).
 
     static QString defaultAnimation();
 

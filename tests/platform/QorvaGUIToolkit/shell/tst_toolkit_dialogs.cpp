@@ -19,6 +19,8 @@
 #include <QtConcurrent>
 #include <QtTest>
 
+#include <atomic>
+
 using namespace QorvaGUIToolkit;
 using Hooks = TestHooks;
 
@@ -184,17 +186,18 @@ private slots:
         Hooks::setAutoCloseChase(false);
     }
 
-    void waitWatcherReturnsTheWorkersResult()
+    void waitWatcherWaitsForTheWorker()
     {
         QWidget page;
         page.resize(300, 200);
         page.show();
         CWaitWatcher waiter(&page, QStringLiteral("Querying"));
-        const int result = waiter.waitResult(QtConcurrent::run([] {
+        std::atomic<int> result{0};
+        QVERIFY(waiter.wait(QtConcurrent::run([&result] {
             QThread::msleep(20);
-            return 42;
-        }));
-        QCOMPARE(result, 42);
+            result = 42;
+        })));
+        QCOMPARE(result.load(), 42);
         // The shade is gone again.
         QVERIFY(page.findChildren<QWidget *>(QStringLiteral("CShadeFrame")).isEmpty());
         QCOMPARE(Hooks::records(Hooks::Kind::Chase).size(), 1);
@@ -211,10 +214,11 @@ private slots:
         QSemaphore go;
         QTimer::singleShot(50, &page, [&go] { go.release(); });
         CWaitWatcher waiter(&page, QStringLiteral("Querying"));
-        const bool releasedByGui =
-            waiter.waitResult(QtConcurrent::run([&go] { return go.tryAcquire(1, 10000); }));
+        std::atomic<bool> releasedByGui{false};
+        QVERIFY(waiter.wait(
+            QtConcurrent::run([&go, &releasedByGui] { releasedByGui = go.tryAcquire(1, 10000); })));
         Hooks::setAutoCloseChase(false);
-        QVERIFY(releasedByGui);
+        QVERIFY(releasedByGui.load());
     }
 
     void stoppedWaitReturnsAtOnceWithTheFallback()
@@ -232,12 +236,14 @@ private slots:
             }
         });
         timer->start(10);
-        QFuture<int> future = QtConcurrent::run([&go] { return go.tryAcquire(1, 10000) ? 7 : 0; });
-        QCOMPARE(waiter.waitResult(future, -1), -1);
+        std::atomic<int> result{0};
+        QFuture<void> future =
+            QtConcurrent::run([&go, &result] { result = go.tryAcquire(1, 10000) ? 7 : -1; });
+        QVERIFY(!waiter.wait(future));
         QVERIFY(!future.isFinished()); // returned without waiting for the worker
         go.release();
         future.waitForFinished();
-        QCOMPARE(future.result(), 7);
+        QCOMPARE(result.load(), 7);
     }
 
     void noticesAndToolTipsAreRecorded()
